@@ -1,0 +1,5 @@
+#pragma once
+
+namespace corvella::cli {
+int run(int argc, char** argv);
+}

@@ -1,0 +1,3 @@
+#include "cli/cli.h"
+
+int main(int argc, char** argv) { return corvella::cli::run(argc, argv); }

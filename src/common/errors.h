@@ -1,0 +1,45 @@
+#pragma once
+// The core reports failures by throwing these; each command of the application
+// session catches them at its boundary and turns them into the system's messages.
+#include <stdexcept>
+#include <string>
+
+namespace corvella {
+
+struct Error : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// A data file that ends early or holds text where a number belongs.
+struct ReadError : Error {
+    ReadError(std::string file, int line, const std::string& what)
+        : Error(file + ", line " + std::to_string(line) + ": " + what),
+          file(std::move(file)),
+          line(line) {}
+    std::string file;  // name as the system shows it (no folder)
+    int line;
+};
+
+// A file that could not be created, written or renamed into place.
+struct WriteError : Error {
+    WriteError(std::string file, const std::string& what)
+        : Error(file + ": " + what), file(std::move(file)) {}
+    std::string file;
+};
+
+// Text that a strict conversion cannot read as a number.
+struct ConversionError : Error {
+    ConversionError(std::string control, std::string text)
+        : Error("\"" + text + "\" in " + control + " is not a number"),
+          control(std::move(control)),
+          text(std::move(text)) {}
+    std::string control;  // the box's name, e.g. "txtHourRate"
+    std::string text;
+};
+
+// A name that would leave the working folder.
+struct NameError : Error {
+    using Error::Error;
+};
+
+}  // namespace corvella

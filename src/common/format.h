@@ -1,0 +1,19 @@
+#pragma once
+// The system's display patterns. A float is seen with 7 significant digits and a
+// double with 15 before the pattern rounds it (halves away from zero).
+#include <string>
+
+namespace corvella {
+
+enum class Pattern {
+    Comma2,   // "#,###.00": "1,234.50", ".50", ".00"
+    Dollar2,  // "$#,###.00" (also "$#,###.#0"): "$1,234.50", "$.00", "-$200.00"
+    Plain2,   // "#####.00" (also "###.00"): "1234.50", ".00"
+    Zero6,    // "000000.00": "001234.50"
+    Percent,  // "##.##%": 0.0512 -> "5.12%", 0.15 -> "15.%"
+};
+
+std::string format(float v, Pattern p);
+std::string format(double v, Pattern p);
+
+}  // namespace corvella

@@ -1,0 +1,200 @@
+#include "common/linefile.h"
+
+#include <cfloat>
+#include <cmath>
+
+#include "common/errors.h"
+#include "common/number.h"
+
+namespace corvella {
+
+std::string latin1ToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (unsigned char c : bytes) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string utf8ToLatin1(std::string_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        int len = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+        if (len == 0 || i + len > s.size()) {  // not UTF-8: keep the byte as it is
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        uint32_t cp = c & (0x7F >> len);
+        bool ok = true;
+        for (int k = 1; k < len; ++k) {
+            unsigned char cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80) ok = false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        if (!ok) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        out += cp <= 0xFF ? static_cast<char>(cp) : '?';
+        i += len;
+    }
+    return out;
+}
+
+void LineWriter::sep() {
+    if (lineStarted_) out_ += ',';
+    lineStarted_ = true;
+}
+
+LineWriter& LineWriter::text(std::string_view s) {
+    sep();
+    std::string t = utf8ToLatin1(s);
+    for (char& c : t)
+        if (c == '"') c = '\'';
+    out_ += '"';
+    out_ += t;
+    out_ += '"';
+    return *this;
+}
+
+LineWriter& LineWriter::number(float v) {
+    sep();
+    out_ += floatText(v);
+    return *this;
+}
+
+LineWriter& LineWriter::number(double v) {
+    sep();
+    out_ += doubleText(v);
+    return *this;
+}
+
+LineWriter& LineWriter::integer(int v) {
+    sep();
+    out_ += std::to_string(v);
+    return *this;
+}
+
+LineWriter& LineWriter::truth(bool v) {
+    sep();
+    out_ += v ? "#TRUE#" : "#FALSE#";
+    return *this;
+}
+
+LineWriter& LineWriter::empty() {
+    sep();
+    return *this;
+}
+
+LineWriter& LineWriter::raw(std::string_view fieldSource) {
+    sep();
+    out_ += fieldSource;
+    return *this;
+}
+
+LineWriter& LineWriter::endLine() {
+    out_ += "\r\n";
+    lineStarted_ = false;
+    return *this;
+}
+
+FieldReader::FieldReader(std::string bytes, std::string fileName)
+    : data_(std::move(bytes)), name_(std::move(fileName)) {}
+
+void FieldReader::fail(const std::string& what) const { throw ReadError(name_, line_, what); }
+
+bool FieldReader::atEnd() const {
+    size_t p = pos_;
+    while (p < data_.size() && (data_[p] == '\r' || data_[p] == '\n' || data_[p] == ' ')) ++p;
+    return p >= data_.size() && !afterComma_;
+}
+
+FieldReader::Field FieldReader::next() {
+    const size_t n = data_.size();
+    auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+    if (!afterComma_) {
+        // A field starts on a fresh line or after a line end: skip empty lines.
+        while (pos_ < n && (data_[pos_] == '\r' || data_[pos_] == '\n')) {
+            if (data_[pos_] == '\n') ++line_;
+            ++pos_;
+        }
+        if (pos_ >= n) fail("the file ends early");
+    }
+    afterComma_ = false;
+    while (pos_ < n && isBlank(data_[pos_])) ++pos_;
+    Field f;
+    size_t start = pos_;
+    if (pos_ < n && data_[pos_] == '"') {
+        size_t close = data_.find('"', pos_ + 1);
+        size_t eol = data_.find_first_of("\r\n", pos_ + 1);
+        if (close == std::string::npos || (eol != std::string::npos && eol < close))
+            fail("a quoted text is not closed");
+        f.value = data_.substr(pos_ + 1, close - pos_ - 1);
+        f.quoted = true;
+        pos_ = close + 1;
+        while (pos_ < n && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n')
+            ++pos_;
+    } else {
+        while (pos_ < n && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n')
+            ++pos_;
+        f.value = data_.substr(start, pos_ - start);
+        while (!f.value.empty() && isBlank(f.value.back())) f.value.pop_back();
+    }
+    f.source = data_.substr(start, pos_ - start);
+    while (!f.source.empty() && isBlank(f.source.back())) f.source.pop_back();
+    if (pos_ < n && data_[pos_] == ',') {
+        ++pos_;
+        afterComma_ = true;
+    } else if (pos_ < n) {
+        if (data_[pos_] == '\r') ++pos_;
+        if (pos_ < n && data_[pos_] == '\n') ++pos_;
+        ++line_;
+    }
+    return f;
+}
+
+std::string FieldReader::text() { return latin1ToUtf8(next().value); }
+
+std::string FieldReader::raw() { return next().source; }
+
+double FieldReader::number64() {
+    int line = line_;
+    Field f = next();
+    if (f.value.empty()) return 0.0;
+    if (f.value == "#TRUE#") return -1.0;
+    if (f.value == "#FALSE#") return 0.0;
+    auto v = strictNumber(f.value);
+    if (!v) throw ReadError(name_, line, "\"" + f.value + "\" is not a number");
+    return *v;
+}
+
+float FieldReader::number() {
+    int line = line_;
+    double v = number64();
+    if (std::fabs(v) > FLT_MAX) throw ReadError(name_, line, "a number is too large");
+    return static_cast<float>(v);
+}
+
+int16_t FieldReader::integer() {
+    int line = line_;
+    double v = std::nearbyint(number64());  // halves to even, as the system's integer conversion
+    if (v < -32768.0 || v > 32767.0) throw ReadError(name_, line, "a number is out of range");
+    return static_cast<int16_t>(v);
+}
+
+}  // namespace corvella

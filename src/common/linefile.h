@@ -1,0 +1,62 @@
+#pragma once
+// The text line format of every data file: CR LF lines of comma-separated fields;
+// texts in double quotes, plain decimal numbers, #TRUE#/#FALSE#, empty fields.
+// Files hold single-byte (Latin-1) text; the core holds UTF-8.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace corvella {
+
+std::string latin1ToUtf8(std::string_view bytes);
+std::string utf8ToLatin1(std::string_view text);  // characters beyond Latin-1 become '?'
+
+class LineWriter {
+public:
+    LineWriter& text(std::string_view s);  // a '"' inside becomes '\'' (the format has no escape)
+    LineWriter& number(float v);
+    LineWriter& number(double v);
+    LineWriter& integer(int v);
+    LineWriter& truth(bool v);
+    LineWriter& empty();
+    LineWriter& raw(std::string_view fieldSource);  // a reserved field, written back as read
+    LineWriter& endLine();
+    const std::string& bytes() const { return out_; }
+
+private:
+    void sep();
+    std::string out_;
+    bool lineStarted_ = false;
+};
+
+// Reads fields in file order; a field ends at a comma or a line end, so the declared
+// number of fields is read whatever the line breaks are. Every failure throws
+// ReadError naming the file and line.
+class FieldReader {
+public:
+    FieldReader(std::string bytes, std::string fileName);
+    std::string text();
+    float number();
+    double number64();
+    int16_t integer();  // a number or a truth value, into a 16-bit value
+    std::string raw();  // the field's source text, for reserved fields
+    bool atEnd() const;
+    int line() const { return line_; }
+    const std::string& fileName() const { return name_; }
+
+private:
+    struct Field {
+        std::string value;
+        bool quoted = false;
+        std::string source;
+    };
+    Field next();
+    [[noreturn]] void fail(const std::string& what) const;
+    std::string data_;
+    std::string name_;
+    size_t pos_ = 0;
+    int line_ = 1;
+    bool afterComma_ = false;
+};
+
+}  // namespace corvella

@@ -1,0 +1,155 @@
+#include "common/number.h"
+
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+
+#include "common/decimal.h"
+#include "common/errors.h"
+
+namespace corvella {
+
+namespace {
+
+double parseDouble(const std::string& s) {
+    double v = 0;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec == std::errc::result_out_of_range) return HUGE_VAL;  // caught by range checks
+    (void)p;
+    return v;
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+
+// Plain decimal text of a Decimal: no exponent, no trailing zeros.
+std::string plainText(const Decimal& d) {
+    if (d.isZero()) return "0";
+    std::string out = d.negative ? "-" : "";
+    const int n = static_cast<int>(d.digits.size());
+    if (d.exp10 >= 0) return out + d.digits + std::string(d.exp10, '0');
+    int intLen = n + d.exp10;
+    if (intLen > 0) return out + d.digits.substr(0, intLen) + "." + d.digits.substr(intLen);
+    return out + "0." + std::string(-intLen, '0') + d.digits;
+}
+
+double fromScaled(const Decimal& d, const std::string& scaled, int decimals) {
+    std::string s = scaled + "e-" + std::to_string(decimals);
+    double v = parseDouble(s);
+    return d.negative ? -v : v;
+}
+
+}  // namespace
+
+double leadingNumber(std::string_view text) {
+    std::string s;
+    size_t i = 0, n = text.size();
+    auto skip = [&] {
+        while (i < n && isBlank(text[i])) ++i;
+    };
+    skip();
+    if (i < n && (text[i] == '+' || text[i] == '-')) s += text[i++];
+    bool digits = false, point = false;
+    for (;; ++i) {
+        skip();
+        if (i >= n) break;
+        char c = text[i];
+        if (c >= '0' && c <= '9') {
+            s += c;
+            digits = true;
+        } else if (c == '.' && !point) {
+            s += c;
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (!digits) return 0.0;
+    skip();
+    if (i < n && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
+        size_t save = i;
+        std::string e = "e";
+        ++i;
+        skip();
+        if (i < n && (text[i] == '+' || text[i] == '-')) e += text[i++];
+        bool expDigits = false;
+        for (;; ++i) {
+            skip();
+            if (i >= n || text[i] < '0' || text[i] > '9') break;
+            e += text[i];
+            expDigits = true;
+        }
+        if (expDigits)
+            s += e;
+        else
+            i = save;
+    }
+    if (s[0] == '+') s.erase(0, 1);
+    if (s == "-" || s == ".") return 0.0;
+    double v = parseDouble(s);
+    return std::isfinite(v) ? v : 0.0;
+}
+
+std::optional<double> strictNumber(std::string_view text) {
+    size_t b = 0, e = text.size();
+    while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
+    std::string_view t = text.substr(b, e - b);
+    size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+    std::string s;
+    int mantDigits = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') s += t[i++], ++mantDigits;
+    if (i < t.size() && t[i] == '.') {
+        s += t[i++];
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') s += t[i++], ++mantDigits;
+    }
+    if (mantDigits == 0) return std::nullopt;
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E')) {
+        s += 'e';
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) s += t[i++];
+        int expDigits = 0;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') s += t[i++], ++expDigits;
+        if (expDigits == 0) return std::nullopt;
+    }
+    if (i != t.size()) return std::nullopt;
+    if (s[0] == '.') s.insert(s.begin(), '0');
+    double v = parseDouble(s);
+    if (!std::isfinite(v)) return std::nullopt;
+    return negative ? -v : v;
+}
+
+float strictFloat(std::string_view text, std::string_view control) {
+    auto v = strictNumber(text);
+    if (!v || std::fabs(*v) > FLT_MAX)
+        throw ConversionError(std::string(control), std::string(text));
+    return static_cast<float>(*v);
+}
+
+std::string floatText(float v) { return plainText(Decimal::ofFloat(v)); }
+std::string doubleText(double v) { return plainText(Decimal::ofDouble(v)); }
+
+float roundCents(float v) {
+    Decimal d = Decimal::ofFloat(v);
+    return static_cast<float>(fromScaled(d, d.scaled(2), 2));
+}
+
+double roundCents(double v) {
+    Decimal d = Decimal::ofDouble(v);
+    return fromScaled(d, d.scaled(2), 2);
+}
+
+float roundDollarsEven(float v) {
+    Decimal d = Decimal::ofFloat(v);
+    return static_cast<float>(fromScaled(d, d.scaled(0, Decimal::Halves::ToEven), 0));
+}
+
+Currency Currency::fromDouble(double v) {
+    if (!std::isfinite(v)) return Currency();
+    // Exact binary value, rounded to four decimals halves away from zero.
+    long double scaled = static_cast<long double>(v) * 10000.0L;
+    return Currency(static_cast<int64_t>(std::llroundl(scaled)));
+}
+
+}  // namespace corvella

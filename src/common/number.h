@@ -1,0 +1,63 @@
+#pragma once
+// How this system reads, stores, rounds and writes numbers.
+//  - `float` is the system's 32-bit float; products are formed in double from float
+//    operands and double constants, then stored back into float.
+//  - Currency is an exact count of ten-thousandths of a dollar.
+//  - Rounding and display go through the decimal text of a value: 7 significant digits
+//    for a float, 15 for a double, as the system's formatter sees them.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace corvella {
+
+// Leading number of a text (lenient): blanks anywhere are skipped, an optional sign,
+// digits, point and exponent are taken, reading stops at the first character that
+// cannot continue the number; no number gives 0.
+double leadingNumber(std::string_view text);
+
+// Strict conversion: the whole text, less leading and trailing blanks, must be a
+// number (sign, digits, one point, optional exponent). Empty text is not a number.
+std::optional<double> strictNumber(std::string_view text);
+
+// Strict conversion to float; throws ConversionError naming `control` when the text
+// is not a number or is out of float range.
+float strictFloat(std::string_view text, std::string_view control);
+
+// The float text form: up to 7 significant digits, shortest, plain decimal notation,
+// no trailing zeros, whole numbers without a point, "0.5" with its zero.
+std::string floatText(float v);
+// The same with up to 15 significant digits, for doubles.
+std::string doubleText(double v);
+
+// Rounds to cents, halves away from zero, as the display patterns round.
+float roundCents(float v);
+double roundCents(double v);
+// Rounds to whole dollars, halves to the even dollar ("Round State").
+float roundDollarsEven(float v);
+
+class Currency {
+public:
+    constexpr Currency() = default;
+    // Rounds a double to four decimals, halves away from zero.
+    static Currency fromDouble(double v);
+    static constexpr Currency fromUnits(int64_t units) { return Currency(units); }
+    constexpr int64_t units() const { return units_; }
+    double toDouble() const { return static_cast<double>(units_) / 10000.0; }
+    float toFloat() const { return static_cast<float>(toDouble()); }
+    constexpr Currency operator+(Currency o) const { return Currency(units_ + o.units_); }
+    constexpr Currency operator-(Currency o) const { return Currency(units_ - o.units_); }
+    constexpr Currency& operator+=(Currency o) {
+        units_ += o.units_;
+        return *this;
+    }
+    constexpr bool operator==(const Currency&) const = default;
+    constexpr auto operator<=>(const Currency&) const = default;
+
+private:
+    constexpr explicit Currency(int64_t units) : units_(units) {}
+    int64_t units_ = 0;
+};
+
+}  // namespace corvella

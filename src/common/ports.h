@@ -1,0 +1,88 @@
+#pragma once
+// What the core asks of the world outside it. The GUI answers with windows; tests and
+// the command line answer from a script and collect every message shown.
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvella {
+
+enum class Icon { None, Warning, Information };
+
+// The buttons of the save window ("Save User").
+enum class SaveWindowButton { Save, No, Quit, Close };
+
+struct Date {
+    int year = 2015, month = 1, day = 1;
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+    // A message box with an OK button.
+    virtual void message(const std::string& text, Icon icon = Icon::None,
+                         const std::string& title = {}) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+    // An input box; nothing when cancelled.
+    virtual std::optional<std::string> inputBox(const std::string& prompt,
+                                                const std::string& title,
+                                                const std::string& defaultText) = 0;
+    // The file-open dialog with a filter such as "Saved Files (*.use)|*.use".
+    virtual std::optional<std::filesystem::path> openFile(const std::string& filter) = 0;
+    // The modal save window; the operator may edit the name box before a button.
+    virtual SaveWindowButton saveWindow(std::string& nameBox) = 0;
+    virtual Date today() = 0;
+};
+
+// Scripted answers, for tests and the command line. Unscripted questions are
+// answered No, input boxes and dialogs cancelled, the save window closed with No.
+class ScriptedUi : public Ui {
+public:
+    std::vector<std::string> messages;  // every message box text, in order
+    std::vector<std::string> questions;
+    std::deque<bool> yesNoAnswers;
+    std::deque<std::optional<std::string>> inputAnswers;
+    std::deque<std::optional<std::filesystem::path>> openAnswers;
+    struct SaveAnswer {
+        SaveWindowButton button = SaveWindowButton::No;
+        std::optional<std::string> name;  // typed into the name box first
+    };
+    std::deque<SaveAnswer> saveAnswers;
+    Date date{2015, 1, 9};
+
+    void message(const std::string& text, Icon, const std::string&) override {
+        messages.push_back(text);
+    }
+    bool askYesNo(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        return pop(yesNoAnswers, false);
+    }
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string&,
+                                        const std::string&) override {
+        questions.push_back(prompt);
+        return pop(inputAnswers, std::optional<std::string>());
+    }
+    std::optional<std::filesystem::path> openFile(const std::string&) override {
+        return pop(openAnswers, std::optional<std::filesystem::path>());
+    }
+    SaveWindowButton saveWindow(std::string& nameBox) override {
+        SaveAnswer a = pop(saveAnswers, SaveAnswer{});
+        if (a.name) nameBox = *a.name;
+        return a.button;
+    }
+    Date today() override { return date; }
+
+private:
+    template <class T>
+    static T pop(std::deque<T>& q, T fallback) {
+        if (q.empty()) return fallback;
+        T v = std::move(q.front());
+        q.pop_front();
+        return v;
+    }
+};
+
+}  // namespace corvella

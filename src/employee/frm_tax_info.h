@@ -1,0 +1,35 @@
+#pragma once
+// The profile screen "User Info" (frmTaxInfo) as a working copy of TaxProfile. Effects
+// on other screens and the file writes of its store step are run by the session.
+#include "common/controls.h"
+#include "employee/tax_profile.h"
+
+namespace corvella {
+
+class FrmTaxInfo {
+public:
+    FrmTaxInfo();
+    TextBox txtName, txtAddress, txtStateCityZip, txtSSnum;
+    TextBox cboDepend, cboStatus, cboDepend2, cboStatus2;  // lists "0".."9", "Single"/"Married"
+    OptionButton optWeek, optBiWeek;
+    TextBox txtHourRate, txtHourRate2, txtTipsRate, txtFedAddL;  // numeric filter
+    CheckBox ckFedExemp, ckSSMediExemp, ckSelfEmp, ckNonCity;
+    TextBox txtPension, txtKplan, txtDues, txtBond, txtMisc, txtMuni, txtCafe;  // numeric
+    CheckBox ckKpPer, ckKpFix, ckCafeState;
+    TextBox txtTax5, txtTax6, txtTax7, txtTax8, txtTax9;
+
+    // Load steps 1 to 6: defaults into empty profile values, frequency, K plan unit, every
+    // control from its field, empty captions, rate 1 "7.5" when 0. (Step 7, the store,
+    // is the session's.)
+    void load(TaxProfile& p);
+    // The store of the screen into the profile (steps 1 to 6 of fillVar_). Strict
+    // conversions (state count, rates) throw ConversionError naming the box; nothing
+    // is stored then.
+    void store(TaxProfile& p);
+    // ClearAll: profile and controls to the reset values.
+    void ClearAll(TaxProfile& p);
+    void ckKpFix_Click();  // clears ckKpPer
+    void ckKpPer_Click();  // clears ckKpFix
+};
+
+}  // namespace corvella

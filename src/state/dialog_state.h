@@ -1,0 +1,77 @@
+#pragma once
+// The state tax screen "Biweekly State Tax" (DialogState) as a working copy of the
+// StateSettings record. The file steps and the load sequence that involve other screens
+// are run by the application session; this class holds the screen's controls and every
+// behaviour that stays inside the screen and its record.
+#include <array>
+#include <functional>
+#include <string>
+
+#include "common/controls.h"
+#include "state/state_settings.h"
+
+namespace corvella {
+
+enum class SpecialState {
+    Ariz, Louis, Iowa, Missouri, Mass, Oregon, Utah, Kentucky, Wiscon, WisconApril, NC, Alabama
+};
+
+class DialogState {
+public:
+    explicit DialogState(StateSettings& record);
+    DialogState(const DialogState&) = delete;
+    DialogState& operator=(const DialogState&) = delete;
+
+    // Controls, named as the screen names them. Every text box has the numeric key filter.
+    std::array<TextBox, 10> txtStateMinBS, txtStateAmtBS, txtStatePerBS;
+    std::array<TextBox, 10> txtStateMinBM, txtStateAmtBM, txtStatePerBM;
+    std::array<TextBox, 10> txtStateSgExp, txtStateMarExp;
+    TextBox txtSDIpercent, txtSDIwageBase, txtStateAdj, txtCalAllow, txtSUIpercent,
+        txtSUIwageBase;
+    CheckBox ckNoStateTax, ckRoundOff, ckSpouse, ckSDI, ckSUI;
+    CheckBox ckAriz, ckLouis, ckIowa, ckMissouri, ckMass, ckOregon, ckUtah, ckKentucky,
+        ckWiscon, ckWisconApril, ckNC, ckAlabama;
+    Label Label5, Label13, Label14, Label15, Label19, Label20, Label21, Label23, Label26;
+    std::array<Label, 10> Label27;
+    bool singleTableFrameEnabled = true;
+    bool exemptionFrameVisible = true;
+
+    // Effects outside the screen, wired by the session: the main window's ckLouisPrior.
+    std::function<void(bool)> setLouisPriorVisible;
+    // The special-state presets; empty until the built-in states exist.
+    std::function<void(SpecialState)> runPreset;
+
+    CheckBox& box(SpecialState s);
+    static const char* boxName(SpecialState s);  // "ckAriz", …
+
+    // Step 1 of reading the state file: every array value, the six single boxes and
+    // ckNoStateTax, ckSDI, ckSUI from the record.
+    void refreshFromRecord();
+    // Step 2 of reading the state file: the special-state boxes, ckSpouse and ckRoundOff.
+    void setFlagBoxesFromRecord();
+    // Empty boxes get the built-in defaults.
+    void CheckFor();
+    // Copies the screen into the record; a box that is not a number throws
+    // ConversionError naming it, with the earlier fields already stored.
+    void fillVari();
+    // Label26/Label23 "Wage Base" or "Flat Rate" from ckSDI/ckSUI.
+    void updateBaseCaptions();
+    void NewYorkTable();
+    void cmdDefault_Click();  // "New York"
+    void cmdClearAll_Click();  // "CLEAR ALL"
+    void BlankStateTable();
+    // Pressing a special-state box: the selection step, then the box flips.
+    void selectSpecialState(SpecialState s);
+    // For each checked special-state box in the load order, its preset.
+    void runPresetsOfCheckedBoxes();
+
+private:
+    void onNoStateTaxChanged();
+    void onSdiChanged();
+    void onSuiChanged();
+    void onSpouseChanged();
+    void refillSingleBoxes();
+    StateSettings& rec_;
+};
+
+}  // namespace corvella
