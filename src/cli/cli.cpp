@@ -1,5 +1,297 @@
 #include "cli/cli.h"
 
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/fileio.h"
+#include "common/ports.h"
+#include "shell/data_folder.h"
+#include "shell/session.h"
+
 namespace corvella::cli {
-int run(int, char**) { return 0; }
+
+namespace {
+
+enum class Exit : int {
+    Ok = 0,
+    Usage = 1,
+    NotFound = 2,      // no such employee, or a name that cannot be used
+    NotOpened = 3,     // the employee's files could not be read
+    Refused = 4,       // the pay run was refused (an entry that is not a number)
+    SaveFailed = 5,    // the run completed but its save failed
+};
+
+const char* const kUsage =
+    "usage: corvella-cli [-C DIR] calc NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"
+    "                    [--week TEXT] [--json]\n"
+    "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n";
+
+// Scripted answers with the machine's date: the command line answers every question
+// No and collects every message.
+class CliUi : public ScriptedUi {
+public:
+    Date today() override {
+        std::time_t t = std::time(nullptr);
+        std::tm tm{};
+        localtime_r(&t, &tm);
+        return Date{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
+    }
+};
+
+std::string oneLine(std::string s) {
+    for (char& c : s)
+        if (c == '\n' || c == '\r') c = ' ';
+    return s;
+}
+
+std::string jsonString(const std::string& s) {
+    std::string out = "\"";
+    for (unsigned char c : s) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += static_cast<char>(c);
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string number9(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
+    return buf;
+}
+
+struct Field {
+    std::string name, value;
+};
+
+struct Result {
+    std::vector<Field> captions, boxes, payRun;
+    std::vector<std::string> messages;
+};
+
+Result collect(const Session& s, const std::vector<std::string>& messages) {
+    Result r;
+    const MainWindow& m = s.main;
+    for (int i = 0; i < 11; ++i)
+        r.captions.push_back({"lbTaxDed(" + std::to_string(i) + ")", m.lbTaxDed[i].caption});
+    const std::pair<const char*, const Label*> labels[] = {
+        {"lbSDI", &m.lbSDI},     {"lbSUI", &m.lbSUI},     {"lbCafe", &m.lbCafe},
+        {"Label13", &m.Label13}, {"lbTaxes", &m.lbTaxes}, {"lbDeduct", &m.lbDeduct},
+        {"lbNet", &m.lbNet},     {"lbOverT", &m.lbOverT}, {"lbTips", &m.lbTips}};
+    for (auto [name, label] : labels) r.captions.push_back({name, label->caption});
+    for (int i = 0; i < 8; ++i)
+        r.boxes.push_back({"txtAmount(" + std::to_string(i) + ")", m.txtAmount[i].text});
+    const PayRun& p = s.payRun;
+    const std::pair<const char*, float> values[] = {
+        {"GrossPay", p.GrossPay},           {"StateWages", p.StateWages},
+        {"FedWages", p.FedWages},           {"FedAllowance", p.FedAllowance},
+        {"StateAllowance", p.StateAllowance}, {"CityAllowance", p.CityAllowance},
+        {"KPlanDeduct", p.KPlanDeduct},     {"PensionDeduct", p.PensionDeduct},
+        {"CafeDeduct", p.CafeDeduct},       {"CafeStateDeduct", p.CafeStateDeduct},
+        {"FedTax", p.FedTax},               {"SocSecTax", p.SocSecTax},
+        {"MediTax", p.MediTax},             {"StateTax", p.StateTax},
+        {"CityTax", p.CityTax},             {"SdiTax", p.SdiTax},
+        {"SuiTax", p.SuiTax},               {"SdiYtdWages", p.SdiYtdWages},
+        {"SuiYtdWages", p.SuiYtdWages},     {"NetPay", p.NetPay}};
+    for (auto [name, v] : values) r.payRun.push_back({name, number9(v)});
+    r.messages = messages;
+    return r;
+}
+
+std::string toJson(const Result& r) {
+    std::ostringstream o;
+    auto object = [&](const std::vector<Field>& fields, bool quoted) {
+        o << "{";
+        for (size_t i = 0; i < fields.size(); ++i)
+            o << (i ? ", " : "") << jsonString(fields[i].name) << ": "
+              << (quoted ? jsonString(fields[i].value) : fields[i].value);
+        o << "}";
+    };
+    o << "{\"captions\": ";
+    object(r.captions, true);
+    o << ", \"boxes\": ";
+    object(r.boxes, true);
+    o << ", \"payRun\": ";
+    object(r.payRun, false);
+    o << ", \"messages\": [";
+    for (size_t i = 0; i < r.messages.size(); ++i)
+        o << (i ? ", " : "") << jsonString(r.messages[i]);
+    o << "]}\n";
+    return o.str();
+}
+
+std::string toText(const Result& r, const Session& s) {
+    std::ostringstream o;
+    const char* tags[] = {"Federal Tax", "Soc Sec", "Medicare", "State Tax", "City Tax"};
+    o << "Employee: " << s.CurrentUser << "    Week ending: " << s.main.txtWeek.text << "\n";
+    for (int i = 0; i < 11; ++i) {
+        std::string tag = i < 5 ? tags[i] : i == 10 ? "K Plan" : s.main.lbTaxTag[i].caption;
+        char line[128];
+        std::snprintf(line, sizeof line, "  %-22s %14s\n", tag.c_str(),
+                      r.captions[i].value.c_str());
+        o << line;
+    }
+    const char* rest[] = {"SDI",   "SUI",        "Cafeteria Plan", "GROSS PAY", "TAXES",
+                          "DEDUCTIONS", "NET PAY", "OverTime",       "Tips"};
+    for (int i = 0; i < 9; ++i) {
+        char line[128];
+        std::snprintf(line, sizeof line, "  %-22s %14s\n", rest[i],
+                      r.captions[11 + i].value.c_str());
+        o << line;
+    }
+    for (const auto& m : r.messages) o << "Message: " << oneLine(m) << "\n";
+    return o.str();
+}
+
+int calc(const std::filesystem::path& dir, const std::vector<std::string>& args) {
+    std::string name;
+    bool json = false, ot2x = false, louisPrior = false;
+    std::optional<std::string> week;
+    std::vector<std::pair<int, std::string>> boxes;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&]() -> std::optional<std::string> {
+            if (i + 1 >= args.size()) return std::nullopt;
+            return args[++i];
+        };
+        if (a == "--json") {
+            json = true;
+        } else if (a == "--ot2x") {
+            ot2x = true;
+        } else if (a == "--louisiana-prior") {
+            louisPrior = true;
+        } else if (a == "--week") {
+            week = value();
+            if (!week) {
+                std::cerr << "corvella-cli: --week needs a date text\n" << kUsage;
+                return static_cast<int>(Exit::Usage);
+            }
+        } else if (a == "--box" || a.rfind("--box=", 0) == 0) {
+            std::optional<std::string> spec = a == "--box" ? value() : a.substr(6);
+            auto eq = spec ? spec->find('=') : std::string::npos;
+            int index = -1;
+            if (eq == 1 && (*spec)[0] >= '0' && (*spec)[0] <= '7') index = (*spec)[0] - '0';
+            if (index < 0) {
+                std::cerr << "corvella-cli: --box needs I=TEXT with I from 0 to 7\n" << kUsage;
+                return static_cast<int>(Exit::Usage);
+            }
+            boxes.emplace_back(index, spec->substr(eq + 1));
+        } else if (!a.empty() && a[0] == '-') {
+            std::cerr << "corvella-cli: unknown option " << a << "\n" << kUsage;
+            return static_cast<int>(Exit::Usage);
+        } else if (name.empty()) {
+            name = a;
+        } else {
+            std::cerr << "corvella-cli: more than one employee name given\n" << kUsage;
+            return static_cast<int>(Exit::Usage);
+        }
+    }
+    if (name.empty()) {
+        std::cerr << "corvella-cli: calc needs an employee name\n" << kUsage;
+        return static_cast<int>(Exit::Usage);
+    }
+    try {
+        checkEmployeeName(name);
+    } catch (const NameError& e) {
+        std::cerr << "corvella-cli: " << e.what() << "\n";
+        return static_cast<int>(Exit::NotFound);
+    }
+    const auto useFile = dir / (name + ".use");
+    if (!fileExists(useFile)) {
+        std::cerr << "corvella-cli: no employee \"" << name << "\" in " << dir.string() << " ("
+                  << useFile.filename().string() << " not found)\n";
+        return static_cast<int>(Exit::NotFound);
+    }
+
+    CliUi ui;
+    Session s(ui, dir);
+    s.Form_Load();
+    ui.openAnswers.push_back(useFile);
+    if (!s.mnuOpen_Click()) {
+        std::cerr << "corvella-cli: " << oneLine(ui.messages.empty() ? "the employee was not opened"
+                                                                     : ui.messages.back())
+                  << "\n";
+        return static_cast<int>(Exit::NotOpened);
+    }
+    for (auto& [i, text] : boxes) s.main.txtAmount[i].focusAndType(text);
+    if (ot2x) {
+        s.main.opt1x.value = 0;
+        s.main.opt2x.value = -1;
+    }
+    if (louisPrior) s.main.ckLouisPrior.set(1);
+    if (week) s.main.setWeek(*week);
+
+    const auto outcome = s.Calcu_late();
+    if (outcome == Session::RunOutcome::Refused) {
+        std::cerr << "corvella-cli: " << oneLine(ui.messages.back()) << "\n";
+        return static_cast<int>(Exit::Refused);
+    }
+    Result r = collect(s, ui.messages);
+    std::cout << (json ? toJson(r) : toText(r, s));
+    if (outcome == Session::RunOutcome::SaveFailed) {
+        std::cerr << "corvella-cli: " << oneLine(ui.messages.back()) << "\n";
+        return static_cast<int>(Exit::SaveFailed);
+    }
+    return static_cast<int>(Exit::Ok);
+}
+
+}  // namespace
+
+int run(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    std::filesystem::path dir = ".";
+    size_t i = 0;
+    if (i < args.size() && args[i] == "-C") {
+        if (i + 1 >= args.size()) {
+            std::cerr << "corvella-cli: -C needs a folder\n" << kUsage;
+            return static_cast<int>(Exit::Usage);
+        }
+        dir = args[i + 1];
+        i += 2;
+    }
+    if (i >= args.size()) {
+        std::cerr << kUsage;
+        return static_cast<int>(Exit::Usage);
+    }
+    std::string command = args[i];
+    std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
+    if (command == "calc") return calc(dir, rest);
+    if (command == "data-folder") {
+        auto folder = defaultDataFolder();
+        try {
+            seedDataFolder(folder, shippedDataFolder());
+        } catch (const Error& e) {
+            std::cerr << "corvella-cli: cannot set up the data folder: " << e.what() << "\n";
+            return static_cast<int>(Exit::NotFound);
+        }
+        std::cout << folder.string() << "\n";
+        return 0;
+    }
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::cout << kUsage;
+        return 0;
+    }
+    std::cerr << "corvella-cli: unknown command " << command << "\n" << kUsage;
+    return static_cast<int>(Exit::Usage);
+}
+
 }  // namespace corvella::cli

@@ -71,6 +71,7 @@ private:
     void onSuiChanged();
     void onSpouseChanged();
     void refillSingleBoxes();
+    void refillTableBoxesFromRecord();
     StateSettings& rec_;
 };
 

@@ -1,9 +1,36 @@
 #include "tools/leave.h"
 
+#include <cfloat>
+#include <cmath>
+
+#include "common/errors.h"
 #include "common/linefile.h"
 #include "common/number.h"
 
 namespace corvella {
+
+namespace {
+
+// A box's number as the file stores it. A value beyond float range has no float text,
+// so it is refused rather than written as something else.
+float boxNumber(const TextBox& box, const std::string& control) {
+    double v = leadingNumber(box.text);
+    if (std::fabs(v) > FLT_MAX) throw ConversionError(control, box.text);
+    return static_cast<float>(v);
+}
+
+std::string indexed(const char* name, int i) {
+    return name + ("(" + std::to_string(i) + ")");
+}
+
+struct Names {
+    const char* start;
+    const char* count;
+};
+constexpr Names kNames[] = {
+    {"txtVacBal", "txtVcnt"}, {"txtHolBal", "txtHcnt"}, {"txtSickBal", "txtScnt"}};
+
+}  // namespace
 
 LeaveScreen::LeaveScreen() {
     for (LeaveAccount* a : {&vac, &hol, &sick})
@@ -23,13 +50,15 @@ void LeaveScreen::read(const std::string& fileBytes, const std::string& fileName
 }
 
 std::string LeaveScreen::write() const {
+    const LeaveAccount* accounts[] = {&vac, &hol, &sick};
     LineWriter w;
-    for (const LeaveAccount* a : {&vac, &hol, &sick})
-        w.number(a->balance).number(static_cast<float>(leadingNumber(a->startBalance.text)));
+    for (int k = 0; k < 3; ++k)
+        w.number(accounts[k]->balance)
+            .number(boxNumber(accounts[k]->startBalance, kNames[k].start));
     w.endLine();
     for (int i = 0; i < 20; ++i) {
-        for (const LeaveAccount* a : {&vac, &hol, &sick})
-            w.number(static_cast<float>(leadingNumber(a->counts[i].text)));
+        for (int k = 0; k < 3; ++k)
+            w.number(boxNumber(accounts[k]->counts[i], indexed(kNames[k].count, i)));
         w.endLine();
     }
     for (int i = 0; i < 20; ++i) {

@@ -1,0 +1,238 @@
+#include "employee/frm_tax_info.h"
+
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "common/errors.h"
+#include "common/number.h"
+
+namespace corvella {
+
+namespace {
+
+constexpr std::array<std::string_view, 10> kCounts = {"0", "1", "2", "3", "4",
+                                                      "5", "6", "7", "8", "9"};
+constexpr std::array<std::string_view, 2> kStatuses = {"Single", "Married"};
+
+template <size_t N>
+bool inList(const std::array<std::string_view, N>& items, const std::string& text) {
+    for (auto item : items)
+        if (item == text) return true;
+    return false;
+}
+
+// The pay run relies on the lists holding one of their items.
+template <size_t N>
+void checkListItem(const std::array<std::string_view, N>& items, const TextBox& box,
+                   const char* name) {
+    if (!inList(items, box.text)) throw ConversionError(name, box.text);
+}
+
+int16_t stateCount(const TextBox& box) {
+    auto v = strictNumber(box.text);
+    if (!v || *v != std::floor(*v) || *v < 0 || *v > 9)
+        throw ConversionError("cboDepend2", box.text);
+    return static_cast<int16_t>(*v);
+}
+
+// Lenient reading of an amount box; only a value beyond float range is refused.
+float amount(const TextBox& box, const char* name) {
+    double v = leadingNumber(box.text);
+    if (std::fabs(v) > FLT_MAX) throw ConversionError(name, box.text);
+    return static_cast<float>(v);
+}
+
+int16_t checkValue(int16_t flag) {
+    return flag != 0 ? 1 : 0;
+}
+
+void defaultIfEmpty(std::string& field, const char* text) {
+    if (field.empty()) field = text;
+}
+
+void defaultIfEmpty(TextBox& box, const char* text) {
+    if (box.text.empty()) box.text = text;
+}
+
+}  // namespace
+
+FrmTaxInfo::FrmTaxInfo() {
+    for (TextBox* b : {&txtHourRate, &txtHourRate2, &txtTipsRate, &txtFedAddL, &txtPension,
+                       &txtKplan, &txtDues, &txtBond, &txtMisc, &txtMuni, &txtCafe})
+        b->numericOnly = true;
+    // A change made in code runs the unit handlers just as a click does.
+    ckKpFix.onChange = [this] { ckKpFix_Click(); };
+    ckKpPer.onChange = [this] { ckKpPer_Click(); };
+}
+
+void FrmTaxInfo::load(TaxProfile& p) {
+    defaultIfEmpty(p.FedExemp, "0");
+    defaultIfEmpty(p.FedStatus, "Single");
+    if (p.StateStatus.empty() || p.StateStatus == "0") p.StateStatus = "Single";
+    defaultIfEmpty(p.EmpName, "Employee's Name");
+    defaultIfEmpty(p.EmpAddress, "Employee's Address for Check");
+    defaultIfEmpty(p.EmpCityStateZip, "City, State Zip Code");
+    defaultIfEmpty(p.EmpSSN, "Soc Sec #");
+
+    if (p.WeeklyFlag != -1 && p.BiWeeklyFlag != -1) p.WeeklyFlag = -1;
+    // The options are one group: weekly wins when a file claims both.
+    optWeek.value = p.WeeklyFlag == -1 ? -1 : 0;
+    optBiWeek.value = p.WeeklyFlag == -1 ? 0 : -1;
+
+    // Exactly one unit is checked from here on; a value that is neither 0 nor 1 counts
+    // as unset.
+    if (p.KPlanPerFlag == 1 || p.KPlanFixFlag != 1) {
+        p.KPlanPerFlag = 1;
+        p.KPlanFixFlag = 0;
+    } else {
+        p.KPlanPerFlag = 0;
+    }
+    ckKpPer.set(p.KPlanPerFlag);
+    ckKpFix.set(p.KPlanFixFlag);
+
+    txtName.text = p.EmpName;
+    txtAddress.text = p.EmpAddress;
+    txtStateCityZip.text = p.EmpCityStateZip;
+    txtSSnum.text = p.EmpSSN;
+    cboDepend.text = p.FedExemp;
+    cboStatus.text = p.FedStatus;
+    cboDepend2.text = std::to_string(p.StateExemp);
+    cboStatus2.text = p.StateStatus;
+    txtHourRate.text = floatText(p.HourRate);
+    txtHourRate2.text = floatText(p.HourRate2);
+    txtTipsRate.text = floatText(p.TipsRate);
+    txtFedAddL.text = floatText(p.FedAddl);
+    ckFedExemp.set(checkValue(p.FedExempFlag));
+    ckSSMediExemp.set(checkValue(p.SSMediExempFlag));
+    ckSelfEmp.set(checkValue(p.SelfEmpFlag));
+    ckNonCity.set(checkValue(p.NonCityFlag));
+    txtPension.text = floatText(p.PensionPct);
+    txtKplan.text = floatText(p.KPlanAmt);
+    txtDues.text = floatText(p.DuesDeduct);
+    txtBond.text = floatText(p.BondDeduct);
+    txtMisc.text = floatText(p.MiscDeduct);
+    txtMuni.text = floatText(p.MuniDeduct);
+    txtCafe.text = floatText(p.CafeAmt);
+    ckCafeState.set(checkValue(p.CafeStateFlag));
+    txtTax5.text = p.DedCaption5;
+    txtTax6.text = p.DedCaption6;
+    txtTax7.text = p.DedCaption7;
+    txtTax8.text = p.DedCaption8;
+    txtTax9.text = p.DedCaption9;
+
+    defaultIfEmpty(txtTax5, "CrUnion");
+    defaultIfEmpty(txtTax6, "Bond");
+    defaultIfEmpty(txtTax7, "Dues");
+    defaultIfEmpty(txtTax8, "Pension");
+    defaultIfEmpty(txtTax9, "Health Ins");
+
+    if (leadingNumber(txtHourRate.text) == 0) txtHourRate.text = "7.5";
+}
+
+void FrmTaxInfo::store(TaxProfile& p) {
+    // Every conversion that can refuse runs before anything is stored.
+    checkListItem(kCounts, cboDepend, "cboDepend");
+    checkListItem(kStatuses, cboStatus, "cboStatus");
+    const int16_t stateExemp = stateCount(cboDepend2);
+    checkListItem(kStatuses, cboStatus2, "cboStatus2");
+    const float pension = amount(txtPension, "txtPension");
+    const float muni = amount(txtMuni, "txtMuni");
+    const float bond = amount(txtBond, "txtBond");
+    const float misc = amount(txtMisc, "txtMisc");
+    const float dues = amount(txtDues, "txtDues");
+    const float kplan = amount(txtKplan, "txtKplan");
+    const float fedAddl = amount(txtFedAddL, "txtFedAddL");
+    const float cafe = amount(txtCafe, "txtCafe");
+    const float rate2 = strictFloat(txtHourRate2.text, "txtHourRate2");
+    const float tips = strictFloat(txtTipsRate.text, "txtTipsRate");
+    const std::string rate1Text = leadingNumber(txtHourRate.text) == 0 ? "7.5" : txtHourRate.text;
+    const float rate1 = strictFloat(rate1Text, "txtHourRate");
+
+    p.FedExemp = cboDepend.text;
+    p.FedStatus = cboStatus.text;
+    p.StateExemp = stateExemp;
+    p.StateStatus = cboStatus2.text;
+
+    p.PensionPct = pension;
+    p.MuniDeduct = muni;
+    p.BondDeduct = bond;
+    p.MiscDeduct = misc;
+    p.DuesDeduct = dues;
+    p.KPlanAmt = kplan;
+    p.FedAddl = fedAddl;
+    p.CafeAmt = cafe;
+
+    p.FedExempFlag = ckFedExemp.value;
+    p.SSMediExempFlag = ckSSMediExemp.value;
+    p.SelfEmpFlag = ckSelfEmp.value;
+    p.NonCityFlag = ckNonCity.value;
+    p.KPlanPerFlag = ckKpPer.value;
+    p.KPlanFixFlag = ckKpFix.value;
+    p.CafeStateFlag = ckCafeState.value;
+    p.WeeklyFlag = optWeek.value;
+    p.BiWeeklyFlag = optBiWeek.value;
+
+    p.HourRate2 = rate2;
+    p.TipsRate = tips;
+
+    p.EmpAddress = txtAddress.text;
+    p.EmpCityStateZip = txtStateCityZip.text;
+    p.EmpSSN = txtSSnum.text;
+    p.EmpName = txtName.text;
+    p.DedCaption5 = txtTax5.text;
+    p.DedCaption6 = txtTax6.text;
+    p.DedCaption7 = txtTax7.text;
+    p.DedCaption8 = txtTax8.text;
+    p.DedCaption9 = txtTax9.text;
+
+    txtHourRate.text = rate1Text;
+    p.HourRate = rate1;
+}
+
+void FrmTaxInfo::ClearAll(TaxProfile& p) {
+    p = TaxProfile::resetValues();
+    cboDepend.text = "0";
+    cboDepend2.text = "0";
+    cboStatus.text = "Single";
+    cboStatus2.text = "Single";
+    optWeek.value = -1;
+    optBiWeek.value = 0;
+    ckKpPer.set(1);
+    ckKpFix.set(0);
+    ckSelfEmp.set(0);
+    ckFedExemp.set(0);
+    ckSSMediExemp.set(0);
+    ckNonCity.set(0);
+    ckCafeState.set(0);
+    for (TextBox* b : {&txtPension, &txtKplan, &txtDues, &txtBond, &txtMisc, &txtMuni, &txtCafe,
+                       &txtHourRate2, &txtTipsRate, &txtFedAddL})
+        b->text = "0";
+    txtHourRate.text = "7.5";  // the profile's rate stays 0 until the screen is stored
+    txtName.text = p.EmpName;
+    txtAddress.text = p.EmpAddress;
+    txtStateCityZip.text = p.EmpCityStateZip;
+    txtSSnum.text = p.EmpSSN;
+    txtTax5.text = "CrUnion";
+    txtTax6.text = "Bond";
+    txtTax7.text = "Dues";
+    txtTax8.text = "Pension";
+    txtTax9.text = "Misc.";
+    p.DedCaption5 = txtTax5.text;
+    p.DedCaption6 = txtTax6.text;
+    p.DedCaption7 = txtTax7.text;
+    p.DedCaption8 = txtTax8.text;
+    p.DedCaption9 = txtTax9.text;
+}
+
+void FrmTaxInfo::ckKpFix_Click() {
+    if (ckKpFix.checked()) ckKpPer.set(0);
+}
+
+void FrmTaxInfo::ckKpPer_Click() {
+    if (ckKpPer.checked()) ckKpFix.set(0);
+}
+
+}  // namespace corvella

@@ -1,0 +1,282 @@
+#include "engine/pay_calc.h"
+
+#include <cmath>
+
+#include "city/city.h"
+#include "common/format.h"
+#include "federal/federal.h"
+#include "state/state_tax.h"
+
+namespace corvella {
+
+namespace {
+
+Currency cur(float v) { return Currency::fromDouble(v); }
+
+// The numeric value of a box that has passed the checks: empty text counts 0.
+float boxFloat(const TextBox& b) {
+    auto v = strictNumber(b.text);
+    return v ? static_cast<float>(*v) : 0.0f;
+}
+
+std::string comma(float v) { return format(v, Pattern::Comma2); }
+
+}  // namespace
+
+std::optional<std::string> checkPayRunInputs(const MainWindow& main, const DialogState* state) {
+    for (int i = 0; i < 8; ++i) {
+        const std::string& t = main.txtAmount[i].text;
+        if (leadingNumber(t) == 0) continue;  // shown as "0" and taken as 0
+        auto v = strictNumber(t);
+        if (!v || std::abs(*v) > 3.0e38)
+            return "\"" + t + "\" in the box " + amountBoxCaption(i) + " (txtAmount(" +
+                   std::to_string(i) + ")) is not a number. Correct it and press ADD again.";
+    }
+    if (!state) return std::nullopt;
+    const std::pair<const TextBox*, const char*> stateBoxes[] = {
+        {&state->txtStateAdj, "txtStateAdj"}, {&state->txtCalAllow, "txtCalAllow"}};
+    for (auto [box, name] : stateBoxes) {
+        if (box->text.empty()) continue;  // filled with "0" by the run
+        auto v = strictNumber(box->text);
+        if (!v || std::abs(*v) > 3.0e38)
+            return "\"" + box->text + "\" in the state tax box " + name +
+                   " is not a number. Correct it on the state tax screen and press ADD again.";
+    }
+    return std::nullopt;
+}
+
+void resetPayRun(MainWindow& main, PayRun& r, const TaxProfile& profile) {
+    r.StateWages = r.NetPay = r.FedTax = r.StateTax = r.SdiTax = r.SuiTax = 0;
+    r.SdiYtdWages = r.SuiYtdWages = r.CityTax = r.MediTax = r.SocSecTax = 0;
+    main.TotDeduct = 0;
+    main.TaxDeduct = 0;
+    r.CafeDeduct = profile.CafeAmt;
+    main.clearResultCaptions();
+}
+
+void GetSocSec(PayRunContext& c) {
+    PayRun& r = c.run;
+    const TaxProfile& p = c.profile;
+    const Currency base = Currency::fromDouble(kSocSecBase);
+    const Currency ytd = c.YtdWages + cur(r.GrossPay) - cur(r.CafeDeduct);
+    const float socSecYtd = ytd.toFloat();
+    const float socSecRoom = (base - ytd).toFloat();
+    if (socSecRoom >= 0) {
+        float wages = r.GrossPay - r.CafeDeduct - p.MiscDeduct;
+        r.SocSecTax = static_cast<float>(wages * kSocSecRate);
+        if (r.SocSecTax > 0 && p.SelfEmpFlag == 1)
+            r.SocSecTax = static_cast<float>((r.GrossPay - r.CafeDeduct) * (2 * kSocSecRate));
+    } else {
+        r.SocSecTax = 0;
+    }
+    if (socSecYtd > kSocSecBase && c.YtdWages < base) {
+        double room = (base - c.YtdWages).toDouble();
+        r.SocSecTax = static_cast<float>(room * kSocSecRate);
+        if (r.SocSecTax > 0 && p.SelfEmpFlag == 1)
+            r.SocSecTax = static_cast<float>(room * (2 * kSocSecRate));
+    }
+}
+
+void GetMedicare(PayRunContext& c) {
+    PayRun& r = c.run;
+    float wages = r.GrossPay - c.profile.MiscDeduct - r.CafeDeduct;
+    r.MediTax = static_cast<float>(wages * kMediRate);
+    if (c.profile.SelfEmpFlag == 1) r.MediTax = r.MediTax * 2;
+}
+
+void FillStateBoxes(DialogState& s) {
+    for (TextBox* b : {&s.txtSDIpercent, &s.txtSDIwageBase, &s.txtStateAdj, &s.txtCalAllow,
+                       &s.txtSUIpercent, &s.txtSUIwageBase})
+        if (b->text.empty()) b->text = "0";
+}
+
+namespace {
+
+// One of SDI or SUI: by rate up to the annual wage base, or a flat amount per period.
+float contribution(bool useBase, float rate, float wageBase, Currency ytd, float gross,
+                   float ytdWithGross) {
+    if (!useBase) return wageBase;
+    if (ytd.toDouble() >= static_cast<double>(wageBase)) return 0;
+    float tax = static_cast<float>(static_cast<double>(rate) * 0.01 * gross);
+    if (ytdWithGross > wageBase) {
+        double room = (cur(wageBase) - ytd).toDouble();
+        tax = static_cast<float>(room * rate * 0.01);
+    }
+    return tax;
+}
+
+}  // namespace
+
+void GetSDI_SUI(PayRunContext& c) {
+    PayRun& r = c.run;
+    StateSettings& s = c.state;
+    s.StateAddl = boxFloat(c.stateScreen.txtStateAdj);
+    s.CalAllow = boxFloat(c.stateScreen.txtCalAllow);
+    r.SdiYtdWages = (c.YtdWages + cur(r.GrossPay)).toFloat();
+    r.SuiYtdWages = r.SdiYtdWages;
+    r.SdiTax = contribution(c.stateScreen.ckSDI.checked(), s.SdiRate, s.SdiWageBase, c.YtdWages,
+                            r.GrossPay, r.SdiYtdWages);
+    r.SuiTax = contribution(c.stateScreen.ckSUI.checked(), s.SuiRate, s.SuiWageBase, c.YtdWages,
+                            r.GrossPay, r.SuiYtdWages);
+}
+
+namespace {
+
+void stateStep(PayRunContext& c) {
+    DialogState& d = c.stateScreen;
+    static constexpr SpecialState order[] = {
+        SpecialState::Louis,    SpecialState::Iowa,   SpecialState::Missouri, SpecialState::Mass,
+        SpecialState::Oregon,   SpecialState::Utah,   SpecialState::Alabama,  SpecialState::Kentucky,
+        SpecialState::Wiscon,   SpecialState::WisconApril, SpecialState::NC};
+    if (c.specialState)
+        for (SpecialState s : order)
+            if (d.box(s).checked()) c.specialState(s, c);
+    bool builtIn = false;
+    for (SpecialState s : order)
+        if (s != SpecialState::Missouri && d.box(s).checked()) builtIn = true;
+    if (!builtIn) {
+        StateTaxInput in;
+        in.StateWages = c.run.StateWages;
+        in.StateAllowance = c.run.StateAllowance;
+        in.CafeStateDeduct = c.run.CafeStateDeduct;
+        in.StateStatus = c.profile.StateStatus;
+        in.biWeeklySelected = c.optBiWeek;
+        in.weeklySelected = c.optWeek;
+        GetState(c.state, in, c.run.StateTax, c.run.StateTaxable);
+    }
+}
+
+}  // namespace
+
+void finishPayRun(PayRunContext& c) {
+    PayRun& r = c.run;
+    TaxProfile& p = c.profile;
+    MainWindow& m = c.main;
+    m.Label13.caption = r.StateWages != 0 ? format(r.GrossPay, Pattern::Dollar2) : "";
+    r.FedTax = roundCents(r.FedTax + p.FedAddl);
+    for (float* v : {&r.SocSecTax, &r.MediTax, &r.CityTax, &p.MuniDeduct, &p.BondDeduct,
+                     &p.DuesDeduct, &r.PensionDeduct, &p.MiscDeduct, &r.KPlanDeduct, &r.SdiTax,
+                     &r.SuiTax, &r.CafeDeduct})
+        *v = roundCents(*v);
+    if (p.FedExempFlag == 1) r.FedTax = 0;
+    r.StateTax = roundCents(r.StateTax + c.state.StateAddl);
+    if (c.stateScreen.ckRoundOff.checked()) r.StateTax = roundDollarsEven(r.StateTax);
+    if (r.StateTax < 0) r.StateTax = 0;
+
+    const float shown[11] = {r.FedTax,       r.SocSecTax,  r.MediTax,       r.StateTax,
+                             r.CityTax,      p.MuniDeduct, p.BondDeduct,    p.DuesDeduct,
+                             r.PensionDeduct, p.MiscDeduct, r.KPlanDeduct};
+    for (int i = 0; i < 11; ++i) m.lbTaxDed[i].caption = comma(shown[i]);
+    m.lbSDI.caption = comma(r.SdiTax);
+    m.lbSUI.caption = comma(r.SuiTax);
+    m.lbCafe.caption = comma(r.CafeDeduct);
+
+    m.TaxDeduct = static_cast<double>(r.StateTax) + r.FedTax + r.SdiTax + r.SuiTax + r.CityTax +
+                  r.MediTax + r.SocSecTax;
+    m.TotDeduct = p.BondDeduct + p.MuniDeduct + p.MiscDeduct + p.DuesDeduct + r.KPlanDeduct +
+                  r.PensionDeduct + r.CafeDeduct;
+    // Tips were received in cash: taxed as gross pay, not paid again.
+    r.NetPay = static_cast<float>(static_cast<double>(r.GrossPay) -
+                                  (static_cast<double>(m.TotDeduct) + m.TaxDeduct) - m.TipsPay);
+
+    m.lbTaxes.caption = format(m.TaxDeduct, Pattern::Dollar2);
+    m.lbDeduct.caption = format(m.TotDeduct, Pattern::Dollar2);
+    m.lbNet.caption = format(r.NetPay, Pattern::Dollar2);
+    m.lbOverT.caption = format(m.TotalOt, Pattern::Dollar2);
+    m.lbTips.caption = format(m.TotalTips, Pattern::Dollar2);
+    m.CleartxtBox();
+}
+
+void computePayRun(PayRunContext& c) {
+    MainWindow& m = c.main;
+    PayRun& r = c.run;
+    TaxProfile& p = c.profile;
+
+    m.clearDeductionCaptions();
+    m.PayRate = p.HourRate != 0 ? p.HourRate : m.DefaultPayRate;
+    m.chrsin = m.PayRate;
+    for (auto& b : m.txtAmount)
+        if (leadingNumber(b.text) == 0) b.text = "0";
+    m.StrHrs = boxFloat(m.txtAmount[0]);
+    m.StrHrs2 = boxFloat(m.txtAmount[1]);
+    m.OtVar = boxFloat(m.txtAmount[2]);
+    m.OtHrs = boxFloat(m.txtAmount[3]);
+    m.Avas = boxFloat(m.txtAmount[4]);
+    m.VacDys = boxFloat(m.txtAmount[5]);
+    m.Addit = Currency::fromDouble(strictNumber(m.txtAmount[6].text).value_or(0));
+    m.TipsHrs = boxFloat(m.txtAmount[7]);
+
+    // Allowances: a count outside 0..9 or another status finds no entry, and the
+    // allowance keeps its last value.
+    auto count = strictNumber(p.FedExemp);
+    if (count && *count >= 0 && *count <= 9 && *count == static_cast<int>(*count)) {
+        int n = static_cast<int>(*count);
+        if (p.FedStatus == "Single") r.FedAllowance = c.fed.FedAllowSingle[n];
+        if (p.FedStatus == "Married") r.FedAllowance = c.fed.FedAllowMarried[n];
+    }
+    if (p.StateExemp >= 0 && p.StateExemp <= 9) {
+        int n = p.StateExemp;
+        if (p.StateStatus == "Single") {
+            r.StateAllowance = c.state.StateSgExp[n];
+            r.CityAllowance = c.city.CitySgExp[n];
+        } else if (p.StateStatus == "Married") {
+            r.StateAllowance = c.state.StateMarExp[n];
+            r.CityAllowance = c.city.CityMarExp[n];
+        }
+    }
+
+    if (!m.opt1x.selected()) m.OtVar = m.OtVar * 2;
+    const float rate = m.PayRate;
+    m.RegPay1 = m.StrHrs * rate;
+    m.RegPay2 = p.HourRate2 * m.StrHrs2;
+    m.TipsPay = p.TipsRate * m.TipsHrs;
+    m.TotalOt = static_cast<float>(static_cast<double>(m.OtVar * rate) +
+                                   static_cast<double>(rate) * (m.OtHrs * 1.5));
+    m.TotalTips = p.TipsRate * m.TipsHrs;
+
+    // Gross pay: five parts each rounded to currency, added exactly.
+    const double straight = static_cast<double>(p.HourRate2) * m.StrHrs2 +
+                            static_cast<double>(m.StrHrs) * rate +
+                            static_cast<double>(rate) * (m.OtHrs * 1.5) +
+                            static_cast<double>(m.Avas) * rate;
+    Currency gross = Currency::fromDouble(straight) + m.Addit +
+                     Currency::fromDouble(static_cast<double>(m.OtVar) * rate) +
+                     Currency::fromDouble(static_cast<double>(rate) * m.VacDys) +
+                     Currency::fromDouble(static_cast<double>(p.TipsRate) * m.TipsHrs);
+    r.GrossPay = gross.toFloat();
+
+    r.KPlanDeduct = p.KPlanPerFlag == 1
+                        ? static_cast<float>(static_cast<double>(p.KPlanAmt) * 0.01 * r.GrossPay)
+                        : p.KPlanAmt;
+    r.PensionDeduct = static_cast<float>(static_cast<double>(p.PensionPct) * 0.01 * r.GrossPay);
+    r.StateWages = r.GrossPay - p.MiscDeduct - r.KPlanDeduct;
+    if (p.biWeekly()) r.FedAllowance = r.FedAllowance * 2;  // the table holds weekly amounts
+    r.FedWages = r.StateWages - r.PensionDeduct - r.FedAllowance - r.CafeDeduct;
+
+    if (p.FedExempFlag == 0) {
+        if (p.FedStatus == "Single")
+            GetFedSingle(c.fed, r.FedWages, p.BiWeeklyFlag, p.WeeklyFlag, r.FedTax);
+        else
+            GetFedMarried(c.fed, r.FedWages, p.BiWeeklyFlag, p.WeeklyFlag, r.FedTax);
+    }
+    GetSocSec(c);
+    GetMedicare(c);
+    if (p.SSMediExempFlag == 1) r.SocSecTax = r.MediTax = 0;
+    r.CafeStateDeduct = p.CafeStateFlag == 1 ? r.CafeDeduct : 0;
+
+    stateStep(c);
+    FillStateBoxes(c.stateScreen);
+
+    CityTaxInput city;
+    city.StateWages = r.StateWages;
+    city.StateStatus = p.StateStatus;
+    city.biWeekly = p.biWeekly();
+    city.weekly = p.weekly();
+    city.nonResident = p.NonCityFlag == 1;
+    GetCityTax(c.city, c.nonCity, city, r.CityAllowance, r.CityTax);
+
+    GetSDI_SUI(c);
+    finishPayRun(c);
+}
+
+}  // namespace corvella

@@ -1,0 +1,72 @@
+#include "federal/federal.h"
+
+#include "common/linefile.h"
+
+namespace corvella {
+
+void FedTable::clearNumbers() {
+    std::string ver = FedTableVer;
+    *this = FedTable{};
+    FedTableVer = ver;
+}
+
+std::string fedFileFailureMessage() {
+    return "   Operation Failed ! ! !\r\n"
+           "Save and Open, Only in Folder\r\n"
+           "where Corvella 2015 was installed\r\n"
+           "Corvella Payroll Support\r\n"
+           "support@corvella.example";
+}
+
+FedTable readFedTable(const std::string& bytes, const std::string& fileName) {
+    FieldReader r(bytes, fileName);
+    FedTable t;
+    for (auto& section : t.sections) {
+        for (int i = 0; i < 8; ++i) {
+            FedRow& row = section[i];
+            row.Over = r.number();
+            if (i < 7) row.NotOver = r.number();
+            row.Subtract = r.number();
+            row.Rate = r.number();
+            if (i > 0) row.Add = r.number();
+        }
+        r.raw();  // separator heading of any kind
+    }
+    for (float& v : t.FedAllowSingle) v = r.number();
+    for (float& v : t.FedAllowMarried) v = r.number();
+    t.FedTableVer = r.text();
+    return t;
+}
+
+namespace {
+
+void compute(const std::array<FedRow, 8>& rows, float W, bool firstOnly, float& fedTax) {
+    for (int i = 0; i < 8; ++i) {
+        const FedRow& row = rows[i];
+        bool applies = i < 7 ? (row.Over < W && W <= row.NotOver) : (W > row.Over);
+        if (!applies) continue;
+        double tax = (static_cast<double>(W) - row.Subtract) * row.Rate;
+        if (i > 0) tax += row.Add;
+        fedTax = static_cast<float>(tax);
+        if (firstOnly) return;
+    }
+}
+
+void fedTax(const FedTable& t, int biSection, int wkSection, float W, int biWeeklyFlag,
+            int weeklyFlag, float& fedTax) {
+    // The bi-weekly section is scanned whole, the weekly one stops at its first match.
+    if (biWeeklyFlag == -1) compute(t.sections[biSection], W, false, fedTax);
+    if (weeklyFlag == -1) compute(t.sections[wkSection], W, true, fedTax);
+}
+
+}  // namespace
+
+void GetFedSingle(const FedTable& t, float W, int biWeeklyFlag, int weeklyFlag, float& out) {
+    fedTax(t, 0, 1, W, biWeeklyFlag, weeklyFlag, out);
+}
+
+void GetFedMarried(const FedTable& t, float W, int biWeeklyFlag, int weeklyFlag, float& out) {
+    fedTax(t, 2, 3, W, biWeeklyFlag, weeklyFlag, out);
+}
+
+}  // namespace corvella

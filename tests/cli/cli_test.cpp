@@ -1,0 +1,118 @@
+// Runs the real corvella-cli on a copy of the shipped data folder.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "test_support.h"
+
+namespace corvella {
+namespace {
+
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+Result runCli(const std::string& args, const test::TempDir& scratch) {
+    const auto errFile = scratch.path().parent_path() / (scratch.path().filename().string() + ".err");
+    std::string cmd = std::string("'") + CORVELLA_CLI + "' " + args + " 2>'" + errFile.string() + "'";
+    Result r;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    std::array<char, 4096> buf{};
+    size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+    int st = ::pclose(p);
+    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    FILE* e = std::fopen(errFile.c_str(), "r");
+    while (e && (n = std::fread(buf.data(), 1, buf.size(), e)) > 0) r.err.append(buf.data(), n);
+    if (e) std::fclose(e);
+    std::filesystem::remove(errFile);
+    return r;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    Cli() {
+        for (auto& f : std::filesystem::directory_iterator(test::dataDir()))
+            if (f.is_regular_file()) std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
+    }
+    Result calc(const std::string& args) {
+        return runCli("-C '" + dir.path().string() + "' calc " + args, dir);
+    }
+    static std::string field(const std::string& json, const std::string& key) {
+        auto k = json.find("\"" + key + "\": ");
+        if (k == std::string::npos) return "<missing " + key + ">";
+        auto start = k + key.size() + 4;
+        if (json[start] == '"') return json.substr(start + 1, json.find('"', start + 1) - start - 1);
+        return json.substr(start, json.find_first_of(",}", start) - start);
+    }
+};
+
+TEST_F(Cli, TheSampleEmployeesWeekToTheCent) {
+    Result r = calc("Sample --box 0=40 --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string& j = r.out;
+    EXPECT_EQ(field(j, "lbTaxDed(0)"), "62.97");  // (600 - 76.90 - 222) x 15% + 17.80
+    EXPECT_EQ(field(j, "lbTaxDed(1)"), "37.20");
+    EXPECT_EQ(field(j, "lbTaxDed(2)"), "8.70");
+    EXPECT_EQ(field(j, "lbTaxDed(3)"), "21.91");  // New York, weekly, one exemption
+    EXPECT_EQ(field(j, "lbTaxDed(4)"), "14.30");  // the default city table
+    EXPECT_EQ(field(j, "lbSDI"), ".60");
+    EXPECT_EQ(field(j, "Label13"), "$600.00");
+    EXPECT_EQ(field(j, "lbNet"), "$454.32");
+    EXPECT_EQ(field(j, "txtAmount(0)"), "40");
+    EXPECT_EQ(field(j, "txtAmount(1)"), "");
+    EXPECT_EQ(field(j, "GrossPay"), "600");
+    EXPECT_EQ(field(j, "FedAllowance"), "76.9000015");
+    EXPECT_NE(j.find("\"messages\": []"), std::string::npos);
+}
+
+TEST_F(Cli, BoxesAreTypedThroughTheKeyFilterAndOptionsApply) {
+    Result r = calc("Sample --box 0=4x0 --box 2=2 --ot2x --week 01/09/2015extra --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(field(r.out, "txtAmount(0)"), "40");
+    EXPECT_EQ(field(r.out, "lbOverT"), "$60.00");  // 2 hours doubled at 15
+    EXPECT_EQ(field(r.out, "Label13"), "$660.00");
+}
+
+TEST_F(Cli, AMissingEmployeeIsRefusedWithStatus2AndNothingWritten) {
+    auto before = std::distance(std::filesystem::directory_iterator(dir.path()), {});
+    Result r = calc("Nobody --box 0=40");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.out.empty());
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), before);
+}
+
+TEST_F(Cli, RefusalsHaveTheirOwnStatus) {
+    struct Case {
+        const char* args;
+        int status;
+    } cases[] = {
+        {"Sample --box 0=1.2.3", 4},
+        {"Sample --box 9=1", 1},
+        {"Sample --frobnicate", 1},
+        {"../Sample", 2},
+        {"", 1},
+    };
+    for (const auto& c : cases) {
+        Result r = calc(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args;
+        EXPECT_FALSE(r.err.empty()) << c.args;
+    }
+}
+
+TEST_F(Cli, TheReadableFormShowsTheCaptions) {
+    Result r = calc("Sample --box 0=40");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("$454.32"), std::string::npos);
+    EXPECT_NE(r.out.find("NET PAY"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvella

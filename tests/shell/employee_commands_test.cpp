@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "engine/pay_run_fixture.h"
+#include "ledger/ledger.h"
+
+namespace corvella {
+namespace {
+
+using test::PayRunFixture;
+
+class EmployeeCommands : public PayRunFixture {
+protected:
+    // Files of the folder with their contents, to show that nothing was written.
+    std::map<std::string, std::string> snapshot() {
+        std::map<std::string, std::string> files;
+        for (auto& e : std::filesystem::directory_iterator(dir.path()))
+            files[e.path().filename().string()] = dir.read(e.path().filename().string());
+        return files;
+    }
+};
+
+TEST_F(EmployeeCommands, NewWithAnExistingNameIsRefused) {
+    openEmployee(profileOf());
+    ui.inputAnswers.push_back("Emp");
+    s.mnuNew_Click();
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_EQ(ui.messages.back(), "........Emp already exists. Use Open");
+    EXPECT_EQ(s.CurrentUser, "Emp");
+    EXPECT_EQ(s.main.caption, "  User:  Emp");
+}
+
+TEST_F(EmployeeCommands, NewRefusesANameThatLeavesTheFolder) {
+    openEmployee(profileOf());
+    auto before = snapshot();
+    ui.inputAnswers.push_back("../outside");
+    s.mnuNew_Click();
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_NE(ui.messages.back().find("cannot be used"), std::string::npos);
+    EXPECT_EQ(s.CurrentUser, "Emp");
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_FALSE(std::filesystem::exists(dir.path().parent_path() / "outside.use"));
+}
+
+TEST_F(EmployeeCommands, NewStartsFromTheResetProfileAndWritesOnlyOnSave) {
+    TaxProfile p = profileOf();
+    p.HourRate = 22;
+    p.DedCaption9 = "Dental";
+    openEmployee(p);
+    ui.inputAnswers.push_back("Fresh");
+    s.mnuNew_Click();
+    EXPECT_EQ(s.CurrentUser, "Fresh");
+    EXPECT_EQ(s.main.caption, "  User:  Fresh");
+    EXPECT_EQ(s.profile.HourRate, 7.5f);
+    EXPECT_EQ(s.main.lbTaxTag[9].caption, "Misc.");
+    EXPECT_EQ(s.ledger.YtdWages(), Currency());
+    EXPECT_FALSE(std::filesystem::exists(dir / "Fresh.use"));
+}
+
+TEST_F(EmployeeCommands, OpenShowsTheEmployeesDeductionNames) {
+    TaxProfile p = profileOf();
+    p.DedCaption5 = "Union";
+    p.DedCaption9 = "Dental";
+    openEmployee(p);
+    EXPECT_EQ(s.main.lbTaxTag[5].caption, "Union");
+    EXPECT_EQ(s.main.lbTaxTag[9].caption, "Dental");
+    EXPECT_EQ(s.main.lbUser.caption, "Emp");
+    EXPECT_EQ(s.main.caption, "  User:  Emp");
+}
+
+TEST_F(EmployeeCommands, OpenOfADamagedEmployeeSaysWhichFileAndKeepsThePreviousOne) {
+    TaxProfile p = profileOf();
+    p.HourRate = 18;
+    openEmployee(p);
+    TaxProfile q = profileOf();
+    q.HourRate = 30;
+    OvertimeData ot;
+    StateSettings flags;
+    EmployeeExtras x = EmployeeExtras::newEmployee();
+    writeFileAtomic(dir / "Bad.use", writeUseFile(q, ot, flags, x, "0", "0"));
+    dir.write("Bad.and", "0,0,0\r\nnot a number,0,0\r\n");
+    ui.messages.clear();
+    EXPECT_FALSE(s.openEmployee(dir / "Bad.use"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("Bad.and"), std::string::npos);
+    EXPECT_EQ(s.CurrentUser, "Emp");
+    EXPECT_EQ(s.profile.HourRate, 18.0f);
+    run({{0, "10"}});
+    EXPECT_EQ(s.main.Label13.caption, "$180.00");
+}
+
+TEST_F(EmployeeCommands, OpenFromAFolderWithoutTheFederalTableStillLoadsTheEmployee) {
+    test::TempDir other;
+    TaxProfile p = profileOf();
+    p.HourRate = 11;
+    OvertimeData ot;
+    StateSettings flags;
+    EmployeeExtras x = EmployeeExtras::newEmployee();
+    writeFileAtomic(other / "Far.use", writeUseFile(p, ot, flags, x, "0", "0"));
+    ui.messages.clear();
+    EXPECT_TRUE(s.openEmployee(other / "Far.use"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("   Operation Failed ! ! !", 0), 0u);
+    EXPECT_EQ(s.profile.HourRate, 11.0f);
+    EXPECT_EQ(s.dir, other.path());
+}
+
+TEST_F(EmployeeCommands, CancellingTheOpenDialogKeepsTheCurrentEmployee) {
+    openEmployee(profileOf());
+    EXPECT_FALSE(s.mnuOpen_Click());  // the save window answered No, the dialog cancelled
+    EXPECT_EQ(s.CurrentUser, "Emp");
+}
+
+TEST_F(EmployeeCommands, SaveUnderANewNameWritesTheWholeSetThere) {
+    openEmployee(profileOf());
+    auto oldUse = dir.read("Emp.use");
+    ui.saveAnswers.push_back({SaveWindowButton::Save, std::string("Copy")});
+    s.mnuSave_Click();
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".hol", ".sta", ".cti", ".nci"})
+        EXPECT_TRUE(std::filesystem::exists(dir / (std::string("Copy") + ext))) << ext;
+    EXPECT_FALSE(std::filesystem::exists(dir / "Copy.yrw"));
+    EXPECT_EQ(dir.read("Emp.use"), oldUse);
+    EXPECT_EQ(s.CurrentUser, "Copy");
+    EXPECT_EQ(s.main.caption, "Copy");
+}
+
+TEST_F(EmployeeCommands, AFailedSaveIsReportedAndTheWindowStaysOpen) {
+    openEmployee(profileOf());
+    setWriteFailureAfterBytesForTesting(0);
+    ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
+    ui.saveAnswers.push_back({SaveWindowButton::No, std::nullopt});  // then the user gives up
+    ui.messages.clear();
+    s.mnuSave_Click();
+    setWriteFailureAfterBytesForTesting(std::nullopt);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("not saved"), std::string::npos);
+    EXPECT_TRUE(ui.saveAnswers.empty());  // the window was shown again
+}
+
+TEST_F(EmployeeCommands, SaveRefusesARateThatIsNotANumber) {
+    openEmployee(profileOf());
+    auto before = snapshot();
+    s.taxInfo().txtHourRate2.text = "1.2.3";
+    ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
+    ui.messages.clear();
+    s.mnuSave_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("txtHourRate2"), std::string::npos);
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(EmployeeCommands, ExitAnsweredNoWritesNothing) {
+    openEmployee(profileOf());
+    auto before = snapshot();
+    ui.yesNoAnswers.push_back(false);
+    s.mnuExit_Click();
+    EXPECT_TRUE(s.programEnded);
+    EXPECT_EQ(ui.questions.back(), "     SAVE USER'S SETTINGS?");
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(EmployeeCommands, ExitAnsweredYesSavesThroughTheSaveWindow) {
+    openEmployee(profileOf());
+    std::filesystem::remove(dir / "Emp.hol");
+    ui.yesNoAnswers.push_back(true);
+    ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
+    s.mnuExit_Click();
+    EXPECT_TRUE(s.programEnded);
+    EXPECT_TRUE(std::filesystem::exists(dir / "Emp.hol"));
+}
+
+TEST_F(EmployeeCommands, TheLedgersGrossTotalBoundsSocialSecurity) {
+    Ledger l;
+    l.rows[0].Gross = 116500;
+    l.RecomputeTotals(true);
+    writeFileAtomic(dir / "Emp.yrw", l.write(true));
+    TaxProfile p = profileOf();
+    p.HourRate = 25;
+    openEmployee(p);
+    EXPECT_EQ(s.ledger.YtdWages().toDouble(), 116500.0);
+    run({{0, "40"}});  // 1000 of which 500 lie under the base
+    EXPECT_EQ(s.main.lbTaxDed[1].caption, "31.00");
+    EXPECT_EQ(s.main.lbTaxDed[2].caption, "14.50");
+}
+
+}  // namespace
+}  // namespace corvella
