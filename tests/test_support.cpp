@@ -31,7 +31,11 @@ std::string TempDir::read(const std::string& name) const {
     return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
-std::filesystem::path sourceDir() { return CORVELLA_SOURCE_DIR; }
-std::filesystem::path dataDir() { return sourceDir() / "data"; }
+std::filesystem::path sourceDir() {
+    return CORVELLA_SOURCE_DIR;
+}
+std::filesystem::path dataDir() {
+    return sourceDir() / "data";
+}
 
 }  // namespace corvella::test

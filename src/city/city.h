@@ -17,7 +17,7 @@ std::string writeNonCityFile(const NonCityTable& t);
 
 // "City (Local) Tax Tables" (DialogCity). Every text box has the numeric key filter.
 class DialogCity {
-public:
+  public:
     explicit DialogCity(CityTable& table);
     DialogCity(const DialogCity&) = delete;
     DialogCity& operator=(const DialogCity&) = delete;
@@ -33,14 +33,14 @@ public:
     void cmdDefault_Click();  // "&New York"
     void cmdClearMe_Click();  // "CLEAR ALL"
 
-private:
+  private:
     void onNoLocalTaxChanged();
     CityTable& table_;
 };
 
 // "NON City Resident" (DialogNonCity).
 class DialogNonCity {
-public:
+  public:
     explicit DialogNonCity(NonCityTable& table);
     std::array<TextBox, 8> txtNonMinBi, txtNonExpBi, txtNonMinWk, txtNonExpWk;
     TextBox txtNonPer;
@@ -50,16 +50,16 @@ public:
     void fillVar();  // throws ConversionError naming the box
     void cmdDefault_Click();
 
-private:
+  private:
     NonCityTable& table_;
 };
 
 struct CityTaxInput {
     float StateWages = 0;
-    std::string StateStatus;  // "Single" selects the single table
-    bool biWeekly = false;    // BiWeeklyFlag -1
-    bool weekly = false;      // WeeklyFlag -1
-    bool nonResident = false; // NonCityFlag 1
+    std::string StateStatus;   // "Single" selects the single table
+    bool biWeekly = false;     // BiWeeklyFlag -1
+    bool weekly = false;       // WeeklyFlag -1
+    bool nonResident = false;  // NonCityFlag 1
 };
 
 // GetCityTax: resident or non-resident. `cityAllowance` is the run's value (set at the

@@ -22,10 +22,10 @@ namespace {
 enum class Exit : int {
     Ok = 0,
     Usage = 1,
-    NotFound = 2,      // no such employee, or a name that cannot be used
-    NotOpened = 3,     // the employee's files could not be read
-    Refused = 4,       // the pay run was refused (an entry that is not a number)
-    SaveFailed = 5,    // the run completed but its save failed
+    NotFound = 2,    // no such employee, or a name that cannot be used
+    NotOpened = 3,   // the employee's files could not be read
+    Refused = 4,     // the pay run was refused (an entry that is not a number)
+    SaveFailed = 5,  // the run completed but its save failed
 };
 
 const char* const kUsage =
@@ -36,7 +36,7 @@ const char* const kUsage =
 // Scripted answers with the machine's date: the command line answers every question
 // No and collects every message.
 class CliUi : public ScriptedUi {
-public:
+  public:
     Date today() override {
         std::time_t t = std::time(nullptr);
         std::tm tm{};
@@ -55,11 +55,21 @@ std::string jsonString(const std::string& s) {
     std::string out = "\"";
     for (unsigned char c : s) {
         switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char buf[8];
@@ -101,17 +111,26 @@ Result collect(const Session& s, const std::vector<std::string>& messages) {
     for (int i = 0; i < 8; ++i)
         r.boxes.push_back({"txtAmount(" + std::to_string(i) + ")", m.txtAmount[i].text});
     const PayRun& p = s.payRun;
-    const std::pair<const char*, float> values[] = {
-        {"GrossPay", p.GrossPay},           {"StateWages", p.StateWages},
-        {"FedWages", p.FedWages},           {"FedAllowance", p.FedAllowance},
-        {"StateAllowance", p.StateAllowance}, {"CityAllowance", p.CityAllowance},
-        {"KPlanDeduct", p.KPlanDeduct},     {"PensionDeduct", p.PensionDeduct},
-        {"CafeDeduct", p.CafeDeduct},       {"CafeStateDeduct", p.CafeStateDeduct},
-        {"FedTax", p.FedTax},               {"SocSecTax", p.SocSecTax},
-        {"MediTax", p.MediTax},             {"StateTax", p.StateTax},
-        {"CityTax", p.CityTax},             {"SdiTax", p.SdiTax},
-        {"SuiTax", p.SuiTax},               {"SdiYtdWages", p.SdiYtdWages},
-        {"SuiYtdWages", p.SuiYtdWages},     {"NetPay", p.NetPay}};
+    const std::pair<const char*, float> values[] = {{"GrossPay", p.GrossPay},
+                                                    {"StateWages", p.StateWages},
+                                                    {"FedWages", p.FedWages},
+                                                    {"FedAllowance", p.FedAllowance},
+                                                    {"StateAllowance", p.StateAllowance},
+                                                    {"CityAllowance", p.CityAllowance},
+                                                    {"KPlanDeduct", p.KPlanDeduct},
+                                                    {"PensionDeduct", p.PensionDeduct},
+                                                    {"CafeDeduct", p.CafeDeduct},
+                                                    {"CafeStateDeduct", p.CafeStateDeduct},
+                                                    {"FedTax", p.FedTax},
+                                                    {"SocSecTax", p.SocSecTax},
+                                                    {"MediTax", p.MediTax},
+                                                    {"StateTax", p.StateTax},
+                                                    {"CityTax", p.CityTax},
+                                                    {"SdiTax", p.SdiTax},
+                                                    {"SuiTax", p.SuiTax},
+                                                    {"SdiYtdWages", p.SdiYtdWages},
+                                                    {"SuiYtdWages", p.SuiYtdWages},
+                                                    {"NetPay", p.NetPay}};
     for (auto [name, v] : values) r.payRun.push_back({name, number9(v)});
     r.messages = messages;
     return r;
@@ -150,7 +169,7 @@ std::string toText(const Result& r, const Session& s) {
                       r.captions[i].value.c_str());
         o << line;
     }
-    const char* rest[] = {"SDI",   "SUI",        "Cafeteria Plan", "GROSS PAY", "TAXES",
+    const char* rest[] = {"SDI",        "SUI",     "Cafeteria Plan", "GROSS PAY", "TAXES",
                           "DEDUCTIONS", "NET PAY", "OverTime",       "Tips"};
     for (int i = 0; i < 9; ++i) {
         char line[128];
@@ -227,8 +246,9 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
     s.Form_Load();
     ui.openAnswers.push_back(useFile);
     if (!s.mnuOpen_Click()) {
-        std::cerr << "corvella-cli: " << oneLine(ui.messages.empty() ? "the employee was not opened"
-                                                                     : ui.messages.back())
+        std::cerr << "corvella-cli: "
+                  << oneLine(ui.messages.empty() ? "the employee was not opened"
+                                                 : ui.messages.back())
                   << "\n";
         return static_cast<int>(Exit::NotOpened);
     }

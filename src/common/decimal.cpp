@@ -1,8 +1,8 @@
 #include "common/decimal.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace corvella {
 
@@ -11,14 +11,15 @@ Decimal Decimal::of(double v, int significantDigits) {
     if (!std::isfinite(v) || v == 0.0) return d;
     d.negative = v < 0;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", significantDigits - 1, std::fabs(v));
-    std::string s(buf);
-    auto e = s.find('e');
-    std::string mant = s.substr(0, e);
-    int exp = std::atoi(s.c_str() + e + 1);
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific,
+                             significantDigits - 1);
+    const char* e = std::find(buf, res.ptr, 'e');
     std::string digits;
-    for (char c : mant)
-        if (c != '.') digits += c;
+    digits.reserve(static_cast<size_t>(significantDigits));
+    for (const char* p = buf; p < e; ++p)
+        if (*p != '.') digits += *p;
+    int exp = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exp);
     int exp10 = exp - (static_cast<int>(digits.size()) - 1);
     while (digits.size() > 1 && digits.back() == '0') {
         digits.pop_back();

@@ -8,7 +8,7 @@ namespace corvella {
 struct Decimal {
     bool negative = false;
     std::string digits = "0";  // integer mantissa without leading zeros ("0" for zero)
-    int exp10 = 0;       // value = digits * 10^exp10
+    int exp10 = 0;             // value = digits * 10^exp10
 
     static Decimal of(double v, int significantDigits);
     static Decimal ofFloat(float v) { return of(static_cast<double>(v), 7); }

@@ -19,7 +19,9 @@ namespace {
 std::optional<size_t> g_failAfter;
 }
 
-void setWriteFailureAfterBytesForTesting(std::optional<size_t> bytes) { g_failAfter = bytes; }
+void setWriteFailureAfterBytesForTesting(std::optional<size_t> bytes) {
+    g_failAfter = bytes;
+}
 
 bool fileExists(const std::filesystem::path& path) {
     std::error_code ec;
@@ -89,10 +91,9 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
 }
 
 void checkEmployeeName(std::string_view name) {
-    bool bad = name.find('/') != std::string_view::npos ||
-               name.find('\\') != std::string_view::npos ||
-               name.find('\0') != std::string_view::npos ||
-               name.find("..") != std::string_view::npos;
+    bool bad =
+        name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos ||
+        name.find('\0') != std::string_view::npos || name.find("..") != std::string_view::npos;
     if (bad)
         throw NameError("The name \"" + std::string(name) +
                         "\" cannot be used: a name may not contain \"/\", \"\\\" or \"..\". "

@@ -47,7 +47,11 @@ std::string apply(const Decimal& d, Pattern p) {
 
 }  // namespace
 
-std::string format(float v, Pattern p) { return apply(Decimal::ofFloat(v), p); }
-std::string format(double v, Pattern p) { return apply(Decimal::ofDouble(v), p); }
+std::string format(float v, Pattern p) {
+    return apply(Decimal::ofFloat(v), p);
+}
+std::string format(double v, Pattern p) {
+    return apply(Decimal::ofDouble(v), p);
+}
 
 }  // namespace corvella

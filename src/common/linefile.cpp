@@ -116,7 +116,9 @@ LineWriter& LineWriter::endLine() {
 FieldReader::FieldReader(std::string bytes, std::string fileName)
     : data_(std::move(bytes)), name_(std::move(fileName)) {}
 
-void FieldReader::fail(const std::string& what) const { throw ReadError(name_, line_, what); }
+void FieldReader::fail(const std::string& what) const {
+    throw ReadError(name_, line_, what);
+}
 
 bool FieldReader::atEnd() const {
     size_t p = pos_;
@@ -147,11 +149,9 @@ FieldReader::Field FieldReader::next() {
         f.value = data_.substr(pos_ + 1, close - pos_ - 1);
         f.quoted = true;
         pos_ = close + 1;
-        while (pos_ < n && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n')
-            ++pos_;
+        while (pos_ < n && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n') ++pos_;
     } else {
-        while (pos_ < n && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n')
-            ++pos_;
+        while (pos_ < n && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n') ++pos_;
         f.value = data_.substr(start, pos_ - start);
         while (!f.value.empty() && isBlank(f.value.back())) f.value.pop_back();
     }
@@ -168,9 +168,13 @@ FieldReader::Field FieldReader::next() {
     return f;
 }
 
-std::string FieldReader::text() { return latin1ToUtf8(next().value); }
+std::string FieldReader::text() {
+    return latin1ToUtf8(next().value);
+}
 
-std::string FieldReader::raw() { return next().source; }
+std::string FieldReader::raw() {
+    return next().source;
+}
 
 double FieldReader::number64() {
     int line = line_;

@@ -12,7 +12,7 @@ std::string latin1ToUtf8(std::string_view bytes);
 std::string utf8ToLatin1(std::string_view text);  // characters beyond Latin-1 become '?'
 
 class LineWriter {
-public:
+  public:
     LineWriter& text(std::string_view s);  // a '"' inside becomes '\'' (the format has no escape)
     LineWriter& number(float v);
     LineWriter& number(double v);
@@ -23,7 +23,7 @@ public:
     LineWriter& endLine();
     const std::string& bytes() const { return out_; }
 
-private:
+  private:
     void sep();
     std::string out_;
     bool lineStarted_ = false;
@@ -33,7 +33,7 @@ private:
 // number of fields is read whatever the line breaks are. Every failure throws
 // ReadError naming the file and line.
 class FieldReader {
-public:
+  public:
     FieldReader(std::string bytes, std::string fileName);
     std::string text();
     float number();
@@ -44,7 +44,7 @@ public:
     int line() const { return line_; }
     const std::string& fileName() const { return name_; }
 
-private:
+  private:
     struct Field {
         std::string value;
         bool quoted = false;

@@ -19,7 +19,9 @@ double parseDouble(const std::string& s) {
     return v;
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
 
 // Plain decimal text of a Decimal: no exponent, no trailing zeros.
 std::string plainText(const Decimal& d) {
@@ -127,8 +129,12 @@ float strictFloat(std::string_view text, std::string_view control) {
     return static_cast<float>(*v);
 }
 
-std::string floatText(float v) { return plainText(Decimal::ofFloat(v)); }
-std::string doubleText(double v) { return plainText(Decimal::ofDouble(v)); }
+std::string floatText(float v) {
+    return plainText(Decimal::ofFloat(v));
+}
+std::string doubleText(double v) {
+    return plainText(Decimal::ofDouble(v));
+}
 
 float roundCents(float v) {
     Decimal d = Decimal::ofFloat(v);

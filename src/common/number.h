@@ -38,7 +38,7 @@ double roundCents(double v);
 float roundDollarsEven(float v);
 
 class Currency {
-public:
+  public:
     constexpr Currency() = default;
     // Rounds a double to four decimals, halves away from zero.
     static Currency fromDouble(double v);
@@ -55,7 +55,7 @@ public:
     constexpr bool operator==(const Currency&) const = default;
     constexpr auto operator<=>(const Currency&) const = default;
 
-private:
+  private:
     constexpr explicit Currency(int64_t units) : units_(units) {}
     int64_t units_ = 0;
 };

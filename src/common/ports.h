@@ -19,7 +19,7 @@ struct Date {
 };
 
 class Ui {
-public:
+  public:
     virtual ~Ui() = default;
     // A message box with an OK button.
     virtual void message(const std::string& text, Icon icon = Icon::None,
@@ -27,8 +27,7 @@ public:
     // A Yes/No question; true for Yes.
     virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
     // An input box; nothing when cancelled.
-    virtual std::optional<std::string> inputBox(const std::string& prompt,
-                                                const std::string& title,
+    virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                                 const std::string& defaultText) = 0;
     // The file-open dialog with a filter such as "Saved Files (*.use)|*.use".
     virtual std::optional<std::filesystem::path> openFile(const std::string& filter) = 0;
@@ -40,7 +39,7 @@ public:
 // Scripted answers, for tests and the command line. Unscripted questions are
 // answered No, input boxes and dialogs cancelled, the save window closed with No.
 class ScriptedUi : public Ui {
-public:
+  public:
     std::vector<std::string> messages;  // every message box text, in order
     std::vector<std::string> questions;
     std::deque<bool> yesNoAnswers;
@@ -75,7 +74,7 @@ public:
     }
     Date today() override { return date; }
 
-private:
+  private:
     template <class T>
     static T pop(std::deque<T>& q, T fallback) {
         if (q.empty()) return fallback;

@@ -18,11 +18,11 @@ struct EmployeeExtras {
     // .use lines 9 to 12: fields 2-4 of line 9, then 4 fields each of lines 10-12.
     std::array<std::string, 15> useReserved{};
     // .and reserved fields (numbers and texts as read; "0", "#FALSE#" or "\"\"" when new).
-    std::array<std::string, 2> andLine2{};   // two numbers after CalAllow
-    std::array<std::string, 3> andLine3{};   // three numbers
-    std::array<std::string, 3> andLine4{};   // three truth values
-    std::array<std::string, 2> andLine6{};   // two texts after EmpName
-    std::array<std::string, 2> andLine8{};   // two numbers after NCFlag
+    std::array<std::string, 2> andLine2{};  // two numbers after CalAllow
+    std::array<std::string, 3> andLine3{};  // three numbers
+    std::array<std::string, 3> andLine4{};  // three truth values
+    std::array<std::string, 2> andLine6{};  // two texts after EmpName
+    std::array<std::string, 2> andLine8{};  // two numbers after NCFlag
 
     // A new employee's reserved fields (empty in .use; 0, #FALSE#, "" in .and).
     static EmployeeExtras newEmployee();

@@ -7,8 +7,10 @@
 namespace corvella {
 
 class FrmTaxInfo {
-public:
+  public:
     FrmTaxInfo();
+    FrmTaxInfo(const FrmTaxInfo&) = delete;  // the check boxes' handlers point at this screen
+    FrmTaxInfo& operator=(const FrmTaxInfo&) = delete;
     TextBox txtName, txtAddress, txtStateCityZip, txtSSnum;
     TextBox cboDepend, cboStatus, cboDepend2, cboStatus2;  // lists "0".."9", "Single"/"Married"
     OptionButton optWeek, optBiWeek;

@@ -6,10 +6,10 @@ MainWindow::MainWindow() {
     for (auto& b : txtAmount) b.numericOnly = true;
     opt1x.value = -1;
     ckLouisPrior.visible = false;
-    const char* tags[18] = {"Federal Tax", "Soc Sec",  "Medicare",      "State Tax",  "City Tax",
-                            "Muni Cr Union", "Bond",   "Union Dues",    "Pension",    "Health Ins",
-                            "K Plan",      "OverTime", "GROSS PAY",     "NET PAY",    "SDI",
-                            "SUI",         "Cafeteria Plan", "Tips"};
+    const char* tags[18] = {
+        "Federal Tax", "Soc Sec",    "Medicare", "State Tax",  "City Tax",       "Muni Cr Union",
+        "Bond",        "Union Dues", "Pension",  "Health Ins", "K Plan",         "OverTime",
+        "GROSS PAY",   "NET PAY",    "SDI",      "SUI",        "Cafeteria Plan", "Tips"};
     for (int i = 0; i < 18; ++i) lbTaxTag[i].caption = tags[i];
 }
 
@@ -30,10 +30,10 @@ void MainWindow::clearResultCaptions() {
 }
 
 const char* amountBoxCaption(int index) {
-    static const char* names[8] = {"STRAIGHT TIME HOURS 1",     "STRAIGHT TIME HOURS 2",
-                                   "O.T.",                      "O.T. TIME AND 1/2 (1.5X)",
-                                   "HOLIDAY IN HOURS",          "VACATION - SICK, IN HOURS",
-                                   "PAY IN DOLLAR AMOUNT",      "TIPS (Hours)"};
+    static const char* names[8] = {
+        "STRAIGHT TIME HOURS 1",    "STRAIGHT TIME HOURS 2", "O.T.",
+        "O.T. TIME AND 1/2 (1.5X)", "HOLIDAY IN HOURS",      "VACATION - SICK, IN HOURS",
+        "PAY IN DOLLAR AMOUNT",     "TIPS (Hours)"};
     return index >= 0 && index < 8 ? names[index] : "";
 }
 

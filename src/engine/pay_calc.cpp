@@ -11,7 +11,9 @@ namespace corvella {
 
 namespace {
 
-Currency cur(float v) { return Currency::fromDouble(v); }
+Currency cur(float v) {
+    return Currency::fromDouble(v);
+}
 
 // The numeric value of a box that has passed the checks: empty text counts 0.
 float boxFloat(const TextBox& b) {
@@ -19,7 +21,9 @@ float boxFloat(const TextBox& b) {
     return v ? static_cast<float>(*v) : 0.0f;
 }
 
-std::string comma(float v) { return format(v, Pattern::Comma2); }
+std::string comma(float v) {
+    return format(v, Pattern::Comma2);
+}
 
 }  // namespace
 
@@ -125,9 +129,10 @@ namespace {
 void stateStep(PayRunContext& c) {
     DialogState& d = c.stateScreen;
     static constexpr SpecialState order[] = {
-        SpecialState::Louis,    SpecialState::Iowa,   SpecialState::Missouri, SpecialState::Mass,
-        SpecialState::Oregon,   SpecialState::Utah,   SpecialState::Alabama,  SpecialState::Kentucky,
-        SpecialState::Wiscon,   SpecialState::WisconApril, SpecialState::NC};
+        SpecialState::Louis,       SpecialState::Iowa,     SpecialState::Missouri,
+        SpecialState::Mass,        SpecialState::Oregon,   SpecialState::Utah,
+        SpecialState::Alabama,     SpecialState::Kentucky, SpecialState::Wiscon,
+        SpecialState::WisconApril, SpecialState::NC};
     if (c.specialState)
         for (SpecialState s : order)
             if (d.box(s).checked()) c.specialState(s, c);
@@ -154,17 +159,17 @@ void finishPayRun(PayRunContext& c) {
     MainWindow& m = c.main;
     m.Label13.caption = r.StateWages != 0 ? format(r.GrossPay, Pattern::Dollar2) : "";
     r.FedTax = roundCents(r.FedTax + p.FedAddl);
-    for (float* v : {&r.SocSecTax, &r.MediTax, &r.CityTax, &p.MuniDeduct, &p.BondDeduct,
-                     &p.DuesDeduct, &r.PensionDeduct, &p.MiscDeduct, &r.KPlanDeduct, &r.SdiTax,
-                     &r.SuiTax, &r.CafeDeduct})
+    for (float* v :
+         {&r.SocSecTax, &r.MediTax, &r.CityTax, &p.MuniDeduct, &p.BondDeduct, &p.DuesDeduct,
+          &r.PensionDeduct, &p.MiscDeduct, &r.KPlanDeduct, &r.SdiTax, &r.SuiTax, &r.CafeDeduct})
         *v = roundCents(*v);
     if (p.FedExempFlag == 1) r.FedTax = 0;
     r.StateTax = roundCents(r.StateTax + c.state.StateAddl);
     if (c.stateScreen.ckRoundOff.checked()) r.StateTax = roundDollarsEven(r.StateTax);
     if (r.StateTax < 0) r.StateTax = 0;
 
-    const float shown[11] = {r.FedTax,       r.SocSecTax,  r.MediTax,       r.StateTax,
-                             r.CityTax,      p.MuniDeduct, p.BondDeduct,    p.DuesDeduct,
+    const float shown[11] = {r.FedTax,        r.SocSecTax,  r.MediTax,    r.StateTax,
+                             r.CityTax,       p.MuniDeduct, p.BondDeduct, p.DuesDeduct,
                              r.PensionDeduct, p.MiscDeduct, r.KPlanDeduct};
     for (int i = 0; i < 11; ++i) m.lbTaxDed[i].caption = comma(shown[i]);
     m.lbSDI.caption = comma(r.SdiTax);
@@ -235,10 +240,9 @@ void computePayRun(PayRunContext& c) {
     m.TotalTips = p.TipsRate * m.TipsHrs;
 
     // Gross pay: five parts each rounded to currency, added exactly.
-    const double straight = static_cast<double>(p.HourRate2) * m.StrHrs2 +
-                            static_cast<double>(m.StrHrs) * rate +
-                            static_cast<double>(rate) * (m.OtHrs * 1.5) +
-                            static_cast<double>(m.Avas) * rate;
+    const double straight =
+        static_cast<double>(p.HourRate2) * m.StrHrs2 + static_cast<double>(m.StrHrs) * rate +
+        static_cast<double>(rate) * (m.OtHrs * 1.5) + static_cast<double>(m.Avas) * rate;
     Currency gross = Currency::fromDouble(straight) + m.Addit +
                      Currency::fromDouble(static_cast<double>(m.OtVar) * rate) +
                      Currency::fromDouble(static_cast<double>(rate) * m.VacDys) +

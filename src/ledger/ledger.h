@@ -9,14 +9,14 @@ namespace corvella {
 
 struct LedgerRow {
     std::string Date;
-    float Fed = 0, SS = 0, Medi = 0, State = 0, City = 0, Muni = 0, Bond = 0, Dues = 0,
-          Pension = 0, Misc = 0, Kplan = 0, Tips = 0, OT = 0, Net = 0, Gross = 0;
+    float Fed = 0, SS = 0, Medi = 0, State = 0, City = 0, Muni = 0, Bond = 0, Dues = 0, Pension = 0,
+          Misc = 0, Kplan = 0, Tips = 0, OT = 0, Net = 0, Gross = 0;
     float SDI = 0, SUI = 0, Cafe = 0;
 };
 
 struct LedgerTotals {
-    float Fed = 0, SS = 0, Medi = 0, State = 0, City = 0, Muni = 0, Bond = 0, Dues = 0,
-          Pension = 0, Misc = 0, Kplan = 0;
+    float Fed = 0, SS = 0, Medi = 0, State = 0, City = 0, Muni = 0, Bond = 0, Dues = 0, Pension = 0,
+          Misc = 0, Kplan = 0;
     Currency OT, Tips, Gross, Net;  // Gross is YtdWages, Net YtdNet
     float SDI = 0, SUI = 0, Cafe = 0;
 };

@@ -13,7 +13,9 @@ namespace {
 
 const char* const kNonNumerial = "You have entered a NON numerial.";
 
-std::string fileNameOf(const std::filesystem::path& p) { return p.filename().string(); }
+std::string fileNameOf(const std::filesystem::path& p) {
+    return p.filename().string();
+}
 
 std::string readOrThrow(const std::filesystem::path& p) {
     auto bytes = readFileBytes(p);
@@ -27,7 +29,8 @@ std::string corruptedFileMessage(const std::string& fileName) {
     return "You have corupted a file.\nFind file,\n" + fileName + "\nand delete it.";
 }
 
-Session::Session(Ui& u, std::filesystem::path workingFolder) : ui(u), dir(std::move(workingFolder)) {}
+Session::Session(Ui& u, std::filesystem::path workingFolder)
+    : ui(u), dir(std::move(workingFolder)) {}
 Session::~Session() = default;
 
 std::filesystem::path Session::employeeFile(std::string_view ext) const {
@@ -178,7 +181,9 @@ LeaveScreen& Session::leaveScreen() {
     return *leaveScreen_;
 }
 
-void Session::discardStateScreen() { stateScreen_.reset(); }
+void Session::discardStateScreen() {
+    stateScreen_.reset();
+}
 
 void Session::discardCityScreens() {
     cityScreen_.reset();
@@ -209,13 +214,11 @@ void Session::LoadEmployee() {
     });
     read(".cfe", [&](const std::string& b, const std::string& n) { readCfeFile(b, n, profile); });
     if (profile.weekly())
-        read(".ovw", [&](const std::string& b, const std::string& n) {
-            readOvertimeFile(b, n, 53, ot);
-        });
+        read(".ovw",
+             [&](const std::string& b, const std::string& n) { readOvertimeFile(b, n, 53, ot); });
     else
-        read(".ovb", [&](const std::string& b, const std::string& n) {
-            readOvertimeFile(b, n, 27, ot);
-        });
+        read(".ovb",
+             [&](const std::string& b, const std::string& n) { readOvertimeFile(b, n, 27, ot); });
     main.lbTableNotice.caption = profile.weekly() ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
 
     FrmTaxInfo& f = taxInfo();
@@ -282,12 +285,11 @@ void Session::SaveEmployee() {
         profile.KPlanPerFlag = 1;
         f.ckKpPer.set(1);
     }
-    writeFileAtomic(employeeFile(".use"),
-                    writeUseFile(profile, ot, state, extras, o.txtAnnual.text, o.txtApPercent.text));
+    writeFileAtomic(employeeFile(".use"), writeUseFile(profile, ot, state, extras, o.txtAnnual.text,
+                                                       o.txtApPercent.text));
     writeFileAtomic(employeeFile(".and"), writeAndFile(profile, state, extras));
     writeFileAtomic(employeeFile(".cfe"), writeCfeFile(profile));
-    writeFileAtomic(employeeFile(profile.weekly() ? ".ovw" : ".ovb"),
-                    writeOvertimeFile(ot, rows));
+    writeFileAtomic(employeeFile(profile.weekly() ? ".ovw" : ".ovb"), writeOvertimeFile(ot, rows));
     if (profile.KPlanPerFlag == 1) {
         f.ckKpPer.set(1);
         profile.KPlanFixFlag = 0;
@@ -417,9 +419,18 @@ Session::RunOutcome Session::Calcu_late(bool save) {
     cityScreen();
     DialogState& s = stateScreen();
     FrmTaxInfo& f = taxInfo();
-    PayRunContext run{main,   payRun, profile, state,
-                      s,      city,   nonCity, fed,
-                      ledger.YtdWages(), f.optBiWeek.selected(), f.optWeek.selected(), {}};
+    PayRunContext run{main,
+                      payRun,
+                      profile,
+                      state,
+                      s,
+                      city,
+                      nonCity,
+                      fed,
+                      ledger.YtdWages(),
+                      f.optBiWeek.selected(),
+                      f.optWeek.selected(),
+                      {}};
     computePayRun(run);
     fed.clearNumbers();
 
@@ -510,7 +521,9 @@ bool Session::cmdSaveUser_Click() {
     return true;
 }
 
-void Session::mnuSave_Click() { showSaveWindow(); }
+void Session::mnuSave_Click() {
+    showSaveWindow();
+}
 
 void Session::mnuExit_Click() {
     if (ui.askYesNo("     SAVE USER'S SETTINGS?", "Save?")) showSaveWindow();
@@ -619,12 +632,12 @@ bool Session::openEmployee(const std::filesystem::path& useFile) {
         discardEmployeeScreens();
         saveWindow_.reset();
         const auto* re = dynamic_cast<const ReadError*>(&e);
-        ui.message("The employee \"" + name + "\" was not opened: " +
-                       (re ? "the file " + re->file + " is damaged at line " +
-                                 std::to_string(re->line)
-                           : std::string(e.what())) +
-                       ". Correct or delete that file, then open again.",
-                   Icon::Warning);
+        ui.message(
+            "The employee \"" + name + "\" was not opened: " +
+                (re ? "the file " + re->file + " is damaged at line " + std::to_string(re->line)
+                    : std::string(e.what())) +
+                ". Correct or delete that file, then open again.",
+            Icon::Warning);
         return false;
     }
     main.caption = "  User:  " + CurrentUser;

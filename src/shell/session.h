@@ -29,7 +29,7 @@ struct FrmSaveUser {
 };
 
 class Session {
-public:
+  public:
     Session(Ui& ui, std::filesystem::path workingFolder);
     ~Session();
     Session(const Session&) = delete;
@@ -107,7 +107,7 @@ public:
     std::filesystem::path employeeFile(std::string_view ext) const;
     std::string todayText();
 
-private:
+  private:
     void storeTaxInfo();
     void reportCorrupted(const std::string& fileName);
     void closeSaveWindowEffects();

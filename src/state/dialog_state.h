@@ -13,11 +13,22 @@
 namespace corvella {
 
 enum class SpecialState {
-    Ariz, Louis, Iowa, Missouri, Mass, Oregon, Utah, Kentucky, Wiscon, WisconApril, NC, Alabama
+    Ariz,
+    Louis,
+    Iowa,
+    Missouri,
+    Mass,
+    Oregon,
+    Utah,
+    Kentucky,
+    Wiscon,
+    WisconApril,
+    NC,
+    Alabama
 };
 
 class DialogState {
-public:
+  public:
     explicit DialogState(StateSettings& record);
     DialogState(const DialogState&) = delete;
     DialogState& operator=(const DialogState&) = delete;
@@ -26,11 +37,10 @@ public:
     std::array<TextBox, 10> txtStateMinBS, txtStateAmtBS, txtStatePerBS;
     std::array<TextBox, 10> txtStateMinBM, txtStateAmtBM, txtStatePerBM;
     std::array<TextBox, 10> txtStateSgExp, txtStateMarExp;
-    TextBox txtSDIpercent, txtSDIwageBase, txtStateAdj, txtCalAllow, txtSUIpercent,
-        txtSUIwageBase;
+    TextBox txtSDIpercent, txtSDIwageBase, txtStateAdj, txtCalAllow, txtSUIpercent, txtSUIwageBase;
     CheckBox ckNoStateTax, ckRoundOff, ckSpouse, ckSDI, ckSUI;
-    CheckBox ckAriz, ckLouis, ckIowa, ckMissouri, ckMass, ckOregon, ckUtah, ckKentucky,
-        ckWiscon, ckWisconApril, ckNC, ckAlabama;
+    CheckBox ckAriz, ckLouis, ckIowa, ckMissouri, ckMass, ckOregon, ckUtah, ckKentucky, ckWiscon,
+        ckWisconApril, ckNC, ckAlabama;
     Label Label5, Label13, Label14, Label15, Label19, Label20, Label21, Label23, Label26;
     std::array<Label, 10> Label27;
     bool singleTableFrameEnabled = true;
@@ -57,7 +67,7 @@ public:
     // Label26/Label23 "Wage Base" or "Flat Rate" from ckSDI/ckSUI.
     void updateBaseCaptions();
     void NewYorkTable();
-    void cmdDefault_Click();  // "New York"
+    void cmdDefault_Click();   // "New York"
     void cmdClearAll_Click();  // "CLEAR ALL"
     void BlankStateTable();
     // Pressing a special-state box: the selection step, then the box flips.
@@ -65,7 +75,7 @@ public:
     // For each checked special-state box in the load order, its preset.
     void runPresetsOfCheckedBoxes();
 
-private:
+  private:
     void onNoStateTaxChanged();
     void onSdiChanged();
     void onSuiChanged();

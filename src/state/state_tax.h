@@ -10,7 +10,7 @@ struct StateTaxInput {
     float StateWages = 0;
     float StateAllowance = 0;
     float CafeStateDeduct = 0;
-    std::string StateStatus;  // "Single" selects the single table, anything else married
+    std::string StateStatus;        // "Single" selects the single table, anything else married
     bool biWeeklySelected = false;  // the profile screen's optBiWeek
     bool weeklySelected = false;    // the profile screen's optWeek
 };

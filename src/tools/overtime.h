@@ -29,6 +29,8 @@ struct OvertimeScreen {
 };
 
 // Rows of the mode: 53 for a weekly employee, 27 otherwise.
-inline int overtimeRowCount(bool weekly) { return weekly ? 53 : 27; }
+inline int overtimeRowCount(bool weekly) {
+    return weekly ? 53 : 27;
+}
 
 }  // namespace corvella

@@ -18,8 +18,10 @@ struct Result {
 };
 
 Result runCli(const std::string& args, const test::TempDir& scratch) {
-    const auto errFile = scratch.path().parent_path() / (scratch.path().filename().string() + ".err");
-    std::string cmd = std::string("'") + CORVELLA_CLI + "' " + args + " 2>'" + errFile.string() + "'";
+    const auto errFile =
+        scratch.path().parent_path() / (scratch.path().filename().string() + ".err");
+    std::string cmd =
+        std::string("'") + CORVELLA_CLI + "' " + args + " 2>'" + errFile.string() + "'";
     Result r;
     FILE* p = ::popen(cmd.c_str(), "r");
     std::array<char, 4096> buf{};
@@ -35,11 +37,12 @@ Result runCli(const std::string& args, const test::TempDir& scratch) {
 }
 
 class Cli : public ::testing::Test {
-protected:
+  protected:
     test::TempDir dir;
     Cli() {
         for (auto& f : std::filesystem::directory_iterator(test::dataDir()))
-            if (f.is_regular_file()) std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
+            if (f.is_regular_file())
+                std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
     }
     Result calc(const std::string& args) {
         return runCli("-C '" + dir.path().string() + "' calc " + args, dir);
@@ -48,7 +51,8 @@ protected:
         auto k = json.find("\"" + key + "\": ");
         if (k == std::string::npos) return "<missing " + key + ">";
         auto start = k + key.size() + 4;
-        if (json[start] == '"') return json.substr(start + 1, json.find('"', start + 1) - start - 1);
+        if (json[start] == '"')
+            return json.substr(start + 1, json.find('"', start + 1) - start - 1);
         return json.substr(start, json.find_first_of(",}", start) - start);
     }
 };

@@ -153,9 +153,9 @@ TEST_F(PayRun_, StateAdjustmentAndRounding) {
         const char* hours;
         const char* tax;
     } cases[] = {
-        {5, 0, "0", "5.00"},      // no table applies: the adjustment alone
-        {-20, 0, "40", ".00"},    // a negative result is raised to 0
-        {0, 1, "100", "32.00"},   // 31.6482 to whole dollars
+        {5, 0, "0", "5.00"},     // no table applies: the adjustment alone
+        {-20, 0, "40", ".00"},   // a negative result is raised to 0
+        {0, 1, "100", "32.00"},  // 31.6482 to whole dollars
     };
     for (const auto& c : cases) {
         TaxProfile p = profileOf();
@@ -215,7 +215,7 @@ TEST_F(PayRun_, NonResidentCityTax) {
 TEST_F(PayRun_, DeductionsAndNetPay) {
     TaxProfile p = profileOf();
     p.HourRate = 20;
-    p.MiscDeduct = 50;     // health insurance: pre-tax
+    p.MiscDeduct = 50;  // health insurance: pre-tax
     p.DuesDeduct = 12.345f;
     p.BondDeduct = 25;
     p.MuniDeduct = 10;
@@ -224,14 +224,14 @@ TEST_F(PayRun_, DeductionsAndNetPay) {
     auto st = noStateTax();
     openEmployee(p, &st);
     run({{0, "40"}});
-    EXPECT_FLOAT_EQ(s.payRun.StateWages, 750);          // 800 - 50
-    EXPECT_FLOAT_EQ(s.payRun.FedWages, 706);            // 750 - 24 pension - 20 cafeteria
-    EXPECT_EQ(s.main.lbTaxDed[1].caption, "45.26");     // (800 - 20 - 50) x 6.2%
-    EXPECT_EQ(s.main.lbTaxDed[2].caption, "10.59");     // 730 x 1.45% = 10.585
-    EXPECT_EQ(s.main.lbTaxDed[7].caption, "12.35");     // dues rounded
-    EXPECT_EQ(s.main.lbTaxDed[8].caption, "24.00");     // pension
+    EXPECT_FLOAT_EQ(s.payRun.StateWages, 750);       // 800 - 50
+    EXPECT_FLOAT_EQ(s.payRun.FedWages, 706);         // 750 - 24 pension - 20 cafeteria
+    EXPECT_EQ(s.main.lbTaxDed[1].caption, "45.26");  // (800 - 20 - 50) x 6.2%
+    EXPECT_EQ(s.main.lbTaxDed[2].caption, "10.59");  // 730 x 1.45% = 10.585
+    EXPECT_EQ(s.main.lbTaxDed[7].caption, "12.35");  // dues rounded
+    EXPECT_EQ(s.main.lbTaxDed[8].caption, "24.00");  // pension
     EXPECT_EQ(s.main.lbCafe.caption, "20.00");
-    EXPECT_EQ(s.main.lbDeduct.caption, "$141.35");      // 25+10+50+12.35+0+24+20
+    EXPECT_EQ(s.main.lbDeduct.caption, "$141.35");  // 25+10+50+12.35+0+24+20
     const double taxes = s.main.TaxDeduct;
     EXPECT_NEAR(s.payRun.NetPay, 800 - 141.35 - taxes, 0.001);
 }

@@ -18,9 +18,9 @@ FedTable shipped() {
 TEST(FedTableFile, ReadsTheShippedTable) {
     FedTable t = shipped();
     EXPECT_EQ(t.FedTableVer, "2015 Pub 15");
-    EXPECT_EQ(t.sections[0][0].Over, 88.0f);       // single bi-weekly, 10% row
-    EXPECT_EQ(t.sections[1][1].Add, 17.8f);        // single weekly, 15% row
-    EXPECT_EQ(t.sections[3][7].Over, 9105.0f);     // married weekly, top row
+    EXPECT_EQ(t.sections[0][0].Over, 88.0f);    // single bi-weekly, 10% row
+    EXPECT_EQ(t.sections[1][1].Add, 17.8f);     // single weekly, 15% row
+    EXPECT_EQ(t.sections[3][7].Over, 9105.0f);  // married weekly, top row
     EXPECT_EQ(t.sections[3][7].Rate, 0.396f);
     EXPECT_EQ(t.FedAllowSingle[1], 76.9f);
     EXPECT_EQ(t.FedAllowMarried[9], 692.1f);
@@ -68,13 +68,13 @@ TEST(FederalTax, BracketsOfTheShippedTable) {
         float W;
         double tax;
     } cases[] = {
-        {true, false, 44.0f, 0},                          // at Over of row 0
-        {true, false, 222.0f, 17.8},                      // at NotOver: taxed by its own row
-        {true, false, 223.23f, 17.8 + 1.23 * 0.15},       // next row
+        {true, false, 44.0f, 0},                     // at Over of row 0
+        {true, false, 222.0f, 17.8},                 // at NotOver: taxed by its own row
+        {true, false, 223.23f, 17.8 + 1.23 * 0.15},  // next row
         {true, false, 0.0f, 0},
         {true, false, -50.0f, 0},
-        {true, false, 8000.0f, 2307.52 + 10 * 0.396},     // top row with its Add
-        {true, true, 300.0f, (300 - 88) * 0.10},          // bi-weekly uses its own section
+        {true, false, 8000.0f, 2307.52 + 10 * 0.396},  // top row with its Add
+        {true, true, 300.0f, (300 - 88) * 0.10},       // bi-weekly uses its own section
         {false, false, 300.0f, (300 - 165) * 0.10},
         {false, true, 2000.0f, 70.90 + (2000 - 1040) * 0.15},
     };

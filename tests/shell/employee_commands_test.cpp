@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "engine/pay_run_fixture.h"
@@ -11,7 +12,7 @@ namespace {
 using test::PayRunFixture;
 
 class EmployeeCommands : public PayRunFixture {
-protected:
+  protected:
     // Files of the folder with their contents, to show that nothing was written.
     std::map<std::string, std::string> snapshot() {
         std::map<std::string, std::string> files;
@@ -148,6 +149,43 @@ TEST_F(EmployeeCommands, SaveRefusesARateThatIsNotANumber) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("txtHourRate2"), std::string::npos);
     EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(EmployeeCommands, SaveRefusesANameThatLeavesTheFolder) {
+    openEmployee(profileOf());
+    auto before = snapshot();
+    ui.saveAnswers.push_back({SaveWindowButton::Save, std::string("sub/Emp")});
+    ui.messages.clear();
+    s.mnuSave_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("cannot be used"), std::string::npos);
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(s.CurrentUser, "Emp");
+}
+
+TEST_F(EmployeeCommands, DamagedStateOrCityFilesAreReportedAndTheirDefaultsUsed) {
+    openEmployee(profileOf());
+    dir.write("Emp.sta", "0,0,0.04,0,0,0.04\r\n");
+    dir.write("Emp.cti", "1,2,x\r\n");
+    ui.messages.clear();
+    ASSERT_TRUE(s.openEmployee(dir / "Emp.use"));
+    ASSERT_GE(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0], "You have corupted a file.\nFind file,\nEmp.sta\nand delete it.");
+    EXPECT_NE(std::find(ui.messages.begin(), ui.messages.end(),
+                        "You have corupted a file.\nFind file,\nEmp.cti\nand delete it."),
+              ui.messages.end());
+    EXPECT_EQ(s.state.StateMinBS[1], 319.0f);  // the screen's built-in figures
+    EXPECT_EQ(s.city.CityMinBS[1], 308.0f);
+    EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+}
+
+TEST_F(EmployeeCommands, ARunRefusesAStateAdjustmentThatIsNotANumber) {
+    openEmployee(profileOf());
+    s.stateScreen().txtStateAdj.focusAndType("1.2.3");
+    ui.messages.clear();
+    EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Refused);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("txtStateAdj"), std::string::npos);
 }
 
 TEST_F(EmployeeCommands, ExitAnsweredNoWritesNothing) {

@@ -1,0 +1,75 @@
+// Speed of the pay run: the computation on loaded records, and a whole Open + ADD with
+// its durable save of one employee in a temporary folder.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "common/ports.h"
+#include "engine/pay_calc.h"
+#include "shell/session.h"
+
+namespace {
+
+using namespace corvella;
+
+std::filesystem::path makeFolder() {
+    std::string tmpl = (std::filesystem::temp_directory_path() / "corvella-bench-XXXXXX").string();
+    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp");
+    for (auto& f :
+         std::filesystem::directory_iterator(std::filesystem::path(CORVELLA_SOURCE_DIR) / "data"))
+        std::filesystem::copy_file(f.path(), std::filesystem::path(tmpl) / f.path().filename());
+    return tmpl;
+}
+
+void BM_PayRunOnLoadedRecords(benchmark::State& st) {
+    auto folder = makeFolder();
+    ScriptedUi ui;
+    Session s(ui, folder);
+    s.Form_Load();
+    s.openEmployee(folder / "Sample.use");
+    s.LoadFedTable();
+    DialogState& state = s.stateScreen();
+    s.cityScreen();
+    FrmTaxInfo& f = s.taxInfo();
+    PayRunContext c{s.main,
+                    s.payRun,
+                    s.profile,
+                    s.state,
+                    state,
+                    s.city,
+                    s.nonCity,
+                    s.fed,
+                    s.ledger.YtdWages(),
+                    f.optBiWeek.selected(),
+                    f.optWeek.selected(),
+                    {}};
+    for (auto _ : st) {
+        s.main.txtAmount[0].text = "40";
+        s.main.txtAmount[3].text = "5";
+        resetPayRun(s.main, s.payRun, s.profile);
+        computePayRun(c);
+        benchmark::DoNotOptimize(s.payRun.NetPay);
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_PayRunOnLoadedRecords);
+
+void BM_OpenCalculateSave(benchmark::State& st) {
+    auto folder = makeFolder();
+    ScriptedUi ui;
+    Session s(ui, folder);
+    s.Form_Load();
+    for (auto _ : st) {
+        s.openEmployee(folder / "Sample.use");
+        s.main.txtAmount[0].text = "40";
+        auto outcome = s.Calcu_late();
+        benchmark::DoNotOptimize(outcome);
+    }
+    std::filesystem::remove_all(folder);
+}
+BENCHMARK(BM_OpenCalculateSave)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
