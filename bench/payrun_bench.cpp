@@ -32,18 +32,10 @@ void BM_PayRunOnLoadedRecords(benchmark::State& st) {
     DialogState& state = s.stateScreen();
     s.cityScreen();
     FrmTaxInfo& f = s.taxInfo();
-    PayRunContext c{s.main,
-                    s.payRun,
-                    s.profile,
-                    s.state,
-                    state,
-                    s.city,
-                    s.nonCity,
-                    s.fed,
-                    s.ledger.YtdWages(),
-                    f.optBiWeek.selected(),
-                    f.optWeek.selected(),
-                    {}};
+    PayRunContext c(s.main, s.payRun, s.profile, s.state, state, s.city, s.nonCity, s.fed);
+    c.YtdWages = s.ledger.YtdWages();
+    c.optBiWeek = f.optBiWeek.selected();
+    c.optWeek = f.optWeek.selected();
     for (auto _ : st) {
         s.main.txtAmount[0].text = "40";
         s.main.txtAmount[3].text = "5";

@@ -3,8 +3,34 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string>
 
 namespace corvella {
+
+namespace {
+
+constexpr uint64_t kPow10[] = {1ULL,
+                               10ULL,
+                               100ULL,
+                               1000ULL,
+                               10000ULL,
+                               100000ULL,
+                               1000000ULL,
+                               10000000ULL,
+                               100000000ULL,
+                               1000000000ULL,
+                               10000000000ULL,
+                               100000000000ULL,
+                               1000000000000ULL,
+                               10000000000000ULL,
+                               100000000000000ULL,
+                               1000000000000000ULL,
+                               10000000000000000ULL,
+                               100000000000000000ULL,
+                               1000000000000000000ULL,
+                               10000000000000000000ULL};
+
+}  // namespace
 
 Decimal Decimal::of(double v, int significantDigits) {
     Decimal d;
@@ -14,68 +40,80 @@ Decimal Decimal::of(double v, int significantDigits) {
     auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific,
                              significantDigits - 1);
     const char* e = std::find(buf, res.ptr, 'e');
-    std::string digits;
-    digits.reserve(static_cast<size_t>(significantDigits));
+    uint64_t m = 0;
+    int digits = 0;
     for (const char* p = buf; p < e; ++p)
-        if (*p != '.') digits += *p;
+        if (*p != '.') {
+            m = m * 10 + static_cast<uint64_t>(*p - '0');
+            ++digits;
+        }
     int exp = 0;
     std::from_chars(e + (e[1] == '+' ? 2 : 1), res.ptr, exp);
-    int exp10 = exp - (static_cast<int>(digits.size()) - 1);
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
+    int exp10 = exp - (digits - 1);
+    while (m != 0 && m % 10 == 0) {
+        m /= 10;
         ++exp10;
     }
-    d.digits = digits;
+    d.mantissa = m;
     d.exp10 = exp10;
     return d;
 }
 
-static std::string incrementDigits(std::string s) {
-    int i = static_cast<int>(s.size()) - 1;
-    while (i >= 0 && s[i] == '9') s[i--] = '0';
-    if (i < 0)
-        s.insert(s.begin(), '1');
-    else
-        ++s[i];
-    return s;
+Decimal Decimal::ofFloat(float v) {
+    // Fast path: a float's 24-bit mantissa times 10^k (k <= 15) is exact in a long
+    // double's 64 bits, so rounding that product to 7 digits rounds the exact value,
+    // as the general path does.
+    const double a = std::fabs(static_cast<double>(v));
+    if (!(a >= 1e-9 && a < 1e7)) return of(static_cast<double>(v), 7);
+    static constexpr double kBelow[] = {1e-9, 1e-8, 1e-7, 1e-6, 1e-5, 1e-4, 1e-3, 1e-2,
+                                        1e-1, 1,    10,   100,  1e3,  1e4,  1e5,  1e6};
+    int e = 6;
+    while (e > -9 && a < kBelow[e + 9]) --e;  // 10^e <= a < 10^(e+1)
+    const int k = 6 - e;
+    long double x = static_cast<long double>(a) * static_cast<long double>(kPow10[k]);
+    uint64_t m = static_cast<uint64_t>(std::nearbyintl(x));
+    int exp10 = -k;
+    if (m == 10000000ULL) {  // rounded up into the next decade
+        m = 1000000ULL;
+        ++exp10;
+    } else if (m < 1000000ULL || m > 10000000ULL) {
+        return of(static_cast<double>(v), 7);
+    }
+    while (m != 0 && m % 10 == 0) {
+        m /= 10;
+        ++exp10;
+    }
+    Decimal d;
+    d.negative = v < 0;
+    d.mantissa = m;
+    d.exp10 = exp10;
+    return d;
 }
 
-std::string Decimal::scaled(int decimals, Halves halves) const {
-    if (isZero()) return "0";
+std::optional<uint64_t> Decimal::scaled(int decimals, Halves halves) const {
+    if (mantissa == 0) return 0;
     int shift = exp10 + decimals;
-    if (shift >= 0) return digits + std::string(shift, '0');
+    if (shift >= 0) {
+        if (shift > 19) return std::nullopt;
+        uint64_t p = kPow10[shift];
+        if (mantissa > UINT64_MAX / p) return std::nullopt;
+        return mantissa * p;
+    }
     int drop = -shift;
-    std::string kept, dropped;
-    if (drop >= static_cast<int>(digits.size())) {
-        kept = "0";
-        dropped = std::string(drop - digits.size(), '0') + digits;
-    } else {
-        kept = digits.substr(0, digits.size() - drop);
-        dropped = digits.substr(digits.size() - drop);
-    }
-    bool up = false;
-    if (dropped[0] > '5') {
-        up = true;
-    } else if (dropped[0] == '5') {
-        bool restZero = dropped.find_first_not_of('0', 1) == std::string::npos;
-        if (halves == Halves::AwayFromZero || !restZero)
-            up = true;
-        else
-            up = (kept.back() - '0') % 2 == 1;
-    }
-    if (up) kept = incrementDigits(kept);
-    auto nz = kept.find_first_not_of('0');
-    return nz == std::string::npos ? "0" : kept.substr(nz);
+    if (drop > 19) return 0;  // far below half a unit
+    const uint64_t p = kPow10[drop];
+    uint64_t kept = mantissa / p;
+    uint64_t rest = mantissa % p;
+    uint64_t half = p / 2;
+    bool up = rest > half || (rest == half && (halves == Halves::AwayFromZero || kept % 2 == 1));
+    return kept + (up ? 1 : 0);
 }
 
-void splitScaled(const std::string& scaled, int decimals, std::string& intPart,
-                 std::string& fraction) {
-    std::string s = scaled;
-    if (static_cast<int>(s.size()) <= decimals) s = std::string(decimals + 1 - s.size(), '0') + s;
-    intPart = s.substr(0, s.size() - decimals);
-    fraction = s.substr(s.size() - decimals);
-    auto nz = intPart.find_first_not_of('0');
-    intPart = nz == std::string::npos ? "0" : intPart.substr(nz);
+double Decimal::toDouble() const {
+    std::string s = std::to_string(mantissa) + "e" + std::to_string(exp10);
+    double v = 0;
+    std::from_chars(s.data(), s.data() + s.size(), v);
+    return negative ? -v : v;
 }
 
 }  // namespace corvella

@@ -1,27 +1,26 @@
 #pragma once
 // Decimal view of a binary float or double, as the system's formatter sees it:
 // the value rounded to a number of significant digits, then handled as decimal digits.
-#include <string>
+#include <cstdint>
+#include <optional>
 
 namespace corvella {
 
 struct Decimal {
     bool negative = false;
-    std::string digits = "0";  // integer mantissa without leading zeros ("0" for zero)
-    int exp10 = 0;             // value = digits * 10^exp10
+    uint64_t mantissa = 0;  // at most 17 digits, no trailing zeros (0 for zero)
+    int exp10 = 0;          // value = mantissa * 10^exp10
 
     static Decimal of(double v, int significantDigits);
-    static Decimal ofFloat(float v) { return of(static_cast<double>(v), 7); }
+    static Decimal ofFloat(float v);
     static Decimal ofDouble(double v) { return of(v, 15); }
 
     enum class Halves { AwayFromZero, ToEven };
-    // The value rounded to `decimals` places, as integer digits (value * 10^decimals).
-    std::string scaled(int decimals, Halves halves = Halves::AwayFromZero) const;
-    bool isZero() const { return digits == "0"; }
+    // The value rounded to `decimals` places, as an integer (value * 10^decimals);
+    // nothing when that does not fit in 64 bits.
+    std::optional<uint64_t> scaled(int decimals, Halves halves = Halves::AwayFromZero) const;
+    bool isZero() const { return mantissa == 0; }
+    double toDouble() const;
 };
-
-// Inserts the point: ("12345", 2) -> integer part "123", fraction "45".
-void splitScaled(const std::string& scaled, int decimals, std::string& intPart,
-                 std::string& fraction);
 
 }  // namespace corvella

@@ -1,57 +1,61 @@
 #include "common/format.h"
 
+#include <cmath>
+#include <cstdio>
+
 #include "common/decimal.h"
 
 namespace corvella {
 
 namespace {
 
-std::string group(const std::string& intPart) {
+// Writes `n` with a comma between thousands when `grouped`; nothing for 0.
+void integerPart(std::string& out, uint64_t n, bool grouped, int minDigits) {
+    char digits[24];
+    int len = 0;
+    do {
+        digits[len++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    if (len == 1 && digits[0] == '0' && minDigits == 0) return;
+    while (len < minDigits) digits[len++] = '0';
+    for (int i = len - 1; i >= 0; --i) {
+        out += digits[i];
+        if (grouped && i > 0 && i % 3 == 0) out += ',';
+    }
+}
+
+std::string apply(Decimal d, Pattern p) {
+    if (p == Pattern::Percent) d.exp10 += 2;
+    auto scaled = d.scaled(2);
+    if (!scaled) {  // beyond any real amount: plain digits
+        char buf[400];
+        std::snprintf(buf, sizeof buf, "%.2f", d.toDouble() * (p == Pattern::Percent ? 1 : 1));
+        return buf;
+    }
+    const uint64_t ip = *scaled / 100, fr = *scaled % 100;
     std::string out;
-    int n = static_cast<int>(intPart.size());
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ',';
-        out += intPart[i];
+    if (d.negative && *scaled != 0) out += '-';
+    if (p == Pattern::Dollar2) out += '$';
+    const bool grouped = p == Pattern::Comma2 || p == Pattern::Dollar2;
+    integerPart(out, ip, grouped, p == Pattern::Zero6 ? 6 : 0);
+    out += '.';
+    if (p == Pattern::Percent) {
+        if (fr != 0) {
+            out += static_cast<char>('0' + fr / 10);
+            if (fr % 10 != 0) out += static_cast<char>('0' + fr % 10);
+        }
+        out += '%';
+    } else {
+        out += static_cast<char>('0' + fr / 10);
+        out += static_cast<char>('0' + fr % 10);
     }
     return out;
 }
 
-std::string apply(const Decimal& d, Pattern p) {
-    if (p == Pattern::Percent) {
-        Decimal pct = d;
-        pct.exp10 += 2;
-        std::string s = pct.scaled(2), ip, fr;
-        splitScaled(s, 2, ip, fr);
-        while (!fr.empty() && fr.back() == '0') fr.pop_back();
-        std::string sign = (pct.negative && s != "0") ? "-" : "";
-        return sign + (ip == "0" ? "" : ip) + "." + fr + "%";
-    }
-    std::string s = d.scaled(2), ip, fr;
-    splitScaled(s, 2, ip, fr);
-    std::string sign = (d.negative && s != "0") ? "-" : "";
-    switch (p) {
-        case Pattern::Comma2:
-            return sign + (ip == "0" ? "" : group(ip)) + "." + fr;
-        case Pattern::Dollar2:
-            return sign + "$" + (ip == "0" ? "" : group(ip)) + "." + fr;
-        case Pattern::Plain2:
-            return sign + (ip == "0" ? "" : ip) + "." + fr;
-        case Pattern::Zero6:
-            if (ip.size() < 6) ip = std::string(6 - ip.size(), '0') + ip;
-            return sign + ip + "." + fr;
-        case Pattern::Percent:
-            break;
-    }
-    return {};
-}
-
 }  // namespace
 
-std::string format(float v, Pattern p) {
-    return apply(Decimal::ofFloat(v), p);
-}
-std::string format(double v, Pattern p) {
-    return apply(Decimal::ofDouble(v), p);
-}
+std::string format(float v, Pattern p) { return apply(Decimal::ofFloat(v), p); }
+std::string format(double v, Pattern p) { return apply(Decimal::ofDouble(v), p); }
 
 }  // namespace corvella

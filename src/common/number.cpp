@@ -26,17 +26,27 @@ bool isBlank(char c) {
 // Plain decimal text of a Decimal: no exponent, no trailing zeros.
 std::string plainText(const Decimal& d) {
     if (d.isZero()) return "0";
+    std::string digits = std::to_string(d.mantissa);
     std::string out = d.negative ? "-" : "";
-    const int n = static_cast<int>(d.digits.size());
-    if (d.exp10 >= 0) return out + d.digits + std::string(d.exp10, '0');
+    const int n = static_cast<int>(digits.size());
+    if (d.exp10 >= 0) return out + digits + std::string(d.exp10, '0');
     int intLen = n + d.exp10;
-    if (intLen > 0) return out + d.digits.substr(0, intLen) + "." + d.digits.substr(intLen);
-    return out + "0." + std::string(-intLen, '0') + d.digits;
+    if (intLen > 0) return out + digits.substr(0, intLen) + "." + digits.substr(intLen);
+    return out + "0." + std::string(-intLen, '0') + digits;
 }
 
-double fromScaled(const Decimal& d, const std::string& scaled, int decimals) {
-    std::string s = scaled + "e-" + std::to_string(decimals);
-    double v = parseDouble(s);
+// The value rounded to `decimals` places (0 to 4); an integer below 2^53 divided by an
+// exact power of ten is correctly rounded.
+double rounded(const Decimal& d, int decimals, Decimal::Halves halves) {
+    static constexpr double kPow10[] = {1, 10, 100, 1000, 10000};
+    auto n = d.scaled(decimals, halves);
+    double v;
+    if (n && *n < (1ULL << 53)) {
+        v = static_cast<double>(*n) / kPow10[decimals];
+    } else {
+        double p = kPow10[decimals];
+        v = std::round(std::fabs(d.toDouble()) * p) / p;  // beyond any real amount
+    }
     return d.negative ? -v : v;
 }
 
@@ -138,17 +148,20 @@ std::string doubleText(double v) {
 
 float roundCents(float v) {
     Decimal d = Decimal::ofFloat(v);
-    return static_cast<float>(fromScaled(d, d.scaled(2), 2));
+    auto n = d.scaled(2);
+    if (n && *n < (1u << 24)) {  // the float division is then correctly rounded
+        float f = static_cast<float>(*n) / 100.0f;
+        return d.negative ? -f : f;
+    }
+    return static_cast<float>(rounded(d, 2, Decimal::Halves::AwayFromZero));
 }
 
 double roundCents(double v) {
-    Decimal d = Decimal::ofDouble(v);
-    return fromScaled(d, d.scaled(2), 2);
+    return rounded(Decimal::ofDouble(v), 2, Decimal::Halves::AwayFromZero);
 }
 
 float roundDollarsEven(float v) {
-    Decimal d = Decimal::ofFloat(v);
-    return static_cast<float>(fromScaled(d, d.scaled(0, Decimal::Halves::ToEven), 0));
+    return static_cast<float>(rounded(Decimal::ofFloat(v), 0, Decimal::Halves::ToEven));
 }
 
 Currency Currency::fromDouble(double v) {

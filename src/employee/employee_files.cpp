@@ -18,9 +18,7 @@ namespace {
 // number (halves away from zero, as the pattern rounds).
 double twoDecimals(float v) {
     Decimal d = Decimal::ofFloat(v);
-    std::string s = d.scaled(2) + "e-2";
-    double out = 0;
-    if (auto n = strictNumber(s)) out = *n;
+    double out = static_cast<double>(d.scaled(2).value_or(0)) / 100.0;
     return d.negative ? -out : out;
 }
 

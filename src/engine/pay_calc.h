@@ -23,6 +23,17 @@ inline constexpr double kSocSecRate = 0.062;
 inline constexpr double kMediRate = 0.0145;
 
 struct PayRunContext {
+    PayRunContext(MainWindow& m, PayRun& r, TaxProfile& p, StateSettings& st, DialogState& screen,
+                  const CityTable& c, const NonCityTable& nc, const FedTable& f)
+        : main(m),
+          run(r),
+          profile(p),
+          state(st),
+          stateScreen(screen),
+          city(c),
+          nonCity(nc),
+          fed(f) {}
+
     MainWindow& main;
     PayRun& run;
     TaxProfile& profile;
@@ -34,6 +45,8 @@ struct PayRunContext {
     Currency YtdWages;
     bool optBiWeek = false;  // the profile screen's frequency options
     bool optWeek = false;
+    float YtdSocSec = 0;  // the ledger's Social Security and Medicare totals
+    float YtdMedi = 0;
     // The built-in computation of a checked special state (none yet for most states).
     std::function<void(SpecialState, PayRunContext&)> specialState;
 };

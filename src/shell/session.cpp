@@ -4,8 +4,10 @@
 #include "common/fileio.h"
 #include "common/number.h"
 #include "engine/pay_calc.h"
+#include "engine/special_states.h"
 #include "federal/federal.h"
 #include "state/state_file.h"
+#include "state/state_presets.h"
 
 namespace corvella {
 
@@ -90,6 +92,7 @@ DialogState& Session::stateScreen() {
     stateScreen_ = std::make_unique<DialogState>(state);
     DialogState& s = *stateScreen_;
     s.setLouisPriorVisible = [this](bool v) { main.ckLouisPrior.visible = v; };
+    s.runPreset = [&s](SpecialState which) { runStatePreset(s, which); };
     LoadStateFile(s);
     try {
         LoadEmployee();
@@ -419,18 +422,13 @@ Session::RunOutcome Session::Calcu_late(bool save) {
     cityScreen();
     DialogState& s = stateScreen();
     FrmTaxInfo& f = taxInfo();
-    PayRunContext run{main,
-                      payRun,
-                      profile,
-                      state,
-                      s,
-                      city,
-                      nonCity,
-                      fed,
-                      ledger.YtdWages(),
-                      f.optBiWeek.selected(),
-                      f.optWeek.selected(),
-                      {}};
+    PayRunContext run(main, payRun, profile, state, s, city, nonCity, fed);
+    run.YtdWages = ledger.YtdWages();
+    run.optBiWeek = f.optBiWeek.selected();
+    run.optWeek = f.optWeek.selected();
+    run.YtdSocSec = ledger.totals.SS;
+    run.YtdMedi = ledger.totals.Medi;
+    run.specialState = runSpecialStateTax;
     computePayRun(run);
     fed.clearNumbers();
 
