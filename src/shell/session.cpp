@@ -87,6 +87,118 @@ bool Session::taxInfoSave() {
     return true;
 }
 
+DialogState& Session::mnuState_Click() {
+    DialogState& s = stateScreen();
+    s.runPresetsOfCheckedBoxes();
+    if (s.ckMissouri.checked() || s.ckUtah.checked()) s.ckSpouse.visible = true;
+    return s;
+}
+
+bool Session::stateSave() {
+    DialogState& s = stateScreen();
+    try {
+        s.fillVari();
+    } catch (const ConversionError& e) {
+        ui.message(std::string(kNonNumerial) + "\n" + e.what() + ".", Icon::Warning);
+        return false;
+    }
+    try {
+        SaveStateFile();
+        SaveEmployee();
+    } catch (const ConversionError& e) {
+        ui.message(std::string(kNonNumerial) + "\n" + e.what() + ".", Icon::Warning);
+        return false;
+    } catch (const Error& e) {
+        ui.message("The state settings were not saved: " + std::string(e.what()) + ".",
+                   Icon::Warning);
+        return false;
+    }
+    stateScreen_.reset();
+    return true;
+}
+
+bool Session::stateMakeDefault() {
+    DialogState& s = stateScreen();
+    try {
+        s.fillVari();
+        SaveStateFile();
+        SaveEmployee();
+    } catch (const ConversionError& e) {
+        ui.message(std::string(kNonNumerial) + "\n" + e.what() + ".", Icon::Warning);
+        return false;
+    } catch (const Error& e) {
+        ui.message("The defaults were not saved: " + std::string(e.what()) + ".", Icon::Warning);
+        return false;
+    }
+    const std::string employee = CurrentUser;
+    saveWindow().txtSaveUser.text.clear();
+    try {
+        CurrentUser.clear();
+        SaveEmployee();
+        writeFileAtomic(employeeFile(".hol"), leaveScreen().write());
+        SaveStateFile();
+        DialogCity& c = cityScreen();
+        c.CheckFor();
+        c.fillVar();
+        writeFileAtomic(employeeFile(".cti"), writeCityFile(city));
+        DialogNonCity& n = nonCityScreen();
+        n.fillEmptyWithDefaults();
+        n.fillVar();
+        writeFileAtomic(employeeFile(".nci"), writeNonCityFile(nonCity));
+    } catch (const Error& e) {
+        ui.message("The defaults were not saved: " + std::string(e.what()) + ".", Icon::Warning);
+    }
+    LedgerCloseOK = true;
+    overtimeScreen_.reset();
+    leaveScreen_.reset();
+    saveWindow_.reset();
+    stateScreen_.reset();
+    discardCityScreens();
+    CurrentUser = main.lbUser.caption;
+    (void)employee;
+    return true;
+}
+
+void Session::stateGetDefault() {
+    LoadStateFile(stateScreen(), true);
+}
+
+bool Session::citySave() {
+    DialogCity& c = cityScreen();
+    c.CheckFor();
+    try {
+        c.fillVar();
+        writeFileAtomic(employeeFile(".cti"), writeCityFile(city));
+    } catch (const ConversionError& e) {
+        ui.message(std::string(e.what()) + ". Correct it and save again.", Icon::Warning);
+        return false;
+    } catch (const Error& e) {
+        ui.message("Check your numbers\nNo blanks\nOnly numbers\n(" + std::string(e.what()) + ")",
+                   Icon::Warning);
+        return false;
+    }
+    cityScreen_.reset();
+    return true;
+}
+
+bool Session::nonCitySave() {
+    DialogNonCity& n = nonCityScreen();
+    n.fillEmptyWithDefaults();
+    try {
+        n.fillVar();
+        writeFileAtomic(employeeFile(".nci"), writeNonCityFile(nonCity));
+    } catch (const ConversionError& e) {
+        ui.message(std::string(e.what()) + ". Correct it and save again.", Icon::Warning);
+        return false;
+    } catch (const Error& e) {
+        ui.message("Check your numbers\nNo blanks\nOnly numbers\n(" + std::string(e.what()) + ")",
+                   Icon::Warning);
+        return false;
+    }
+    nonCityScreen_.reset();
+    return true;
+}
+
 DialogState& Session::stateScreen() {
     if (stateScreen_) return *stateScreen_;
     stateScreen_ = std::make_unique<DialogState>(state);

@@ -85,9 +85,28 @@ class Session {
     // "&Save": false when the save failed (a message says what).
     bool cmdSaveUser_Click();
 
-    // --- Profile screen ---
-    // Save: store the screen, write the employee; false when refused.
+    // --- Profile screen ("User Info") ---
+    // Save: store the screen, write the employee; false when refused (a message says why).
     bool taxInfoSave();
+    void taxInfoClose() { taxInfo_.reset(); }
+
+    // --- State tax screen ---
+    // The menu entry "S&tate Tax": the screen (loaded if needed), each checked state's
+    // preset again, "Spouse Works" shown for Missouri and Utah.
+    DialogState& mnuState_Click();
+    // "SAVE": false when a box is not a number or a file cannot be written.
+    bool stateSave();
+    void stateCancel() { stateScreen_.reset(); }
+    // "Make Default": the defaults (empty name) written from this employee.
+    bool stateMakeDefault();
+    // "Get Default": the state defaults into the screen and the profile screen.
+    void stateGetDefault();
+
+    // --- City and non-resident city screens ---
+    bool citySave();
+    void cityCancel() { cityScreen_.reset(); }
+    bool nonCitySave();
+    void nonCityCancel() { nonCityScreen_.reset(); }
 
     // --- Operations ---
     // Reads the four members of the employee file set; throws ReadError.

@@ -1,10 +1,23 @@
 #pragma once
+// The presets of the built-in states: each rewrites the state screen's table and
+// exemption boxes and captions for its state. Arizona has none.
 #include "state/dialog_state.h"
 
 namespace corvella {
 
-// The preset of a built-in state: rewrites the state screen's table and exemption boxes
-// and captions for that state (LouisianaSet, IowaSet, …). Arizona has none.
-void runStatePreset(DialogState& screen, SpecialState which);
+void LouisianaSet(DialogState& s);
+void IowaSet(DialogState& s);
+void MissouriSet(DialogState& s);
+void MassSet(DialogState& s);
+void OregonSet(DialogState& s);
+void UtahSet(DialogState& s);
+void KentuckySet(DialogState& s);
+void NCSet(DialogState& s);
+void WisconsinSet(DialogState& s);
+void WisconsinAprilSet(DialogState& s);
+void AlabamaSet(DialogState& s);
+
+// The preset of `which`.
+void runStatePreset(DialogState& s, SpecialState which);
 
 }  // namespace corvella
