@@ -118,33 +118,11 @@ bool Session::stateSave() {
 }
 
 bool Session::stateMakeDefault() {
-    DialogState& s = stateScreen();
-    try {
-        s.fillVari();
-        SaveStateFile();
-        SaveEmployee();
-    } catch (const ConversionError& e) {
-        ui.message(std::string(kNonNumerial) + "\n" + e.what() + ".", Icon::Warning);
-        return false;
-    } catch (const Error& e) {
-        ui.message("The defaults were not saved: " + std::string(e.what()) + ".", Icon::Warning);
-        return false;
-    }
-    const std::string employee = CurrentUser;
+    if (!stateSave()) return false;  // the employee's own files first
+    // The defaults are the employee's files under the empty name.
     saveWindow().txtSaveUser.text.clear();
     try {
-        CurrentUser.clear();
-        SaveEmployee();
-        writeFileAtomic(employeeFile(".hol"), leaveScreen().write());
-        SaveStateFile();
-        DialogCity& c = cityScreen();
-        c.CheckFor();
-        c.fillVar();
-        writeFileAtomic(employeeFile(".cti"), writeCityFile(city));
-        DialogNonCity& n = nonCityScreen();
-        n.fillEmptyWithDefaults();
-        n.fillVar();
-        writeFileAtomic(employeeFile(".nci"), writeNonCityFile(nonCity));
+        saveAllFiles();
     } catch (const Error& e) {
         ui.message("The defaults were not saved: " + std::string(e.what()) + ".", Icon::Warning);
     }
@@ -155,7 +133,6 @@ bool Session::stateMakeDefault() {
     stateScreen_.reset();
     discardCityScreens();
     CurrentUser = main.lbUser.caption;
-    (void)employee;
     return true;
 }
 
