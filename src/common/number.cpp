@@ -19,6 +19,35 @@ double parseDouble(const std::string& s) {
     return v;
 }
 
+// The common case of a box: an optional sign, at most 15 digits and one point, nothing
+// else. An integer below 10^15 divided by an exact power of ten is correctly rounded,
+// as the general parse would round it.
+std::optional<double> plainDecimal(std::string_view t) {
+    static constexpr double kPow10[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    size_t i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
+    uint64_t mant = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (; i < t.size(); ++i) {
+        char c = t[i];
+        if (c >= '0' && c <= '9') {
+            if (++digits > 15) return std::nullopt;
+            mant = mant * 10 + static_cast<uint64_t>(c - '0');
+            if (point) ++decimals;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (digits == 0) return std::nullopt;
+    double v = static_cast<double>(mant) / kPow10[decimals];
+    return negative ? -v : v;
+}
+
 bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
@@ -53,6 +82,7 @@ double rounded(const Decimal& d, int decimals, Decimal::Halves halves) {
 }  // namespace
 
 double leadingNumber(std::string_view text) {
+    if (auto v = plainDecimal(text)) return *v;
     std::string s;
     size_t i = 0, n = text.size();
     auto skip = [&] {
@@ -106,6 +136,7 @@ std::optional<double> strictNumber(std::string_view text) {
     while (b < e && (text[b] == ' ' || text[b] == '\t')) ++b;
     while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t')) --e;
     std::string_view t = text.substr(b, e - b);
+    if (auto v = plainDecimal(t)) return v;
     size_t i = 0;
     bool negative = false;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) negative = t[i++] == '-';
