@@ -10,19 +10,20 @@ namespace corvella {
 namespace {
 
 // Writes `n` with a comma between thousands when `grouped`; nothing for 0.
-void integerPart(std::string& out, uint64_t n, bool grouped, int minDigits) {
+char* integerPart(char* out, uint64_t n, bool grouped, int minDigits) {
     char digits[24];
     int len = 0;
     do {
         digits[len++] = static_cast<char>('0' + n % 10);
         n /= 10;
     } while (n != 0);
-    if (len == 1 && digits[0] == '0' && minDigits == 0) return;
+    if (len == 1 && digits[0] == '0' && minDigits == 0) return out;
     while (len < minDigits) digits[len++] = '0';
     for (int i = len - 1; i >= 0; --i) {
-        out += digits[i];
-        if (grouped && i > 0 && i % 3 == 0) out += ',';
+        *out++ = digits[i];
+        if (grouped && i > 0 && i % 3 == 0) *out++ = ',';
     }
+    return out;
 }
 
 std::string apply(Decimal d, Pattern p) {
@@ -30,27 +31,28 @@ std::string apply(Decimal d, Pattern p) {
     auto scaled = d.scaled(2);
     if (!scaled) {  // beyond any real amount: plain digits
         char buf[400];
-        std::snprintf(buf, sizeof buf, "%.2f", d.toDouble() * (p == Pattern::Percent ? 1 : 1));
+        std::snprintf(buf, sizeof buf, "%.2f", d.toDouble());
         return buf;
     }
     const uint64_t ip = *scaled / 100, fr = *scaled % 100;
-    std::string out;
-    if (d.negative && *scaled != 0) out += '-';
-    if (p == Pattern::Dollar2) out += '$';
+    char buf[48];
+    char* out = buf;
+    if (d.negative && *scaled != 0) *out++ = '-';
+    if (p == Pattern::Dollar2) *out++ = '$';
     const bool grouped = p == Pattern::Comma2 || p == Pattern::Dollar2;
-    integerPart(out, ip, grouped, p == Pattern::Zero6 ? 6 : 0);
-    out += '.';
+    out = integerPart(out, ip, grouped, p == Pattern::Zero6 ? 6 : 0);
+    *out++ = '.';
     if (p == Pattern::Percent) {
         if (fr != 0) {
-            out += static_cast<char>('0' + fr / 10);
-            if (fr % 10 != 0) out += static_cast<char>('0' + fr % 10);
+            *out++ = static_cast<char>('0' + fr / 10);
+            if (fr % 10 != 0) *out++ = static_cast<char>('0' + fr % 10);
         }
-        out += '%';
+        *out++ = '%';
     } else {
-        out += static_cast<char>('0' + fr / 10);
-        out += static_cast<char>('0' + fr % 10);
+        *out++ = static_cast<char>('0' + fr / 10);
+        *out++ = static_cast<char>('0' + fr % 10);
     }
-    return out;
+    return std::string(buf, out);
 }
 
 }  // namespace
