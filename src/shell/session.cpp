@@ -182,6 +182,19 @@ DialogState& Session::stateScreen() {
     DialogState& s = *stateScreen_;
     s.setLouisPriorVisible = [this](bool v) { main.ckLouisPrior.visible = v; };
     s.runPreset = [&s](SpecialState which) { runStatePreset(s, which); };
+    s.profileScreen = [this] {
+        FrmTaxInfo& f = taxInfo();
+        return DialogState::ProfileScreenView{f.optBiWeek.selected(), f.optWeek.selected(),
+                                              f.cboStatus2.text};
+    };
+    s.refreshProfileStateFields = [this] {
+        FrmTaxInfo& f = taxInfo();
+        f.cboDepend2.text = std::to_string(profile.StateExemp);
+        f.cboStatus2.text = profile.StateStatus;
+        f.txtFedAddL.text = floatText(profile.FedAddl);
+        f.ckFedExemp.set(profile.FedExempFlag);
+        f.ckSSMediExemp.set(profile.SSMediExempFlag);
+    };
     LoadStateFile(s);
     try {
         LoadEmployee();
@@ -729,6 +742,7 @@ bool Session::openEmployee(const std::filesystem::path& useFile) {
     }
     main.caption = "  User:  " + CurrentUser;
     main.lbUser.caption = CurrentUser;
+    main.ckLouisPrior.visible = state.LouisFlag == 1;
     FrmTaxInfo& f = taxInfo();
     f.ckKpPer.value = profile.KPlanPerFlag;
     f.ckKpFix.value = profile.KPlanFixFlag;

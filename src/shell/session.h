@@ -9,6 +9,7 @@
 
 #include "city/city.h"
 #include "common/ports.h"
+#include "employee/company_header.h"
 #include "employee/employee_files.h"
 #include "employee/frm_tax_info.h"
 #include "employee/tax_profile.h"
@@ -51,6 +52,7 @@ class Session {
     OvertimeData ot;
     EmployeeExtras extras = EmployeeExtras::newEmployee();
     FedTable fed;
+    CompanyHeader header;
 
     // Screens: created (and loaded) on first use, discarded by the employee commands.
     FrmTaxInfo& taxInfo();
@@ -62,6 +64,8 @@ class Session {
     LeaveScreen& leaveScreen();
     bool stateScreenLoaded() const { return stateScreen_ != nullptr; }
     bool taxInfoLoaded() const { return taxInfo_ != nullptr; }
+    bool cityScreenLoaded() const { return cityScreen_ != nullptr; }
+    bool nonCityScreenLoaded() const { return nonCityScreen_ != nullptr; }
     void discardStateScreen();
     void discardCityScreens();
     void discardEmployeeScreens();

@@ -325,6 +325,7 @@ void DialogState::NewYorkTable() {
     Label13.caption = "# of Exemp";
     Label5.caption = "Table for MARRIED Persons";
     singleTableFrameEnabled = true;
+    for (Label* l : tableCaptions()) l->enabled = true;
     Label19.enabled = Label20.enabled = true;
     for (size_t i = 0; i < kRows; ++i)
         txtStateMinBS[i].enabled = txtStateAmtBS[i].enabled = txtStatePerBS[i].enabled = true;

@@ -42,14 +42,42 @@ class DialogState {
     CheckBox ckAriz, ckLouis, ckIowa, ckMissouri, ckMass, ckOregon, ckUtah, ckKentucky, ckWiscon,
         ckWisconApril, ckNC, ckAlabama;
     Label Label5, Label13, Label14, Label15, Label19, Label20, Label21, Label23, Label26;
+    // The table's column captions, which Iowa and Missouri grey out.
+    Label Label1, Label2, Label3, Label4, Label6, Label8, Label9, Label10, Label11;
     std::array<Label, 10> Label27;
     bool singleTableFrameEnabled = true;
     bool exemptionFrameVisible = true;
 
     // Effects outside the screen, wired by the session: the main window's ckLouisPrior.
     std::function<void(bool)> setLouisPriorVisible;
-    // The special-state presets; empty until the built-in states exist.
+    // The special-state presets (runStatePreset), wired by the session.
     std::function<void(SpecialState)> runPreset;
+
+    // What the presets read from the profile screen ("User Info"), wired by the session:
+    // its frequency options and its state status box cboStatus2.
+    struct ProfileScreenView {
+        bool optBiWeek = false;
+        bool optWeek = false;
+        std::string cboStatus2;
+    };
+    std::function<ProfileScreenView()> profileScreen;
+    // Oregon's preset puts the profile screen's state fields (cboDepend2, cboStatus2,
+    // txtFedAddL, ckFedExemp, ckSSMediExemp) back from the profile, as reading the
+    // state file does.
+    std::function<void()> refreshProfileStateFields;
+    // The profile screen as the presets see it: nothing selected while unwired.
+    ProfileScreenView profileView() const {
+        return profileScreen ? profileScreen() : ProfileScreenView{};
+    }
+
+    // The record this screen is the working copy of.
+    StateSettings& record() { return rec_; }
+    const StateSettings& record() const { return rec_; }
+    // The table's column captions Label1 to Label6 and Label8 to Label11.
+    std::array<Label*, 10> tableCaptions() {
+        return {&Label1, &Label2, &Label3, &Label4,  &Label5,
+                &Label6, &Label8, &Label9, &Label10, &Label11};
+    }
 
     CheckBox& box(SpecialState s);
     static const char* boxName(SpecialState s);  // "ckAriz", …

@@ -6,6 +6,8 @@
 namespace corvella {
 
 void LouisianaSet(DialogState& s);
+// The two-field Louisiana form: the table locked, row 1 and the first exemption boxes kept.
+void LouisianaLayout(DialogState& s);
 void IowaSet(DialogState& s);
 void MissouriSet(DialogState& s);
 void MassSet(DialogState& s);

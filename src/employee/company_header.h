@@ -1,0 +1,36 @@
+#pragma once
+// The company header printed on pay stubs and ledger printouts: one per installation,
+// kept in Header.sav in the working folder next to the employee files.
+#include <filesystem>
+#include <string>
+
+namespace corvella {
+
+inline constexpr const char* kHeaderFileName = "Header.sav";
+
+struct CompanyHeader {
+    std::string Company;
+    std::string Address;
+    std::string ZipLine;   // city, state and zip code
+    std::string IdNumber;  // the employer's identification number
+};
+
+// Header.sav: one line of four texts, Company, Address, ZipLine, IdNumber. Reading fills
+// the fields in that order and throws ReadError at a missing or unreadable field, with
+// the fields before it already filled.
+void readHeaderFile(const std::string& bytes, const std::string& fileName, CompanyHeader& h);
+std::string writeHeaderFile(const CompanyHeader& h);
+
+// True when Header.sav can be opened for reading.
+bool HeaderExists(const std::filesystem::path& dir);
+// Reads Header.sav into `h` when it exists; otherwise leaves `h` as it is. Throws
+// ReadError for a file that cannot be read whole (the fields before the fault are kept).
+void LoadHeader(const std::filesystem::path& dir, CompanyHeader& h);
+// Creates or replaces Header.sav atomically; throws WriteError.
+void SaveHeader(const std::filesystem::path& dir, const CompanyHeader& h);
+
+// Empty fields get the texts the header dialog shows: "Company", "Address", "Zip Code",
+// "ID Number".
+void fillHeaderDefaults(CompanyHeader& h);
+
+}  // namespace corvella

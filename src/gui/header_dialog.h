@@ -1,0 +1,27 @@
+#pragma once
+// "Print Out Heading" (DialogHeader): the company header of Header.sav.
+#include <QDialog>
+#include <array>
+
+#include "employee/company_header.h"
+#include "shell/session.h"
+
+class QLineEdit;
+
+class HeaderDialog : public QDialog {
+    Q_OBJECT
+  public:
+    HeaderDialog(corvella::Session& s, QWidget* parent = nullptr);
+
+    // The header as loaded (defaults filled in) and, after OK, as saved.
+    const corvella::CompanyHeader& header() const { return session_.header; }
+    // Stores the boxes and writes Header.sav; false (with a message shown) when the
+    // file could not be written.
+    bool SaveHeader();
+
+  private:
+    void OKButton_Click();
+
+    corvella::Session& session_;
+    std::array<QLineEdit*, 4> txtHeader_{};
+};

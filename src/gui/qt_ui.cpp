@@ -1,0 +1,149 @@
+#include "gui/qt_ui.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include "gui/select_all_on_focus.h"
+
+using corvella::SaveWindowButton;
+
+namespace {
+
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+const char* const kDefaultTitle = "QUORVANE SOFTWARE";
+
+}  // namespace
+
+QString qtFileFilter(const std::string& filter) {
+    const QStringList parts = q(filter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        QString patterns = parts[i + 1].trimmed();
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // Qt reads the patterns from the last parentheses of the description.
+        if (description.endsWith(QLatin1Char(')')) && description.contains(QLatin1Char('(')))
+            filters << description;
+        else
+            filters << description + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    if (filters.isEmpty() && !parts.isEmpty() && !parts[0].isEmpty()) filters << parts[0];
+    return filters.join(QStringLiteral(";;"));
+}
+
+SaveUserDialog::SaveUserDialog(const QString& name, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("frmSaveUser"));
+    setWindowTitle(QStringLiteral("Save User"));
+    setModal(true);
+
+    auto* label1 = new QLabel(QStringLiteral("Before opening a user file,"), this);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto* label2 = new QLabel(QStringLiteral("Do you want to save this user?"), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    txtSaveUser_ = new QLineEdit(name, this);
+    txtSaveUser_->setObjectName(QStringLiteral("txtSaveUser"));
+    txtSaveUser_->setPlaceholderText(QStringLiteral("File that is already opened."));
+    txtSaveUser_->setMinimumWidth(260);
+    SelectAllOnFocus::install(txtSaveUser_);
+
+    auto* save = new QPushButton(QStringLiteral("&Save"), this);
+    save->setObjectName(QStringLiteral("cmdSaveUser"));
+    save->setDefault(true);
+    auto* no = new QPushButton(QStringLiteral("&No"), this);
+    no->setObjectName(QStringLiteral("cmdEnd"));
+    auto* quit = new QPushButton(QStringLiteral("&Quit"), this);
+    quit->setObjectName(QStringLiteral("cmdQuit"));
+    connect(save, &QPushButton::clicked, this, [this] { choose(SaveWindowButton::Save); });
+    connect(no, &QPushButton::clicked, this, [this] { choose(SaveWindowButton::No); });
+    connect(quit, &QPushButton::clicked, this, [this] { choose(SaveWindowButton::Quit); });
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(no);
+    buttons->addWidget(quit);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label1);
+    layout->addWidget(label2);
+    layout->addSpacing(6);
+    layout->addWidget(txtSaveUser_);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    txtSaveUser_->setFocus();
+}
+
+QString SaveUserDialog::name() const {
+    return txtSaveUser_->text();
+}
+
+void SaveUserDialog::choose(SaveWindowButton b) {
+    button_ = b;
+    accept();
+}
+
+void QtUi::message(const std::string& text, corvella::Icon icon, const std::string& title) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(title.empty() ? QString::fromLatin1(kDefaultTitle) : q(title));
+    box.setTextFormat(Qt::PlainText);  // file names and typed names may hold '<'
+    box.setText(q(text));
+    box.setIcon(icon == corvella::Icon::Warning       ? QMessageBox::Warning
+                : icon == corvella::Icon::Information ? QMessageBox::Information
+                                                      : QMessageBox::NoIcon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtUi::askYesNo(const std::string& text, const std::string& title) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(q(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(q(text));
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtUi::inputBox(const std::string& prompt, const std::string& title,
+                                          const std::string& defaultText) {
+    bool ok = false;
+    QString text =
+        QInputDialog::getText(parent_, q(title), q(prompt), QLineEdit::Normal, q(defaultText), &ok);
+    if (!ok) return std::nullopt;
+    return text.toStdString();
+}
+
+std::optional<std::filesystem::path> QtUi::openFile(const std::string& filter) {
+    const QString qtFilter = qtFileFilter(filter);
+    QString selected = qtFilter.section(QStringLiteral(";;"), 0, 0);
+    QString file =
+        QFileDialog::getOpenFileName(parent_, QString(), QDir::currentPath(), qtFilter, &selected);
+    if (file.isEmpty()) return std::nullopt;
+    return std::filesystem::path(QDir::toNativeSeparators(file).toStdString());
+}
+
+SaveWindowButton QtUi::saveWindow(std::string& nameBox) {
+    SaveUserDialog dialog(q(nameBox), parent_);
+    dialog.exec();
+    // A name typed and then abandoned with "&No" or the close box is not kept.
+    if (dialog.button() == SaveWindowButton::Save) nameBox = dialog.name().toStdString();
+    return dialog.button();
+}
+
+corvella::Date QtUi::today() {
+    const QDate d = QDate::currentDate();
+    return corvella::Date{d.year(), d.month(), d.day()};
+}

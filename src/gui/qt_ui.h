@@ -1,0 +1,46 @@
+#pragma once
+// The core's questions and messages answered with Qt dialogs.
+#include <QDialog>
+#include <QString>
+
+#include "common/ports.h"
+
+class QLineEdit;
+
+// "Saved Files (*.use)|*.use" (description|patterns pairs) in Qt's form
+// "Saved Files (*.use)", several filters joined by ";;".
+QString qtFileFilter(const std::string& filter);
+
+// The save window "Save User" (frmSaveUser); button() tells how it was left.
+class SaveUserDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit SaveUserDialog(const QString& name, QWidget* parent = nullptr);
+    QString name() const;
+    corvella::SaveWindowButton button() const { return button_; }
+
+  private:
+    void choose(corvella::SaveWindowButton b);
+
+    QLineEdit* txtSaveUser_;
+    corvella::SaveWindowButton button_ = corvella::SaveWindowButton::Close;  // the close box
+};
+
+class QtUi : public corvella::Ui {
+  public:
+    // Dialogs are centred on this window (may be null).
+    void setParentWindow(QWidget* w) { parent_ = w; }
+
+    void message(const std::string& text, corvella::Icon icon = corvella::Icon::None,
+                 const std::string& title = {}) override;
+    bool askYesNo(const std::string& text, const std::string& title) override;
+    std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
+                                        const std::string& defaultText) override;
+    // Starts in the process's working folder.
+    std::optional<std::filesystem::path> openFile(const std::string& filter) override;
+    corvella::SaveWindowButton saveWindow(std::string& nameBox) override;
+    corvella::Date today() override;
+
+  private:
+    QWidget* parent_ = nullptr;
+};

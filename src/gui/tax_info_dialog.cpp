@@ -1,0 +1,274 @@
+#include "gui/tax_info_dialog.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "gui/bound_widgets.h"
+
+using namespace corvella;
+using namespace corvella::gui;
+
+namespace {
+
+const QStringList kCounts = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+const QStringList kStatuses = {"Single", "Married"};
+
+QGroupBox* listFrame(const QString& title, QWidget* list) {
+    auto* g = new QGroupBox(title);
+    auto* l = new QVBoxLayout(g);
+    l->addWidget(list);
+    return g;
+}
+
+// An amount box with its unit to the right.
+QWidget* withUnit(QWidget* box, const QString& unit) {
+    auto* w = new QWidget;
+    auto* l = new QHBoxLayout(w);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(box, 1);
+    l->addWidget(new QLabel(unit));
+    return w;
+}
+
+}  // namespace
+
+TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
+    : QDialog(parent), session_(s), model_(&s.taxInfo()) {
+    setObjectName("frmTaxInfo");
+    setWindowTitle("User Info");
+    FrmTaxInfo& m = *model_;
+    const ModelGuard guard = [this] { return alive(); };
+
+    auto edit = [&](TextBox& box, const char* name) {
+        auto* e = new BoundLineEdit(box, name);
+        e->setGuard(guard);
+        e->setSelectAllOnFocus(box.numericOnly);
+        if (box.numericOnly)
+            e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("99999.99")) + 16);
+        edits_.push_back(e);
+        return e;
+    };
+    auto list = [&](TextBox& box, const char* name, const QStringList& items, const char* tip) {
+        auto* c = new BoundComboBox(box, name, items);
+        c->setGuard(guard);
+        c->setToolTip(tip);
+        lists_.push_back(c);
+        return c;
+    };
+    auto check = [&](CheckBox& box, const char* name, const char* text) {
+        auto* c = new BoundCheckBox(box, name, text);
+        connect(c, &QCheckBox::clicked, this, [this, c] {
+            if (!alive()) return;
+            c->toggleModel();  // the K plan unit boxes clear each other in their handlers
+            refresh();
+        });
+        checks_.push_back(c);
+        return c;
+    };
+
+    // Filing status, federal and state.
+    auto* fed = new QGroupBox("FEDERAL STATUS");
+    auto* fedL = new QHBoxLayout(fed);
+    fedL->addWidget(
+        listFrame("Exemptions", list(m.cboDepend, "cboDepend", kCounts, "Set Exemptions")));
+    fedL->addWidget(listFrame("Status", list(m.cboStatus, "cboStatus", kStatuses, "Set Status")));
+    auto* st = new QGroupBox("STATE && CITY STATUS");
+    auto* stL = new QHBoxLayout(st);
+    stL->addWidget(
+        listFrame("Exemptions", list(m.cboDepend2, "cboDepend2", kCounts, "Set Exemptions")));
+    stL->addWidget(listFrame("Status", list(m.cboStatus2, "cboStatus2", kStatuses, "Set Status")));
+
+    // Pay frequency and the exemption flags.
+    auto* freq = new QGroupBox;
+    freq->setObjectName("fraFrequency");
+    auto* freqL = new QVBoxLayout(freq);
+    optWeek_ = new QRadioButton("Weekly");
+    optWeek_->setObjectName("optWeek");
+    optBiWeek_ = new QRadioButton("Bi-Weekly");
+    optBiWeek_->setObjectName("optBiWeek");
+    freqL->addWidget(optWeek_);
+    freqL->addWidget(optBiWeek_);
+    freqL->addStretch();
+    connect(optWeek_, &QRadioButton::clicked, this, [this] {
+        if (!alive()) return;
+        model_->optWeek.value = -1;
+        model_->optBiWeek.value = 0;
+        refresh();
+    });
+    connect(optBiWeek_, &QRadioButton::clicked, this, [this] {
+        if (!alive()) return;
+        model_->optWeek.value = 0;
+        model_->optBiWeek.value = -1;
+        refresh();
+    });
+    auto* flags = new QGroupBox;
+    flags->setObjectName("fraExempt");
+    auto* flagsL = new QGridLayout(flags);
+    flagsL->addWidget(check(m.ckSelfEmp, "ckSelfEmp", "Self Employed"), 0, 0);
+    flagsL->addWidget(check(m.ckFedExemp, "ckFedExemp", "Federal Tax Exempt"), 1, 0);
+    flagsL->addWidget(check(m.ckNonCity, "ckNonCity", "NON-CITY Resident"), 0, 1);
+    flagsL->addWidget(check(m.ckSSMediExemp, "ckSSMediExemp", "Soc. Sec.  Medicare Tax Exempt"), 1,
+                      1);
+
+    // The employee as the check names it.
+    auto* who = new QGroupBox;
+    who->setObjectName("fraEmployee");
+    auto* whoL = new QGridLayout(who);
+    auto* name = edit(m.txtName, "txtName");
+    name->setPlaceholderText("Employee's Name");
+    auto* addr = edit(m.txtAddress, "txtAddress");
+    addr->setPlaceholderText("Employee's Address for Check");
+    auto* city = edit(m.txtStateCityZip, "txtStateCityZip");
+    city->setPlaceholderText("City, State Zip Code");
+    auto* ssn = edit(m.txtSSnum, "txtSSnum");
+    ssn->setPlaceholderText("Soc Sec #");
+    whoL->addWidget(name, 0, 0);
+    whoL->addWidget(ssn, 0, 1);
+    whoL->addWidget(addr, 1, 0, 1, 2);
+    whoL->addWidget(city, 2, 0, 1, 2);
+    whoL->setColumnStretch(0, 3);
+    whoL->setColumnStretch(1, 1);
+
+    // The standing deductions: a name box over an amount box, K plan with its units.
+    auto* ded = new QGroupBox;
+    ded->setObjectName("fraDeductions");
+    auto* dedL = new QGridLayout(ded);
+    int col = 0;
+    auto cell = [&](QWidget* top, QWidget* bottom) {
+        dedL->addWidget(top, 0, col);
+        dedL->addWidget(bottom, 1, col);
+        dedL->setColumnStretch(col, 1);
+        ++col;
+    };
+    cell(edit(m.txtTax8, "txtTax8"), withUnit(edit(m.txtPension, "txtPension"), "%"));
+    {
+        auto* kplan = new QLabel("K Plan");
+        kplan->setAlignment(Qt::AlignCenter);
+        auto* w = new QWidget;
+        auto* l = new QHBoxLayout(w);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->addWidget(edit(m.txtKplan, "txtKplan"), 1);
+        l->addWidget(check(m.ckKpFix, "ckKpFix", "$"));
+        l->addWidget(check(m.ckKpPer, "ckKpPer", "%"));
+        cell(kplan, w);
+    }
+    cell(edit(m.txtTax7, "txtTax7"), withUnit(edit(m.txtDues, "txtDues"), "$"));
+    cell(edit(m.txtTax6, "txtTax6"), withUnit(edit(m.txtBond, "txtBond"), "$"));
+    cell(edit(m.txtTax9, "txtTax9"), withUnit(edit(m.txtMisc, "txtMisc"), "$"));
+    cell(edit(m.txtTax5, "txtTax5"), withUnit(edit(m.txtMuni, "txtMuni"), "$"));
+
+    // Cafeteria plan, rates and the additional federal withholding.
+    auto* pay = new QGroupBox;
+    pay->setObjectName("fraRates");
+    auto* payL = new QGridLayout(pay);
+    auto captioned = [&](int c, const char* caption, QWidget* w) {
+        auto* cap = new QLabel(caption);
+        cap->setWordWrap(true);
+        payL->addWidget(cap, 0, c);
+        payL->addWidget(w, 1, c);
+        payL->setColumnStretch(c, 1);
+    };
+    {
+        auto* w = new QWidget;
+        auto* l = new QHBoxLayout(w);
+        l->setContentsMargins(0, 0, 0, 0);
+        l->addWidget(edit(m.txtCafe, "txtCafe"), 1);
+        l->addWidget(check(m.ckCafeState, "ckCafeState", "Deduct State"));
+        captioned(0, "Cafeteria Plan", w);
+    }
+    captioned(1, "Hourly Rate 1", withUnit(edit(m.txtHourRate, "txtHourRate"), "$"));
+    captioned(2, "Hourly Rate 2", withUnit(edit(m.txtHourRate2, "txtHourRate2"), "$"));
+    captioned(3, "Tips Rate", withUnit(edit(m.txtTipsRate, "txtTipsRate"), "$"));
+    captioned(4, "Additional Federal Withholdings", edit(m.txtFedAddL, "txtFedAddL"));
+    payL->setAlignment(Qt::AlignBottom);
+
+    auto* cmdOk = new QPushButton("Save");
+    cmdOk->setObjectName("cmdOk");
+    cmdOk->setDefault(true);
+    auto* command1 = new QPushButton("Close");
+    command1->setObjectName("Command1");
+    connect(cmdOk, &QPushButton::clicked, this, [this] { cmdOk_Click(); });
+    connect(command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+    auto* top = new QGridLayout;
+    top->addWidget(fed, 0, 0);
+    top->addWidget(st, 0, 1);
+    top->addWidget(freq, 1, 0);
+    top->addWidget(flags, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdOk);
+    buttons->addWidget(command1);
+
+    auto* root = new QVBoxLayout(this);
+    root->addLayout(top);
+    root->addWidget(who);
+    root->addWidget(ded);
+    root->addWidget(pay);
+    root->addLayout(buttons);
+
+    refresh();
+}
+
+bool TaxInfoDialog::alive() {
+    if (!finished_ && session_.taxInfoLoaded() && &session_.taxInfo() == model_) return true;
+    // The screen was unloaded behind this window: nothing here may touch it again.
+    if (!finished_) {
+        finished_ = true;
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
+    return false;
+}
+
+void TaxInfoDialog::refresh() {
+    for (auto* e : edits_) e->pull();
+    for (auto* c : lists_) c->pull();
+    for (auto* c : checks_) c->pull();
+    optWeek_->setChecked(model_->optWeek.selected());
+    optBiWeek_->setChecked(model_->optBiWeek.selected());
+    optWeek_->setVisible(model_->optWeek.visible);
+    optBiWeek_->setVisible(model_->optBiWeek.visible);
+}
+
+void TaxInfoDialog::pushAll() {
+    for (auto* e : edits_) e->push();
+    for (auto* c : lists_) c->push();
+}
+
+void TaxInfoDialog::cmdOk_Click() {
+    if (!alive()) return;
+    pushAll();
+    const bool saved = session_.taxInfoSave();  // a refusal has shown its message
+    refreshMainWindow(parentWidget());
+    if (!saved) {
+        if (alive()) refresh();
+        return;
+    }
+    finished_ = true;
+    setResult(QDialog::Accepted);
+    close();
+}
+
+void TaxInfoDialog::Command1_Click() {
+    close();
+}
+
+void TaxInfoDialog::reject() {
+    close();
+}
+
+void TaxInfoDialog::closeEvent(QCloseEvent* e) {
+    // The close box, Esc and "Close" all drop the changes.
+    if (!finished_) {
+        finished_ = true;
+        if (session_.taxInfoLoaded() && &session_.taxInfo() == model_) session_.taxInfoClose();
+        setResult(QDialog::Rejected);
+    }
+    e->accept();
+}
