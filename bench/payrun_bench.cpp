@@ -18,7 +18,8 @@ std::filesystem::path makeFolder() {
     if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp");
     for (auto& f :
          std::filesystem::directory_iterator(std::filesystem::path(CORVELLA_SOURCE_DIR) / "data"))
-        std::filesystem::copy_file(f.path(), std::filesystem::path(tmpl) / f.path().filename());
+        if (f.is_regular_file())
+            std::filesystem::copy_file(f.path(), std::filesystem::path(tmpl) / f.path().filename());
     return tmpl;
 }
 

@@ -70,8 +70,13 @@ Decimal Decimal::ofFloat(float v) {
     int e = 6;
     while (e > -9 && a < kBelow[e + 9]) --e;  // 10^e <= a < 10^(e+1)
     const int k = 6 - e;
-    long double x = static_cast<long double>(a) * static_cast<long double>(kPow10[k]);
-    uint64_t m = static_cast<uint64_t>(std::nearbyintl(x));
+    uint64_t m;
+    if (k <= 8) {  // 24 + 19 bits: exact in a double as well, and much cheaper
+        m = static_cast<uint64_t>(std::nearbyint(a * static_cast<double>(kPow10[k])));
+    } else {
+        long double x = static_cast<long double>(a) * static_cast<long double>(kPow10[k]);
+        m = static_cast<uint64_t>(std::nearbyintl(x));
+    }
     int exp10 = -k;
     if (m == 10000000ULL) {  // rounded up into the next decade
         m = 1000000ULL;
