@@ -109,6 +109,7 @@ DialogState::DialogState(StateSettings& record) : rec_(record) {
     for (TextBox* b : {&txtSDIpercent, &txtSDIwageBase, &txtStateAdj, &txtCalAllow, &txtSUIpercent,
                        &txtSUIwageBase})
         b->numericOnly = true;
+    ckSpouse.visible = false;  // shown while Missouri or Utah is selected
 
     Label19.caption = "BIWEEKLY ";
     Label20.caption = "BIWEEKLY ";
