@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
@@ -51,9 +52,28 @@ std::string oneLine(std::string s) {
     return s;
 }
 
+// A JSON string; bytes that are not UTF-8 (Latin-1 text of an old file) are taken as
+// Latin-1, so the output is always valid UTF-8.
 std::string jsonString(const std::string& s) {
     std::string out = "\"";
-    for (unsigned char c : s) {
+    for (size_t i = 0; i < s.size();) {
+        unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c >= 0x80) {
+            int len = (c & 0xE0) == 0xC0 ? 2 : (c & 0xF0) == 0xE0 ? 3 : (c & 0xF8) == 0xF0 ? 4 : 0;
+            bool valid = len > 0 && i + len <= s.size();
+            for (int k = 1; valid && k < len; ++k)
+                valid = (static_cast<unsigned char>(s[i + k]) & 0xC0) == 0x80;
+            if (valid) {
+                out.append(s, i, len);
+                i += len;
+            } else {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+                ++i;
+            }
+            continue;
+        }
         switch (c) {
             case '"':
                 out += "\\\"";
@@ -79,11 +99,13 @@ std::string jsonString(const std::string& s) {
                     out += static_cast<char>(c);
                 }
         }
+        ++i;
     }
     return out + "\"";
 }
 
 std::string number9(float v) {
+    if (!std::isfinite(v)) return "null";
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.9g", static_cast<double>(v));
     return buf;
@@ -201,7 +223,7 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
         } else if (a == "--week") {
             week = value();
             if (!week) {
-                std::cerr << "corvella-cli: --week needs a date text\n" << kUsage;
+                std::cerr << "corvella-cli: --week needs a date text (see corvella-cli --help)\n";
                 return static_cast<int>(Exit::Usage);
             }
         } else if (a == "--box" || a.rfind("--box=", 0) == 0) {
@@ -210,22 +232,24 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
             int index = -1;
             if (eq == 1 && (*spec)[0] >= '0' && (*spec)[0] <= '7') index = (*spec)[0] - '0';
             if (index < 0) {
-                std::cerr << "corvella-cli: --box needs I=TEXT with I from 0 to 7\n" << kUsage;
+                std::cerr << "corvella-cli: --box needs I=TEXT with I from 0 to 7 (see "
+                             "corvella-cli --help)\n";
                 return static_cast<int>(Exit::Usage);
             }
             boxes.emplace_back(index, spec->substr(eq + 1));
         } else if (!a.empty() && a[0] == '-') {
-            std::cerr << "corvella-cli: unknown option " << a << "\n" << kUsage;
+            std::cerr << "corvella-cli: unknown option " << a << " (see corvella-cli --help)\n";
             return static_cast<int>(Exit::Usage);
         } else if (name.empty()) {
             name = a;
         } else {
-            std::cerr << "corvella-cli: more than one employee name given\n" << kUsage;
+            std::cerr
+                << "corvella-cli: more than one employee name given (see corvella-cli --help)\n";
             return static_cast<int>(Exit::Usage);
         }
     }
     if (name.empty()) {
-        std::cerr << "corvella-cli: calc needs an employee name\n" << kUsage;
+        std::cerr << "corvella-cli: calc needs an employee name (see corvella-cli --help)\n";
         return static_cast<int>(Exit::Usage);
     }
     try {
@@ -282,14 +306,14 @@ int run(int argc, char** argv) {
     size_t i = 0;
     if (i < args.size() && args[i] == "-C") {
         if (i + 1 >= args.size()) {
-            std::cerr << "corvella-cli: -C needs a folder\n" << kUsage;
+            std::cerr << "corvella-cli: -C needs a folder (see corvella-cli --help)\n";
             return static_cast<int>(Exit::Usage);
         }
         dir = args[i + 1];
         i += 2;
     }
     if (i >= args.size()) {
-        std::cerr << kUsage;
+        std::cerr << "corvella-cli: a command is needed (see corvella-cli --help)\n";
         return static_cast<int>(Exit::Usage);
     }
     std::string command = args[i];
@@ -310,7 +334,7 @@ int run(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    std::cerr << "corvella-cli: unknown command " << command << "\n" << kUsage;
+    std::cerr << "corvella-cli: unknown command " << command << " (see corvella-cli --help)\n";
     return static_cast<int>(Exit::Usage);
 }
 

@@ -199,7 +199,18 @@ Currency Currency::fromDouble(double v) {
     if (!std::isfinite(v)) return Currency();
     // Exact binary value, rounded to four decimals halves away from zero.
     long double scaled = static_cast<long double>(v) * 10000.0L;
+    constexpr long double kLimit = 9.2e18L;
+    if (scaled >= kLimit) return Currency(INT64_MAX);
+    if (scaled <= -kLimit) return Currency(INT64_MIN);
     return Currency(static_cast<int64_t>(std::llroundl(scaled)));
+}
+
+int64_t Currency::saturate(int64_t a, int64_t b, int sign) {
+    int64_t out;
+    bool overflow =
+        sign > 0 ? __builtin_add_overflow(a, b, &out) : __builtin_sub_overflow(a, b, &out);
+    if (!overflow) return out;
+    return (sign > 0 ? b : -b) > 0 || (sign < 0 && b == INT64_MIN) ? INT64_MAX : INT64_MIN;
 }
 
 }  // namespace corvella

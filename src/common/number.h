@@ -46,10 +46,11 @@ class Currency {
     constexpr int64_t units() const { return units_; }
     double toDouble() const { return static_cast<double>(units_) / 10000.0; }
     float toFloat() const { return static_cast<float>(toDouble()); }
-    constexpr Currency operator+(Currency o) const { return Currency(units_ + o.units_); }
-    constexpr Currency operator-(Currency o) const { return Currency(units_ - o.units_); }
-    constexpr Currency& operator+=(Currency o) {
-        units_ += o.units_;
+    // Sums saturate at the type's range instead of wrapping around.
+    Currency operator+(Currency o) const { return Currency(saturate(units_, o.units_, 1)); }
+    Currency operator-(Currency o) const { return Currency(saturate(units_, o.units_, -1)); }
+    Currency& operator+=(Currency o) {
+        units_ = saturate(units_, o.units_, 1);
         return *this;
     }
     constexpr bool operator==(const Currency&) const = default;
@@ -57,6 +58,7 @@ class Currency {
 
   private:
     constexpr explicit Currency(int64_t units) : units_(units) {}
+    static int64_t saturate(int64_t a, int64_t b, int sign);
     int64_t units_ = 0;
 };
 

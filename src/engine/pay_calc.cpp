@@ -25,6 +25,10 @@ std::string comma(float v) {
     return format(v, Pattern::Comma2);
 }
 
+// No period has more hours or dollars than this; far larger figures are typing errors
+// and would overflow the exact currency sums.
+constexpr double kLargestEntry = 1e6;
+
 }  // namespace
 
 std::optional<std::string> checkPayRunInputs(const MainWindow& main, const DialogState* state) {
@@ -32,9 +36,13 @@ std::optional<std::string> checkPayRunInputs(const MainWindow& main, const Dialo
         const std::string& t = main.txtAmount[i].text;
         if (leadingNumber(t) == 0) continue;  // shown as "0" and taken as 0
         auto v = strictNumber(t);
-        if (!v || std::abs(*v) > 3.0e38)
+        if (!v)
             return "\"" + t + "\" in the box " + amountBoxCaption(i) + " (txtAmount(" +
                    std::to_string(i) + ")) is not a number. Correct it and press ADD again.";
+        if (std::abs(*v) > kLargestEntry)
+            return "\"" + t + "\" in the box " + amountBoxCaption(i) + " (txtAmount(" +
+                   std::to_string(i) +
+                   ")) is too large. Enter at most 1,000,000 and press ADD again.";
     }
     if (!state) return std::nullopt;
     const std::pair<const TextBox*, const char*> stateBoxes[] = {
@@ -42,9 +50,10 @@ std::optional<std::string> checkPayRunInputs(const MainWindow& main, const Dialo
     for (auto [box, name] : stateBoxes) {
         if (box->text.empty()) continue;  // filled with "0" by the run
         auto v = strictNumber(box->text);
-        if (!v || std::abs(*v) > 3.0e38)
-            return "\"" + box->text + "\" in the state tax box " + name +
-                   " is not a number. Correct it on the state tax screen and press ADD again.";
+        if (!v || std::abs(*v) > kLargestEntry)
+            return "\"" + box->text + "\" in the state tax box " + name + " is " +
+                   (v ? "too large" : "not a number") +
+                   ". Correct it on the state tax screen and press ADD again.";
     }
     return std::nullopt;
 }
@@ -211,14 +220,16 @@ void computePayRun(PayRunContext& c) {
     m.Addit = Currency::fromDouble(strictNumber(m.txtAmount[6].text).value_or(0));
     m.TipsHrs = boxFloat(m.txtAmount[7]);
 
-    // Allowances: a count outside 0..9 or another status finds no entry, and the
-    // allowance keeps its last value.
+    // Allowances: a count outside 0..9 or another status finds no entry and counts 0,
+    // so that no run takes over (and doubles again) an earlier run's amount.
+    r.FedAllowance = 0;
     auto count = strictNumber(p.FedExemp);
     if (count && *count >= 0 && *count <= 9 && *count == static_cast<int>(*count)) {
         int n = static_cast<int>(*count);
         if (p.FedStatus == "Single") r.FedAllowance = c.fed.FedAllowSingle[n];
         if (p.FedStatus == "Married") r.FedAllowance = c.fed.FedAllowMarried[n];
     }
+    r.StateAllowance = r.CityAllowance = 0;
     if (p.StateExemp >= 0 && p.StateExemp <= 9) {
         int n = p.StateExemp;
         if (p.StateStatus == "Single") {

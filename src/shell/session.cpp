@@ -435,23 +435,23 @@ void Session::LoadLedger() {
 void Session::LoadStateFile(DialogState& s, bool defaults) {
     auto path = defaults ? dir / ".sta" : employeeFile(".sta");
     if (fileExists(path)) {
+        // Read into copies: a damaged file must not leave this employee's settings half
+        // replaced by another's (the run would then save the mixture).
+        StateSettings read = state;
         StateProfileFields pf{profile.StateExemp, profile.StateStatus, profile.FedAddl,
                               profile.FedExempFlag, profile.SSMediExempFlag};
-        bool ok = true;
         try {
-            readStateFile(readOrThrow(path), fileNameOf(path), state, pf);
+            readStateFile(readOrThrow(path), fileNameOf(path), read, pf);
         } catch (const ReadError&) {
-            ok = false;
+            reportCorrupted(fileNameOf(path));
+            return;
         }
+        state = read;
         profile.StateExemp = pf.StateExemp;
         profile.StateStatus = pf.StateStatus;
         profile.FedAddl = pf.FedAddl;
         profile.FedExempFlag = pf.FedExempFlag;
         profile.SSMediExempFlag = pf.SSMediExempFlag;
-        if (!ok) {
-            reportCorrupted(fileNameOf(path));
-            return;
-        }
         s.refreshFromRecord();
     }
     s.setFlagBoxesFromRecord();
@@ -708,6 +708,13 @@ bool Session::openEmployee(const std::filesystem::path& useFile) {
         LoadEmployee();
         LoadLedger();
         LoadFedTable();  // a missing table is reported; the open goes on
+        if (auto sta = employeeFile(".sta"); fileExists(sta)) {
+            // A damaged state file stops the open here, so the previous employee is put
+            // back whole rather than mixed with this one.
+            StateSettings scratch;
+            StateProfileFields pf;
+            readStateFile(readOrThrow(sta), fileNameOf(sta), scratch, pf);
+        }
         DialogState& s = stateScreen();
         s.CheckFor();
         s.fillVari();

@@ -163,20 +163,63 @@ TEST_F(EmployeeCommands, SaveRefusesANameThatLeavesTheFolder) {
     EXPECT_EQ(s.CurrentUser, "Emp");
 }
 
-TEST_F(EmployeeCommands, DamagedStateOrCityFilesAreReportedAndTheirDefaultsUsed) {
+TEST_F(EmployeeCommands, ADamagedStateFileStopsTheOpenAndKeepsThePreviousEmployee) {
+    TaxProfile first = profileOf();
+    first.FedExempFlag = 1;
+    first.FedAddl = 25;
+    auto ny = newYork();
+    openEmployee(first, &ny, "First");
+    TaxProfile second = profileOf();
+    auto st = noStateTax();
+    openEmployee(second, &st, "Second");
+    ASSERT_TRUE(s.openEmployee(dir / "First.use"));
+    const std::string damaged = "0,0,0.04,0,0,0.04\r\n1,2\r\n";
+    dir.write("Second.sta", damaged);
+    ui.messages.clear();
+    EXPECT_FALSE(s.openEmployee(dir / "Second.use"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("Second.sta"), std::string::npos);
+    EXPECT_EQ(s.CurrentUser, "First");
+    EXPECT_EQ(s.profile.FedAddl, 25.0f);
+    EXPECT_EQ(s.state.StateMinBS[1], 323.0f);
+    EXPECT_EQ(dir.read("Second.sta"), damaged);  // left for the user to mend
+}
+
+TEST_F(EmployeeCommands, ADamagedCityFileIsReportedAndTheDefaultsUsed) {
     openEmployee(profileOf());
-    dir.write("Emp.sta", "0,0,0.04,0,0,0.04\r\n");
     dir.write("Emp.cti", "1,2,x\r\n");
     ui.messages.clear();
     ASSERT_TRUE(s.openEmployee(dir / "Emp.use"));
-    ASSERT_GE(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[0], "You have corupted a file.\nFind file,\nEmp.sta\nand delete it.");
-    EXPECT_NE(std::find(ui.messages.begin(), ui.messages.end(),
-                        "You have corupted a file.\nFind file,\nEmp.cti\nand delete it."),
-              ui.messages.end());
-    EXPECT_EQ(s.state.StateMinBS[1], 319.0f);  // the screen's built-in figures
-    EXPECT_EQ(s.city.CityMinBS[1], 308.0f);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "You have corupted a file.\nFind file,\nEmp.cti\nand delete it.");
+    EXPECT_EQ(s.city.CityMinBS[1], 308.0f);  // the screen's built-in figures
     EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+}
+
+TEST_F(EmployeeCommands, AnUnknownCountOrStatusGivesNoAllowanceRunAfterRun) {
+    TaxProfile p = profileOf();
+    p.HourRate = 15;
+    p.FedExemp = "2";
+    p.WeeklyFlag = 0;
+    p.BiWeeklyFlag = -1;
+    auto st = noStateTax();
+    openEmployee(p, &st);
+    run({{0, "80"}});
+    EXPECT_FLOAT_EQ(s.payRun.FedAllowance, 307.6f);
+    p.FedStatus = "Head of household";  // as an old or hand-made file may hold
+    openEmployee(p, &st);
+    for (int i = 0; i < 3; ++i) {
+        run({{0, "80"}});
+        EXPECT_EQ(s.payRun.FedAllowance, 0.0f);
+    }
+}
+
+TEST_F(EmployeeCommands, AnEntryFarTooLargeIsRefused) {
+    openEmployee(profileOf());
+    ui.messages.clear();
+    EXPECT_EQ(run({{6, "922337203685477"}, {0, "100000"}}), Session::RunOutcome::Refused);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("too large"), std::string::npos);
 }
 
 TEST_F(EmployeeCommands, ARunRefusesAStateAdjustmentThatIsNotANumber) {
