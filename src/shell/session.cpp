@@ -140,12 +140,23 @@ void Session::stateGetDefault() {
     LoadStateFile(stateScreen(), true);
 }
 
-bool Session::citySave() {
+void Session::saveCityFile() {
     DialogCity& c = cityScreen();
     c.CheckFor();
+    c.fillVar();
+    writeFileAtomic(employeeFile(".cti"), writeCityFile(city));
+}
+
+void Session::saveNonCityFile() {
+    DialogNonCity& n = nonCityScreen();
+    n.fillEmptyWithDefaults();
+    n.fillVar();
+    writeFileAtomic(employeeFile(".nci"), writeNonCityFile(nonCity));
+}
+
+bool Session::reportingSave(const std::function<void()>& save) {
     try {
-        c.fillVar();
-        writeFileAtomic(employeeFile(".cti"), writeCityFile(city));
+        save();
     } catch (const ConversionError& e) {
         ui.message(std::string(e.what()) + ". Correct it and save again.", Icon::Warning);
         return false;
@@ -154,24 +165,17 @@ bool Session::citySave() {
                    Icon::Warning);
         return false;
     }
+    return true;
+}
+
+bool Session::citySave() {
+    if (!reportingSave([this] { saveCityFile(); })) return false;
     cityScreen_.reset();
     return true;
 }
 
 bool Session::nonCitySave() {
-    DialogNonCity& n = nonCityScreen();
-    n.fillEmptyWithDefaults();
-    try {
-        n.fillVar();
-        writeFileAtomic(employeeFile(".nci"), writeNonCityFile(nonCity));
-    } catch (const ConversionError& e) {
-        ui.message(std::string(e.what()) + ". Correct it and save again.", Icon::Warning);
-        return false;
-    } catch (const Error& e) {
-        ui.message("Check your numbers\nNo blanks\nOnly numbers\n(" + std::string(e.what()) + ")",
-                   Icon::Warning);
-        return false;
-    }
+    if (!reportingSave([this] { saveNonCityFile(); })) return false;
     nonCityScreen_.reset();
     return true;
 }
@@ -473,14 +477,8 @@ void Session::saveAllFiles() {
     SaveEmployee();
     writeFileAtomic(employeeFile(".hol"), leaveScreen().write());
     SaveStateFile();
-    DialogCity& c = cityScreen();
-    c.CheckFor();
-    c.fillVar();
-    writeFileAtomic(employeeFile(".cti"), writeCityFile(city));
-    DialogNonCity& n = nonCityScreen();
-    n.fillEmptyWithDefaults();
-    n.fillVar();
-    writeFileAtomic(employeeFile(".nci"), writeNonCityFile(nonCity));
+    saveCityFile();
+    saveNonCityFile();
 }
 
 // ---------------------------------------------------------------- commands

@@ -3,6 +3,7 @@
 // now, and offers the commands of the main window. The GUI, the command line and the
 // tests drive it through the same methods.
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -132,6 +133,11 @@ class Session {
 
   private:
     void storeTaxInfo();
+    // The city and non-resident files from their screens (loaded when needed).
+    void saveCityFile();
+    void saveNonCityFile();
+    // Runs a screen's save; a refused box or a failed write is reported.
+    bool reportingSave(const std::function<void()>& save);
     void reportCorrupted(const std::string& fileName);
     void closeSaveWindowEffects();
     struct Snapshot;
