@@ -132,10 +132,8 @@ CityDialog::CityDialog(Session& s, QWidget* parent)
     refresh();
 }
 
-// The session offers no "is the city screen loaded" question, so this asks for the screen
-// (loading a fresh one when it was discarded) and compares.
 bool CityDialog::sameScreen() {
-    return &session_.cityScreen() == model_;
+    return session_.loadedCityScreen() == model_;
 }
 
 bool CityDialog::alive() {

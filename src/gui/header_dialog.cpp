@@ -24,8 +24,8 @@ HeaderDialog::HeaderDialog(Session& s, QWidget* parent) : QDialog(parent), sessi
     }
     fillHeaderDefaults(session_.header);
 
-    const std::string* fields[] = {&session_.header.Company, &session_.header.Address, &session_.header.ZipLine,
-                                   &session_.header.IdNumber};
+    const std::string* fields[] = {&session_.header.Company, &session_.header.Address,
+                                   &session_.header.ZipLine, &session_.header.IdNumber};
     for (int i = 0; i < 4; ++i) {
         txtHeader_[i] = new QLineEdit(qs(*fields[i]));
         txtHeader_[i]->setObjectName(indexedName("txtHeader", i));

@@ -586,8 +586,7 @@ void Form1::endProgram() {
 // A settings window whose screen the session has discarded shows stale values: close
 // it. Its close does not cancel anything then, the screen being gone.
 void Form1::closeStaleSettingsWindows(bool cityScreensGone) {
-    if (stateWindow_ && !(session_.stateScreenLoaded() && &session_.stateScreen() == stateModel_))
-        stateWindow_->close();
+    if (stateWindow_ && session_.loadedStateScreen() != stateModel_) stateWindow_->close();
     if (cityScreensGone) {
         if (cityWindow_) cityWindow_->close();
         if (nonCityWindow_) nonCityWindow_->close();

@@ -101,10 +101,8 @@ NonCityDialog::NonCityDialog(Session& s, QWidget* parent)
     refresh();
 }
 
-// The session offers no "is the screen loaded" question, so this asks for the screen
-// (loading a fresh one when it was discarded) and compares.
 bool NonCityDialog::sameScreen() {
-    return &session_.nonCityScreen() == model_;
+    return session_.loadedNonCityScreen() == model_;
 }
 
 bool NonCityDialog::alive() {

@@ -324,7 +324,7 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
 
 bool StateDialog::alive() {
     if (finished_) return false;
-    if (session_.stateScreenLoaded() && &session_.stateScreen() == model_) return true;
+    if (session_.loadedStateScreen() == model_) return true;
     // A pay run or an employee command closed the screen behind this window.
     finished_ = true;
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
@@ -358,7 +358,7 @@ void StateDialog::closeEvent(QCloseEvent* e) {
     // The close box and Esc are CANCEL.
     if (!finished_) {
         finished_ = true;
-        if (session_.stateScreenLoaded() && &session_.stateScreen() == model_) {
+        if (session_.loadedStateScreen() == model_) {
             session_.stateCancel();
             refreshMainWindow(parentWidget());
         }

@@ -65,8 +65,11 @@ class Session {
     LeaveScreen& leaveScreen();
     bool stateScreenLoaded() const { return stateScreen_ != nullptr; }
     bool taxInfoLoaded() const { return taxInfo_ != nullptr; }
-    bool cityScreenLoaded() const { return cityScreen_ != nullptr; }
-    bool nonCityScreenLoaded() const { return nonCityScreen_ != nullptr; }
+    // The screens as they exist right now, without loading them (nothing when discarded),
+    // so an open window can tell whether its working copy is still the current one.
+    const DialogState* loadedStateScreen() const { return stateScreen_.get(); }
+    const DialogCity* loadedCityScreen() const { return cityScreen_.get(); }
+    const DialogNonCity* loadedNonCityScreen() const { return nonCityScreen_.get(); }
     void discardStateScreen();
     void discardCityScreens();
     void discardEmployeeScreens();
