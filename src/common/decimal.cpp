@@ -95,6 +95,45 @@ Decimal Decimal::ofFloat(float v) {
     return d;
 }
 
+std::optional<Decimal> Decimal::roundedAt(double v, int decimals, Halves halves) {
+    Decimal d;
+    if (!std::isfinite(v)) return std::nullopt;
+    if (v == 0.0) return d;
+    d.negative = v < 0;
+    // |v| = m * 2^q exactly, m below 2^53; m * 10^decimals fits in 128 bits.
+    int e = 0;
+    const double f = std::frexp(std::fabs(v), &e);
+    const auto m = static_cast<uint64_t>(std::ldexp(f, 53));
+    const int q = e - 53;
+    using u128 = unsigned __int128;
+    u128 n = static_cast<u128>(m) * kPow10[decimals];
+    if (q >= 0) {
+        if (q >= 64 || (n >> (64 - q)) != 0) return std::nullopt;
+        n <<= q;
+    } else if (-q >= 128) {
+        n = 0;  // below 2^-60: far from half a unit
+    } else {
+        const int s = -q;
+        const u128 kept = n >> s;
+        const u128 rest = n - (kept << s);
+        const u128 half = static_cast<u128>(1) << (s - 1);
+        const bool up =
+            rest > half || (rest == half && (halves == Halves::AwayFromZero || (kept & 1) != 0));
+        n = kept + (up ? 1 : 0);
+    }
+    if ((n >> 64) != 0) return std::nullopt;
+    auto units = static_cast<uint64_t>(n);
+    int exp10 = -decimals;
+    while (units != 0 && units % 10 == 0) {
+        units /= 10;
+        ++exp10;
+    }
+    d.mantissa = units;
+    d.exp10 = units == 0 ? 0 : exp10;
+    if (units == 0) d.negative = false;
+    return d;
+}
+
 std::optional<uint64_t> Decimal::scaled(int decimals, Halves halves) const {
     if (mantissa == 0) return 0;
     int shift = exp10 + decimals;

@@ -57,7 +57,14 @@ std::string apply(Decimal d, Pattern p) {
 
 }  // namespace
 
-std::string format(float v, Pattern p) { return apply(Decimal::ofFloat(v), p); }
-std::string format(double v, Pattern p) { return apply(Decimal::ofDouble(v), p); }
+// The pattern rounds the value as held, never its 7- or 15-digit text.
+std::string format(double v, Pattern p) {
+    const int decimals = p == Pattern::Percent ? 4 : 2;
+    auto d = Decimal::roundedAt(v, decimals, Decimal::Halves::AwayFromZero);
+    return apply(d ? *d : Decimal::of(v, 17), p);
+}
+std::string format(float v, Pattern p) {
+    return format(static_cast<double>(v), p);
+}
 
 }  // namespace corvella

@@ -1,6 +1,6 @@
 #pragma once
-// The system's display patterns. A float is seen with 7 significant digits and a
-// double with 15 before the pattern rounds it (halves away from zero).
+// The system's display patterns. Each rounds the value exactly as held (a float widened
+// to double, or the double) to its decimals, halves away from zero.
 #include <string>
 
 namespace corvella {

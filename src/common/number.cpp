@@ -64,19 +64,17 @@ std::string plainText(const Decimal& d) {
     return out + "0." + std::string(-intLen, '0') + digits;
 }
 
-// The value rounded to `decimals` places (0 to 4); an integer below 2^53 divided by an
-// exact power of ten is correctly rounded.
-double rounded(const Decimal& d, int decimals, Decimal::Halves halves) {
+// The held value rounded to `decimals` places (0 to 4); an integer below 2^53 divided by
+// an exact power of ten is correctly rounded.
+double rounded(double v, int decimals, Decimal::Halves halves) {
     static constexpr double kPow10[] = {1, 10, 100, 1000, 10000};
-    auto n = d.scaled(decimals, halves);
-    double v;
-    if (n && *n < (1ULL << 53)) {
-        v = static_cast<double>(*n) / kPow10[decimals];
-    } else {
-        double p = kPow10[decimals];
-        v = std::round(std::fabs(d.toDouble()) * p) / p;  // beyond any real amount
-    }
-    return d.negative ? -v : v;
+    if (!std::isfinite(v)) return 0;  // as the text form reads it
+    auto d = Decimal::roundedAt(v, decimals, halves);
+    if (!d) return v;  // beyond any real amount: no fraction left to round
+    auto n = d->scaled(decimals);
+    if (!n || *n >= (1ULL << 53)) return v;
+    const double out = static_cast<double>(*n) / kPow10[decimals];
+    return d->negative ? -out : out;
 }
 
 }  // namespace
@@ -178,31 +176,33 @@ std::string doubleText(double v) {
 }
 
 float roundCents(float v) {
-    Decimal d = Decimal::ofFloat(v);
-    auto n = d.scaled(2);
-    if (n && *n < (1u << 24)) {  // the float division is then correctly rounded
-        float f = static_cast<float>(*n) / 100.0f;
-        return d.negative ? -f : f;
+    auto d = Decimal::roundedAt(v, 2, Decimal::Halves::AwayFromZero);
+    if (d) {
+        auto n = d->scaled(2);
+        if (n && *n < (1u << 24)) {  // the float division is then correctly rounded
+            float f = static_cast<float>(*n) / 100.0f;
+            return d->negative ? -f : f;
+        }
     }
-    return static_cast<float>(rounded(d, 2, Decimal::Halves::AwayFromZero));
+    return static_cast<float>(rounded(v, 2, Decimal::Halves::AwayFromZero));
 }
 
 double roundCents(double v) {
-    return rounded(Decimal::ofDouble(v), 2, Decimal::Halves::AwayFromZero);
+    return rounded(v, 2, Decimal::Halves::AwayFromZero);
 }
 
 float roundDollarsEven(float v) {
-    return static_cast<float>(rounded(Decimal::ofFloat(v), 0, Decimal::Halves::ToEven));
+    return static_cast<float>(rounded(v, 0, Decimal::Halves::ToEven));
 }
 
 Currency Currency::fromDouble(double v) {
     if (!std::isfinite(v)) return Currency();
-    // Exact binary value, rounded to four decimals halves away from zero.
-    long double scaled = static_cast<long double>(v) * 10000.0L;
-    constexpr long double kLimit = 9.2e18L;
-    if (scaled >= kLimit) return Currency(INT64_MAX);
-    if (scaled <= -kLimit) return Currency(INT64_MIN);
-    return Currency(static_cast<int64_t>(std::llroundl(scaled)));
+    auto d = Decimal::roundedAt(v, 4, Decimal::Halves::AwayFromZero);
+    auto n = d ? d->scaled(4) : std::nullopt;
+    if (!n || *n > static_cast<uint64_t>(INT64_MAX))
+        return v < 0 ? Currency(INT64_MIN) : Currency(INT64_MAX);
+    const auto units = static_cast<int64_t>(*n);
+    return Currency(d->negative ? -units : units);
 }
 
 int64_t Currency::saturate(int64_t a, int64_t b, int sign) {

@@ -3,8 +3,9 @@
 //  - `float` is the system's 32-bit float; products are formed in double from float
 //    operands and double constants, then stored back into float.
 //  - Currency is an exact count of ten-thousandths of a dollar.
-//  - Rounding and display go through the decimal text of a value: 7 significant digits
-//    for a float, 15 for a double, as the system's formatter sees them.
+//  - The default text form of a number (files, plain boxes and labels) has up to 7
+//    significant digits for a float and 15 for a double. Rounding to cents or dollars
+//    works on the value as held, never on that text.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,7 +32,7 @@ std::string floatText(float v);
 // The same with up to 15 significant digits, for doubles.
 std::string doubleText(double v);
 
-// Rounds to cents, halves away from zero, as the display patterns round.
+// Rounds the value as held to cents, halves away from zero, as the display patterns round.
 float roundCents(float v);
 double roundCents(double v);
 // Rounds to whole dollars, halves to the even dollar ("Round State").

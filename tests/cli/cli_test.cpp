@@ -61,14 +61,15 @@ TEST_F(Cli, TheSampleEmployeesWeekToTheCent) {
     Result r = calc("Sample --box 0=40 --json");
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string& j = r.out;
-    EXPECT_EQ(field(j, "lbTaxDed(0)"), "62.97");  // (600 - 76.90 - 222) x 15% + 17.80
+    // (600 - 76.90 - 222) x 15% + 17.80 is held as 62.9649963 and rounds down.
+    EXPECT_EQ(field(j, "lbTaxDed(0)"), "62.96");
     EXPECT_EQ(field(j, "lbTaxDed(1)"), "37.20");
     EXPECT_EQ(field(j, "lbTaxDed(2)"), "8.70");
     EXPECT_EQ(field(j, "lbTaxDed(3)"), "21.91");  // New York, weekly, one exemption
     EXPECT_EQ(field(j, "lbTaxDed(4)"), "14.30");  // the default city table
     EXPECT_EQ(field(j, "lbSDI"), ".60");
     EXPECT_EQ(field(j, "Label13"), "$600.00");
-    EXPECT_EQ(field(j, "lbNet"), "$454.32");
+    EXPECT_EQ(field(j, "lbNet"), "$454.33");
     EXPECT_EQ(field(j, "txtAmount(0)"), "40");
     EXPECT_EQ(field(j, "txtAmount(1)"), "");
     EXPECT_EQ(field(j, "GrossPay"), "600");
@@ -111,10 +112,42 @@ TEST_F(Cli, RefusalsHaveTheirOwnStatus) {
     }
 }
 
+// Issue 7: cents were rounded from the 7-digit text of the amount, not the amount.
+TEST(CliRounding, CentsComeFromTheAmountAsHeldInEveryBand) {
+    const char* use =
+        "0,0,0\r\n0,0,0\r\n19.97,0,0\r\n\"0\",\"Single\",0\r\n0,0,0\r\n0,0,0\r\n"
+        "#TRUE#,#FALSE#,\"CrUnion\"\r\n\"Bond\",\"Dues\",\"Pension\",\"Health Ins\"\r\n"
+        "0,,,\r\n,,,\r\n,,,\r\n,,,\r\n";
+    struct Case {
+        const char* box;
+        const char* caption;
+        const char* text;
+    } cases[] = {
+        {"0=58.51", "Label13", "$1,168.44"},        // 58.51 x 19.97 held as 1168.44458
+        {"6=4085.62", "lbTaxDed(0)", "1,018.43"},   // 886.23 + 0.33 x 400.62 = 1018.4346
+        {"6=10000.125", "Label13", "$10,000.13"},   // an exact half goes away from zero
+        {"6=123456.78", "Label13", "$123,456.78"},  // held as 123456.78125
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        test::TempDir dir;  // calc saves: each case on a fresh folder
+        std::filesystem::copy_file(test::dataDir() / "Federal15.dtt", dir / "Federal15.dtt");
+        dir.write("Rep.use", use);
+        Result r =
+            runCli("-C '" + dir.path().string() + "' calc Rep --box " + c.box + " --json", dir);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::string key = std::string("\"") + c.caption + "\": \"";
+        const auto at = r.out.find(key);
+        ASSERT_NE(at, std::string::npos) << r.out;
+        EXPECT_EQ(r.out.substr(at + key.size(), r.out.find('"', at + key.size()) - at - key.size()),
+                  c.text);
+    }
+}
+
 TEST_F(Cli, TheReadableFormShowsTheCaptions) {
     Result r = calc("Sample --box 0=40");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("$454.32"), std::string::npos);
+    EXPECT_NE(r.out.find("$454.33"), std::string::npos);
     EXPECT_NE(r.out.find("NET PAY"), std::string::npos);
 }
 

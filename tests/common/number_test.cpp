@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "common/errors.h"
 
 namespace corvella {
@@ -63,16 +65,47 @@ TEST(FloatText, IsShortestUpToSevenDigitsWithoutExponent) {
     EXPECT_EQ(doubleText(12.5), "12.5");
 }
 
-TEST(RoundCents, HalvesGoAwayFromZeroAsTheValueReads) {
+// Rounding works on the value as held, never on its 7- or 15-digit text: the old
+// reading went up a cent just below a half cent, to the even cent on a half above
+// $10,000, and to a dime above $100,000.
+TEST(RoundCents, HalvesGoAwayFromZeroOnTheValueAsHeld) {
     struct Case {
         float v;
         float cents;
     } cases[] = {
-        {12.346f, 12.35f}, {17.345f, 17.35f},  {3.625f, 3.63f},    {-3.625f, -3.63f},
-        {0.4f, 0.4f},      {31.6482f, 31.65f}, {15.8241f, 15.82f}, {0.005f, 0.01f},
-        {0.0049f, 0.0f},   {10.004f, 10.0f},
+        {12.346f, 12.35f},
+        {3.625f, 3.63f},
+        {-3.625f, -3.63f},
+        {0.4f, 0.4f},
+        {31.6482f, 31.65f},
+        {15.8241f, 15.82f},
+        {0.0049f, 0.0f},
+        {10.004f, 10.0f},
+        {0.135f, 0.14f},
+        {17.345f, 17.34f},     // 17.3449993...
+        {0.005f, 0.0f},        // 0.00499999988...
+        {62.964996f, 62.96f},  // text "62.965"
+        {1168.44458f, 1168.44f},
+        {1018.4346f, 1018.43f},
+        {1234.565f, 1234.56f},
+        {10000.125f, 10000.13f},
+        {-10000.125f, -10000.13f},
+        {12345.675f, 12345.67f},
+        {99999.995f, 99999.99f},
+        {123456.78f, 123456.78f},
+        {123456.79f, 123456.79f},
+        {1e7f, 1e7f},
     };
     for (const auto& c : cases) EXPECT_EQ(roundCents(c.v), c.cents) << c.v;
+
+    struct DoubleCase {
+        double v, cents;
+    } doubles[] = {
+        {1018.4346, 1018.43}, {10000.125, 10000.13},   {-0.125, -0.13},
+        {2.675, 2.67},  // 2.67499999999999982...
+        {1.005, 1.0},         {123456.785, 123456.79}, {1234567.895, 1234567.9},
+    };
+    for (const auto& c : doubles) EXPECT_EQ(roundCents(c.v), c.cents) << c.v;
 }
 
 TEST(RoundDollarsEven, HalvesGoToTheEvenDollar) {
@@ -80,6 +113,9 @@ TEST(RoundDollarsEven, HalvesGoToTheEvenDollar) {
     EXPECT_EQ(roundDollarsEven(13.5f), 14.0f);
     EXPECT_EQ(roundDollarsEven(13.51f), 14.0f);
     EXPECT_EQ(roundDollarsEven(13.49f), 13.0f);
+    EXPECT_EQ(roundDollarsEven(-12.5f), -12.0f);
+    // Just below a half dollar as held, though its 7-digit text reads 29.5.
+    EXPECT_EQ(roundDollarsEven(std::nextafter(29.5f, 0.0f)), 29.0f);
 }
 
 TEST(Currency, RoundsToFourDecimalsAndAddsExactly) {
@@ -89,6 +125,11 @@ TEST(Currency, RoundsToFourDecimalsAndAddsExactly) {
     for (int i = 0; i < 53; ++i) sum += Currency::fromDouble(0.1f);
     EXPECT_EQ(sum.units(), 53000);
     EXPECT_EQ((Currency::fromDouble(117000) - Currency::fromDouble(116500)).toDouble(), 500.0);
+    EXPECT_EQ(Currency::fromDouble(0.00005).units(), 1);        // 0.0000500000000000000024
+    EXPECT_EQ(Currency::fromDouble(1.00015).units(), 10002);    // 1.00015000000000009...
+    EXPECT_EQ(Currency::fromDouble(-2.5e-5).units(), 0);        // below half a unit
+    EXPECT_EQ(Currency::fromDouble(1e300).units(), INT64_MAX);  // saturates
+    EXPECT_EQ(Currency::fromDouble(-1e300).units(), INT64_MIN);
 }
 
 }  // namespace

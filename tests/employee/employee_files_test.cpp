@@ -135,7 +135,7 @@ TEST(EmployeeFiles, FilledProfileRoundTrips) {
     e.x.HorzOffset = -120;
     e.x.VertOffset = 60;
     e.ot.OtEarned = 750;
-    e.ot.OtPercent = 0.015f;
+    e.ot.OtPercent = 0.0151f;
     e.screen.txtAnnual.text = "50000";
     e.screen.txtApPercent.text = "10";
     e.ot.OtWeekEnding[0] = "01/02/2015";
@@ -188,7 +188,8 @@ TEST(EmployeeFiles, UseLineOneAndTwo) {
         const char* percentBox;
         const char* line2;
     } cases[] = {
-        {0.015f, "50000", "10", "50000,10,0.02"},
+        {0.015f, "50000", "10", "50000,10,0.01"},  // 0.0149999997 as held
+        {0.0151f, "50000", "10", "50000,10,0.02"},
         {0.0512f, "40000", "2.5", "40000,2.5,0.05"},
         {0.025f, "40000.00", "2", "40000,2,0.03"},
         {1.5f, " 1 2 000", "5%", "12000,5,1.5"},
