@@ -7,7 +7,7 @@
 
 #include "employee/tax_profile.h"
 #include "state/state_settings.h"
-#include "tools/overtime.h"
+#include "employee/overtime_data.h"
 
 namespace corvella {
 

@@ -1,19 +1,12 @@
 #pragma once
-// The overtime calculator's stored values and its boxes (the window itself comes later).
+// The overtime calculator's boxes (the window itself comes later).
 #include <array>
 #include <string>
 
 #include "common/controls.h"
+#include "employee/overtime_data.h"
 
 namespace corvella {
-
-inline constexpr int kOtRows = 53;
-
-struct OvertimeData {
-    float AnnualSalary = 0, ApprovedPercent = 0;
-    float OtEarned = 0, OtMaxAllowed = 0, OtAvailable = 0, OtPercent = 0;
-    std::array<std::string, kOtRows> OtWeekEnding{}, OtAmount{};
-};
 
 // The calculator window's boxes (Form2): salary, percentage, and the rows.
 struct OvertimeScreen {
@@ -27,10 +20,5 @@ struct OvertimeScreen {
     // A new employee: empty dates and "0" amounts, salary 11440, percent 0 (ClearAll).
     void ClearAll(OvertimeData& d, bool weekly);
 };
-
-// Rows of the mode: 53 for a weekly employee, 27 otherwise.
-inline int overtimeRowCount(bool weekly) {
-    return weekly ? 53 : 27;
-}
 
 }  // namespace corvella

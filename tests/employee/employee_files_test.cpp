@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "tools/overtime.h"
 
 namespace corvella {
 namespace {
