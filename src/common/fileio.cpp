@@ -15,14 +15,6 @@
 
 namespace corvella {
 
-namespace {
-std::optional<size_t> g_failAfter;
-}
-
-void setWriteFailureAfterBytesForTesting(std::optional<size_t> bytes) {
-    g_failAfter = bytes;
-}
-
 bool fileExists(const std::filesystem::path& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) return false;
@@ -40,24 +32,62 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     return s;
 }
 
-void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
-    const std::string shown = path.filename().string();
-    std::filesystem::path dir = path.parent_path();
-    if (dir.empty()) dir = ".";
-    std::string tmpl = (dir / (path.filename().string() + ".tmp-XXXXXX")).string();
+namespace {
+
+std::filesystem::path folderOf(const std::filesystem::path& path) {
+    auto dir = path.parent_path();
+    return dir.empty() ? std::filesystem::path(".") : dir;
+}
+
+[[noreturn]] void fail(const std::filesystem::path& shown, int err) {
+    throw WriteError(shown.filename().string(), std::strerror(err));
+}
+
+void renameOrThrow(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) fail(to, errno);
+}
+
+// A name of the manifest that stays inside its folder.
+bool plainName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+           name.find('\0') == std::string::npos;
+}
+
+void flushFolder(const std::filesystem::path& folder) {
+    int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dfd < 0) return;  // the renames stand; only their flush is left to the system
+    ::fsync(dfd);
+    ::close(dfd);
+}
+
+}  // namespace
+
+bool FileWriter::syncFile(int fd) {
+    ++syncs_;
+    return ::fsync(fd) == 0;
+}
+
+void FileWriter::syncFolder(const std::filesystem::path& folder) {
+    ++syncs_;
+    flushFolder(folder);
+}
+
+std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& path,
+                                                 std::string_view bytes) {
+    std::string tmpl = (folderOf(path) / (path.filename().string() + ".tmp-XXXXXX")).string();
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
-    if (fd < 0) throw WriteError(shown, std::strerror(errno));
+    if (fd < 0) fail(path, errno);
     auto failWith = [&](int err) {
         ::close(fd);
         ::unlink(name.data());
-        throw WriteError(shown, std::strerror(err));
+        fail(path, err);
     };
     size_t limit = bytes.size();
     bool simulatedFull = false;
-    if (g_failAfter && *g_failAfter < limit) {
-        limit = *g_failAfter;
+    if (faults.failAfterBytes && *faults.failAfterBytes < limit) {
+        limit = *faults.failAfterBytes;
         simulatedFull = true;
     }
     size_t done = 0;
@@ -69,25 +99,122 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
         }
         done += static_cast<size_t>(w);
     }
-    if (g_failAfter) *g_failAfter -= std::min(*g_failAfter, done);
+    if (faults.failAfterBytes) *faults.failAfterBytes -= std::min(*faults.failAfterBytes, done);
     if (simulatedFull) failWith(ENOSPC);
     if (::fchmod(fd, 0644) != 0) failWith(errno);
-    if (::fsync(fd) != 0) failWith(errno);
+    if (!syncFile(fd)) failWith(errno);
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(name.data());
-        throw WriteError(shown, std::strerror(err));
+        fail(path, err);
     }
-    if (::rename(name.data(), path.c_str()) != 0) {
+    return std::filesystem::path(name.data());
+}
+
+void FileWriter::write(const std::filesystem::path& path, std::string_view bytes) {
+    const auto tmp = writeTemporary(path, bytes);
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
         int err = errno;
-        ::unlink(name.data());
-        throw WriteError(shown, std::strerror(err));
+        ::unlink(tmp.c_str());
+        fail(path, err);
     }
-    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
+    syncFolder(folderOf(path));
+}
+
+void FileWriter::writeThrough(const std::filesystem::path& path,
+                              const std::function<void(const std::filesystem::path&)>& produce) {
+    const auto tmp = writeTemporary(path, {});
+    auto discard = [&] { ::unlink(tmp.c_str()); };
+    try {
+        produce(tmp);
+    } catch (...) {
+        discard();
+        throw;
     }
+    int fd = ::open(tmp.c_str(), O_RDWR);
+    if (fd < 0) {
+        int err = errno;
+        discard();
+        fail(path, err);
+    }
+    const bool full = faults.failAfterBytes.has_value();
+    if (full || !syncFile(fd)) {
+        int err = full ? ENOSPC : errno;
+        ::close(fd);
+        discard();
+        fail(path, err);
+    }
+    ::close(fd);
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+        int err = errno;
+        discard();
+        fail(path, err);
+    }
+    syncFolder(folderOf(path));
+}
+
+void FileWriter::commit(const std::filesystem::path& folder,
+                        const std::vector<FileContent>& files) {
+    // A folder in a file's place would stop the renames halfway: refuse it up front.
+    for (const auto& f : files)
+        if (std::filesystem::is_directory(folder / f.name)) fail(folder / f.name, EISDIR);
+    std::vector<std::filesystem::path> temps;
+    std::string manifest;
+    try {
+        for (const auto& f : files) {
+            temps.push_back(writeTemporary(folder / f.name, f.bytes));
+            manifest += temps.back().filename().string() + "\t" + f.name + "\n";
+        }
+        manifest += "end\n";
+        // The manifest itself appears whole or not at all.
+        renameOrThrow(writeTemporary(folder / kCommitManifest, manifest), folder / kCommitManifest);
+    } catch (...) {
+        for (const auto& t : temps) ::unlink(t.c_str());
+        throw;
+    }
+    for (size_t i = 0; i <= files.size(); ++i) {
+        if (faults.stopAfterRenames && static_cast<size_t>(*faults.stopAfterRenames) == i)
+            throw SimulatedCrash{};
+        if (i < files.size()) renameOrThrow(temps[i], folder / files[i].name);
+    }
+    syncFolder(folder);
+    ::unlink((folder / kCommitManifest).c_str());
+}
+
+void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {
+    FileWriter().write(path, bytes);
+}
+
+bool completePendingCommit(const std::filesystem::path& folder) {
+    const auto manifestPath = folder / kCommitManifest;
+    auto text = readFileBytes(manifestPath);
+    if (!text) return false;
+    std::vector<std::pair<std::string, std::string>> renames;
+    bool complete = false;
+    size_t pos = 0;
+    while (pos < text->size()) {
+        size_t end = text->find('\n', pos);
+        if (end == std::string::npos) break;
+        std::string line = text->substr(pos, end - pos);
+        pos = end + 1;
+        if (line == "end") {
+            complete = true;
+            break;
+        }
+        auto tab = line.find('\t');
+        if (tab == std::string::npos) break;
+        std::string from = line.substr(0, tab), to = line.substr(tab + 1);
+        if (!plainName(from) || !plainName(to)) break;
+        renames.emplace_back(std::move(from), std::move(to));
+    }
+    if (complete) {
+        // A temporary file that is gone was renamed before the crash.
+        for (const auto& [from, to] : renames)
+            if (std::filesystem::exists(folder / from)) renameOrThrow(folder / from, folder / to);
+        flushFolder(folder);
+    }
+    if (::unlink(manifestPath.c_str()) != 0) fail(manifestPath, errno);
+    return true;
 }
 
 void checkEmployeeName(std::string_view name) {

@@ -1,8 +1,10 @@
 #pragma once
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvella {
 
@@ -12,13 +14,56 @@ bool fileExists(const std::filesystem::path& path);
 // The whole file, or nothing when it cannot be opened.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
-// Replaces the file atomically: a temporary file in the same folder is written,
-// flushed to disk and renamed over the old one. On failure the old file is left as it
-// was and WriteError is thrown.
+// Faults a test can give one writer: writes that fail after this many bytes in all (a
+// full disk), or a commit that stops dead after this many renames (a crash).
+struct WriteFaults {
+    std::optional<size_t> failAfterBytes;
+    std::optional<int> stopAfterRenames;
+};
+
+// What a commit stopped by WriteFaults::stopAfterRenames throws.
+struct SimulatedCrash {};
+
+// One file of a set: its name in the folder and its bytes.
+struct FileContent {
+    std::string name;
+    std::string bytes;
+};
+
+// Every write replaces its file whole: a temporary file in the same folder is written
+// and flushed to disk, then renamed over the old one. On failure the old file is left
+// as it was and WriteError is thrown.
+class FileWriter {
+  public:
+    void write(const std::filesystem::path& path, std::string_view bytes);
+    // For a library that writes to a path: `produce` writes the temporary path given.
+    void writeThrough(const std::filesystem::path& path,
+                      const std::function<void(const std::filesystem::path&)>& produce);
+    // Replaces several files of one folder as one change: every temporary file is
+    // written and flushed, a manifest of the renames is put in place, the files are
+    // renamed, the folder is flushed once and the manifest removed. A crash between the
+    // renames leaves the manifest, and completePendingCommit finishes them.
+    void commit(const std::filesystem::path& folder, const std::vector<FileContent>& files);
+
+    WriteFaults faults;
+    // Flushes to disk made so far (files and folders).
+    int syncs() const { return syncs_; }
+
+  private:
+    std::filesystem::path writeTemporary(const std::filesystem::path& path, std::string_view bytes);
+    bool syncFile(int fd);
+    void syncFolder(const std::filesystem::path& folder);
+    int syncs_ = 0;
+};
+
 void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
-// Test seam: when set, writes fail after this many bytes in total (a full disk).
-void setWriteFailureAfterBytesForTesting(std::optional<size_t> bytes);
+// The manifest of an unfinished commit, in the folder it belongs to.
+inline constexpr const char* kCommitManifest = ".corvella-commit";
+
+// Finishes the renames of a commit that a crash interrupted, so the files are wholly
+// the new set. True when there was one. Throws WriteError when it cannot.
+bool completePendingCommit(const std::filesystem::path& folder);
 
 // Refuses a name that would leave the working folder; throws NameError with the
 // message to show.

@@ -210,7 +210,8 @@ int64_t Currency::saturate(int64_t a, int64_t b, int sign) {
     bool overflow =
         sign > 0 ? __builtin_add_overflow(a, b, &out) : __builtin_sub_overflow(a, b, &out);
     if (!overflow) return out;
-    return (sign > 0 ? b : -b) > 0 || (sign < 0 && b == INT64_MIN) ? INT64_MAX : INT64_MIN;
+    const bool up = sign > 0 ? b > 0 : b < 0;  // never negates INT64_MIN
+    return up ? INT64_MAX : INT64_MIN;
 }
 
 }  // namespace corvella

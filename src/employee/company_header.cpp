@@ -31,8 +31,8 @@ void LoadHeader(const std::filesystem::path& dir, CompanyHeader& h) {
     readHeaderFile(*bytes, kHeaderFileName, h);
 }
 
-void SaveHeader(const std::filesystem::path& dir, const CompanyHeader& h) {
-    writeFileAtomic(dir / kHeaderFileName, writeHeaderFile(h));
+void SaveHeader(FileWriter& writer, const std::filesystem::path& dir, const CompanyHeader& h) {
+    writer.write(dir / kHeaderFileName, writeHeaderFile(h));
 }
 
 void fillHeaderDefaults(CompanyHeader& h) {

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "common/fileio.h"
+
 namespace corvella {
 
 inline constexpr const char* kHeaderFileName = "Header.sav";
@@ -26,8 +28,8 @@ bool HeaderExists(const std::filesystem::path& dir);
 // Reads Header.sav into `h` when it exists; otherwise leaves `h` as it is. Throws
 // ReadError for a file that cannot be read whole (the fields before the fault are kept).
 void LoadHeader(const std::filesystem::path& dir, CompanyHeader& h);
-// Creates or replaces Header.sav atomically; throws WriteError.
-void SaveHeader(const std::filesystem::path& dir, const CompanyHeader& h);
+// Creates or replaces Header.sav through `writer`; throws WriteError.
+void SaveHeader(FileWriter& writer, const std::filesystem::path& dir, const CompanyHeader& h);
 
 // Empty fields get the texts the header dialog shows: "Company", "Address", "Zip Code",
 // "ID Number".

@@ -64,7 +64,7 @@ bool HeaderDialog::SaveHeader() {
     session_.header.ZipLine = ss(txtHeader_[2]->text());
     session_.header.IdNumber = ss(txtHeader_[3]->text());
     try {
-        corvella::SaveHeader(session_.dir, session_.header);
+        corvella::SaveHeader(session_.writer, session_.dir, session_.header);
     } catch (const Error& e) {
         session_.ui.message("The heading was not saved: " + std::string(e.what()) +
                                 ". Correct this and press OK again.",

@@ -103,8 +103,10 @@ bool Session::stateSave() {
         return false;
     }
     try {
-        SaveStateFile();
-        SaveEmployee();
+        // The state file is only read back together with the rest: one change.
+        std::vector<FileContent> files{stateFileContent()};
+        for (auto& f : employeeFileContents()) files.push_back(std::move(f));
+        writer.commit(dir, files);
     } catch (const ConversionError& e) {
         ui.message(std::string(kNonNumerial) + "\n" + e.what() + ".", Icon::Warning);
         return false;
@@ -140,18 +142,18 @@ void Session::stateGetDefault() {
     LoadStateFile(stateScreen(), true);
 }
 
-void Session::saveCityFile() {
+FileContent Session::cityFileContent() {
     DialogCity& c = cityScreen();
     c.CheckFor();
     c.fillVar();
-    writeFileAtomic(employeeFile(".cti"), writeCityFile(city));
+    return {CurrentUser + ".cti", writeCityFile(city)};
 }
 
-void Session::saveNonCityFile() {
+FileContent Session::nonCityFileContent() {
     DialogNonCity& n = nonCityScreen();
     n.fillEmptyWithDefaults();
     n.fillVar();
-    writeFileAtomic(employeeFile(".nci"), writeNonCityFile(nonCity));
+    return {CurrentUser + ".nci", writeNonCityFile(nonCity)};
 }
 
 bool Session::reportingSave(const std::function<void()>& save) {
@@ -169,13 +171,13 @@ bool Session::reportingSave(const std::function<void()>& save) {
 }
 
 bool Session::citySave() {
-    if (!reportingSave([this] { saveCityFile(); })) return false;
+    if (!reportingSave([this] { writer.commit(dir, {cityFileContent()}); })) return false;
     cityScreen_.reset();
     return true;
 }
 
 bool Session::nonCitySave() {
-    if (!reportingSave([this] { saveNonCityFile(); })) return false;
+    if (!reportingSave([this] { writer.commit(dir, {nonCityFileContent()}); })) return false;
     nonCityScreen_.reset();
     return true;
 }
@@ -367,6 +369,10 @@ void Session::LoadEmployee() {
 }
 
 void Session::SaveEmployee() {
+    writer.commit(dir, employeeFileContents());
+}
+
+std::vector<FileContent> Session::employeeFileContents() {
     const std::string name = saveWindow().txtSaveUser.text;
     checkEmployeeName(name);
     CurrentUser = name;
@@ -394,11 +400,12 @@ void Session::SaveEmployee() {
         profile.KPlanPerFlag = 1;
         f.ckKpPer.set(1);
     }
-    writeFileAtomic(employeeFile(".use"), writeUseFile(profile, ot, state, extras, o.txtAnnual.text,
-                                                       o.txtApPercent.text));
-    writeFileAtomic(employeeFile(".and"), writeAndFile(profile, state, extras));
-    writeFileAtomic(employeeFile(".cfe"), writeCfeFile(profile));
-    writeFileAtomic(employeeFile(profile.weekly() ? ".ovw" : ".ovb"), writeOvertimeFile(ot, rows));
+    std::vector<FileContent> files{
+        {name + ".use",
+         writeUseFile(profile, ot, state, extras, o.txtAnnual.text, o.txtApPercent.text)},
+        {name + ".and", writeAndFile(profile, state, extras)},
+        {name + ".cfe", writeCfeFile(profile)},
+        {name + (profile.weekly() ? ".ovw" : ".ovb"), writeOvertimeFile(ot, rows)}};
     if (profile.KPlanPerFlag == 1) {
         f.ckKpPer.set(1);
         profile.KPlanFixFlag = 0;
@@ -406,6 +413,7 @@ void Session::SaveEmployee() {
         f.ckKpFix.set(1);
         profile.KPlanPerFlag = 0;
     }
+    return files;
 }
 
 bool Session::LoadFedTable() {
@@ -467,23 +475,37 @@ void Session::LoadStateFile(DialogState& s, bool defaults) {
     f.ckSSMediExemp.set(profile.SSMediExempFlag);
 }
 
-void Session::SaveStateFile() {
+FileContent Session::stateFileContent() {
     StateProfileFields pf{profile.StateExemp, profile.StateStatus, profile.FedAddl,
                           profile.FedExempFlag, profile.SSMediExempFlag};
-    writeFileAtomic(employeeFile(".sta"), writeStateFile(state, pf));
+    return {CurrentUser + ".sta", writeStateFile(state, pf)};
 }
 
 void Session::saveAllFiles() {
-    SaveEmployee();
-    writeFileAtomic(employeeFile(".hol"), leaveScreen().write());
-    SaveStateFile();
-    saveCityFile();
-    saveNonCityFile();
+    std::vector<FileContent> files = employeeFileContents();
+    files.push_back({CurrentUser + ".hol", leaveScreen().write()});
+    files.push_back(stateFileContent());
+    files.push_back(cityFileContent());
+    files.push_back(nonCityFileContent());
+    writer.commit(dir, files);
+}
+
+bool Session::completeInterruptedSave(const std::filesystem::path& folder) {
+    try {
+        completePendingCommit(folder);
+    } catch (const Error& e) {
+        ui.message("An interrupted save in " + folder.string() + " could not be completed: " +
+                       e.what() + ". Check the folder, then open the employee again.",
+                   Icon::Warning);
+        return false;
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------- commands
 
 void Session::Form_Load() {
+    completeInterruptedSave(dir);
     LoadFedTable();
     main.setWeek(todayText());
     main.DefaultPayRate = 7.5f;
@@ -694,10 +716,12 @@ bool Session::openEmployee(const std::filesystem::path& useFile) {
         ui.message(e.what(), Icon::Warning);
         return false;
     }
+    const auto folder = useFile.has_parent_path() ? useFile.parent_path() : dir;
+    if (!completeInterruptedSave(folder)) return false;
     Snapshot before{dir, CurrentUser, main, profile, state, city, nonCity, ledger, ot, extras};
     ledger.ClearLedger();
     CurrentUser = name;
-    if (useFile.has_parent_path()) dir = useFile.parent_path();
+    dir = folder;
     // The save window's name box follows at once, so that no save during the loads
     // writes this employee's values under the previous name.
     saveWindow().txtSaveUser.text = name;

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "city/city.h"
+#include "common/fileio.h"
 #include "common/ports.h"
 #include "employee/company_header.h"
 #include "employee/employee_files.h"
@@ -119,7 +120,7 @@ class Session {
     // --- Operations ---
     // Reads the four members of the employee file set; throws ReadError.
     void LoadEmployee();
-    // Writes them; throws ConversionError, NameError or WriteError.
+    // Writes them as one change; throws ConversionError, NameError or WriteError.
     void SaveEmployee();
     // Reads Federal15.dtt; shows the failure message and returns false when it cannot.
     bool LoadFedTable();
@@ -127,18 +128,25 @@ class Session {
     void LoadLedger();
     // The state file into the record and the screen; a corrupted file is reported.
     void LoadStateFile(DialogState& s, bool defaults = false);
-    void SaveStateFile();
-    // The full save of the current employee (the save window's files); throws.
+    // The full save of the current employee (the save window's files) as one change;
+    // throws.
     void saveAllFiles();
+    // Finishes a save that a crash interrupted in `folder`; a failure is reported.
+    bool completeInterruptedSave(const std::filesystem::path& folder);
+
+    // Every file of the working folder is written through this one writer.
+    FileWriter writer;
 
     std::filesystem::path employeeFile(std::string_view ext) const;
     std::string todayText();
 
   private:
     void storeTaxInfo();
-    // The city and non-resident files from their screens (loaded when needed).
-    void saveCityFile();
-    void saveNonCityFile();
+    // Each file's name and bytes from the records and screens (loaded when needed).
+    std::vector<FileContent> employeeFileContents();
+    FileContent stateFileContent();
+    FileContent cityFileContent();
+    FileContent nonCityFileContent();
     // Runs a screen's save; a refused box or a failed write is reported.
     bool reportingSave(const std::function<void()>& save);
     void reportCorrupted(const std::string& fileName);

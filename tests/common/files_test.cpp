@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "common/errors.h"
 #include "common/fileio.h"
 #include "common/linefile.h"
@@ -7,6 +9,12 @@
 
 namespace corvella {
 namespace {
+
+int fileCount(const test::TempDir& dir) {
+    int files = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    return files;
+}
 
 TEST(LineFormat, WritesFieldsOfEveryKind) {
     LineWriter w;
@@ -67,9 +75,9 @@ TEST(AtomicWrite, ReplacesTheFileWhole) {
 TEST(AtomicWrite, AFullDiskLeavesTheOldFileAsItWas) {
     test::TempDir dir;
     writeFileAtomic(dir / "a.use", "old contents");
-    setWriteFailureAfterBytesForTesting(3);
-    EXPECT_THROW(writeFileAtomic(dir / "a.use", "new contents"), WriteError);
-    setWriteFailureAfterBytesForTesting(std::nullopt);
+    FileWriter full;
+    full.faults.failAfterBytes = 3;
+    EXPECT_THROW(full.write(dir / "a.use", "new contents"), WriteError);
     EXPECT_EQ(dir.read("a.use"), "old contents");
     int files = 0;
     for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
@@ -79,6 +87,93 @@ TEST(AtomicWrite, AFullDiskLeavesTheOldFileAsItWas) {
 TEST(AtomicWrite, AFolderThatCannotBeWrittenIsReported) {
     test::TempDir dir;
     EXPECT_THROW(writeFileAtomic(dir / "missing" / "a.use", "x"), WriteError);
+}
+
+TEST(AtomicWrite, ALibraryWritesThroughATemporaryPath) {
+    test::TempDir dir;
+    writeFileAtomic(dir / "a.xlsx", "old");
+    FileWriter w;
+    w.writeThrough(dir / "a.xlsx", [&](const std::filesystem::path& tmp) {
+        EXPECT_EQ(tmp.parent_path(), dir.path());  // a rename within the folder
+        std::ofstream(tmp, std::ios::binary) << "new";
+    });
+    EXPECT_EQ(dir.read("a.xlsx"), "new");
+    EXPECT_THROW(w.writeThrough(dir / "a.xlsx",
+                                [](const std::filesystem::path&) { throw WriteError("a", "b"); }),
+                 WriteError);
+    EXPECT_EQ(dir.read("a.xlsx"), "new");
+    EXPECT_EQ(fileCount(dir), 1);
+}
+
+// A set of files replaced as one change: wholly old or wholly new, whatever happens.
+class FileSetCommit : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    const std::vector<std::string> names{"E.use", "E.and", "E.cfe", "E.sta"};
+    FileSetCommit() {
+        for (const auto& n : names) dir.write(n, "old " + n);
+    }
+    std::vector<FileContent> newSet() const {
+        std::vector<FileContent> files;
+        for (const auto& n : names) files.push_back({n, "new " + n});
+        return files;
+    }
+    void expectAll(const std::string& age) const {
+        for (const auto& n : names) EXPECT_EQ(dir.read(n), age + " " + n);
+        EXPECT_EQ(fileCount(dir), static_cast<int>(names.size()));  // no temporary, no manifest
+    }
+};
+
+TEST_F(FileSetCommit, FlushesEachFileAndTheFolderOnce) {
+    FileWriter w;
+    w.commit(dir.path(), newSet());
+    expectAll("new");
+    // The four files, the manifest of the renames, and the folder.
+    EXPECT_EQ(w.syncs(), 6);
+}
+
+TEST_F(FileSetCommit, AWriteFailingPartwayChangesNothing) {
+    for (size_t bytes : {0u, 5u, 20u, 30u}) {
+        SCOPED_TRACE(bytes);
+        FileWriter w;
+        w.faults.failAfterBytes = bytes;
+        EXPECT_THROW(w.commit(dir.path(), newSet()), WriteError);
+        expectAll("old");
+    }
+}
+
+TEST_F(FileSetCommit, ACrashBetweenTheRenamesIsRolledForwardAtTheNextStart) {
+    for (int renamed = 0; renamed <= 4; ++renamed) {
+        SCOPED_TRACE(renamed);
+        for (const auto& n : names) dir.write(n, "old " + n);
+        FileWriter w;
+        w.faults.stopAfterRenames = renamed;
+        EXPECT_THROW(w.commit(dir.path(), newSet()), SimulatedCrash);
+        EXPECT_TRUE(std::filesystem::exists(dir / kCommitManifest));
+        EXPECT_TRUE(completePendingCommit(dir.path()));
+        expectAll("new");
+        EXPECT_FALSE(completePendingCommit(dir.path()));
+    }
+}
+
+TEST_F(FileSetCommit, AManifestCutShortRenamesNothing) {
+    std::vector<std::string> temps;
+    for (const auto& n : names) {
+        temps.push_back(n + ".tmp-abcdef");
+        dir.write(temps.back(), "new " + n);
+    }
+    dir.write(kCommitManifest, temps[0] + "\tE.use\n" + temps[1] + "\tE.and\n");
+    EXPECT_TRUE(completePendingCommit(dir.path()));
+    for (const auto& n : names) EXPECT_EQ(dir.read(n), "old " + n);
+    EXPECT_FALSE(std::filesystem::exists(dir / kCommitManifest));
+}
+
+TEST_F(FileSetCommit, AManifestCannotRenameOutsideItsFolder) {
+    dir.write("E.use.tmp-abcdef", "new");
+    dir.write(kCommitManifest, "E.use.tmp-abcdef\t../E.use\nend\n");
+    EXPECT_TRUE(completePendingCommit(dir.path()));
+    EXPECT_EQ(dir.read("E.use"), "old E.use");
+    EXPECT_FALSE(std::filesystem::exists(dir.path().parent_path() / "E.use"));
 }
 
 TEST(EmployeeName, RefusesNamesThatLeaveTheFolder) {

@@ -11,6 +11,8 @@
 namespace corvella {
 namespace {
 
+FileWriter writer;
+
 using test::TempDir;
 
 CompanyHeader sample() {
@@ -26,7 +28,7 @@ void expectSame(const CompanyHeader& a, const CompanyHeader& b) {
 
 TEST(CompanyHeader, SavedHeaderLoadsBackWhole) {
     TempDir dir;
-    SaveHeader(dir.path(), sample());
+    SaveHeader(writer, dir.path(), sample());
     EXPECT_TRUE(HeaderExists(dir.path()));
     CompanyHeader back;
     LoadHeader(dir.path(), back);
@@ -37,7 +39,7 @@ TEST(CompanyHeader, DefaultsAreWrittenAsTheFilesOnlyLine) {
     TempDir dir;
     CompanyHeader h;
     fillHeaderDefaults(h);
-    SaveHeader(dir.path(), h);
+    SaveHeader(writer, dir.path(), h);
     EXPECT_EQ(dir.read(kHeaderFileName), "\"Company\",\"Address\",\"Zip Code\",\"ID Number\"\r\n");
 }
 
@@ -51,7 +53,7 @@ TEST(CompanyHeader, AnEmptyFieldIsSavedEmptyAndReadBackEmpty) {
     TempDir dir;
     CompanyHeader h = sample();
     h.Company.clear();
-    SaveHeader(dir.path(), h);
+    SaveHeader(writer, dir.path(), h);
     CompanyHeader back = sample();
     LoadHeader(dir.path(), back);
     EXPECT_EQ(back.Company, "");
@@ -101,7 +103,7 @@ TEST(CompanyHeader, QuoteInsideATextDoesNotBreakTheLine) {
     TempDir dir;
     CompanyHeader h = sample();
     h.Company = "Joe\"s Diner";
-    SaveHeader(dir.path(), h);
+    SaveHeader(writer, dir.path(), h);
     CompanyHeader back;
     LoadHeader(dir.path(), back);
     EXPECT_EQ(back.Company, "Joe's Diner");
@@ -110,12 +112,12 @@ TEST(CompanyHeader, QuoteInsideATextDoesNotBreakTheLine) {
 
 TEST(CompanyHeader, FailedWriteThrowsAndKeepsTheOldFile) {
     TempDir dir;
-    SaveHeader(dir.path(), sample());
+    SaveHeader(writer, dir.path(), sample());
     const std::string before = dir.read(kHeaderFileName);
-    setWriteFailureAfterBytesForTesting(5);
+    FileWriter failing;
+    failing.faults.failAfterBytes = 5;
     CompanyHeader other{"Other", "B", "C", "D"};
-    EXPECT_THROW(SaveHeader(dir.path(), other), WriteError);
-    setWriteFailureAfterBytesForTesting(std::nullopt);
+    EXPECT_THROW(SaveHeader(failing, dir.path(), other), WriteError);
     EXPECT_EQ(dir.read(kHeaderFileName), before);
 }
 

@@ -109,7 +109,6 @@ class DialogsTest : public QObject {
     }
 
     void cleanup() {
-        setWriteFailureAfterBytesForTesting(std::nullopt);
         s_.reset();
         ui_.reset();
         tmp_.reset();
@@ -414,12 +413,12 @@ class DialogsTest : public QObject {
 
     void headerWriteFailureIsReportedAndTheDialogStays() {
         auto d = open<HeaderDialog>();
-        setWriteFailureAfterBytesForTesting(3);
+        s_->writer.faults.failAfterBytes = 3;
         click(d.get(), "OKButton");
         QVERIFY(d->isVisible());
         QVERIFY(contains(ui_->messages, "The heading was not saved"));
         QVERIFY(!std::filesystem::exists(dir_ / "Header.sav"));
-        setWriteFailureAfterBytesForTesting(std::nullopt);
+        s_->writer.faults.failAfterBytes.reset();
         click(d.get(), "OKButton");
         QVERIFY(!d->isVisible());
         QVERIFY(std::filesystem::exists(dir_ / "Header.sav"));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "common/errors.h"
+#include "common/fileio.h"
 #include "engine/pay_run_fixture.h"
 #include "ledger/ledger.h"
 
@@ -126,14 +128,51 @@ TEST_F(EmployeeCommands, SaveUnderANewNameWritesTheWholeSetThere) {
     EXPECT_EQ(s.main.caption, "Copy");
 }
 
+// The full save is one change: a write failing partway, or a crash between the renames,
+// never leaves the employee's files part old and part new.
+TEST_F(EmployeeCommands, AFullSaveIsWhollyOldOrWhollyNew) {
+    TaxProfile p = profileOf();
+    openEmployee(p);
+    const auto old = snapshot();
+    s.profile.EmpName = "Changed Name";
+    for (size_t bytes : {0u, 400u, 900u, 1500u}) {
+        SCOPED_TRACE(bytes);
+        s.writer.faults.failAfterBytes = bytes;
+        EXPECT_THROW(s.saveAllFiles(), WriteError);
+        EXPECT_EQ(snapshot(), old);
+    }
+    s.writer.faults = {};
+
+    s.writer.faults.stopAfterRenames = 3;  // .use, .and and .cfe are in place, the rest not
+    EXPECT_THROW(s.saveAllFiles(), SimulatedCrash);
+    s.writer.faults = {};
+    EXPECT_NE(dir.read("Emp.and").find("Changed Name"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir / kCommitManifest));
+
+    ScriptedUi nextUi;  // the next start finishes the renames before it reads anything
+    Session next(nextUi, dir.path());
+    next.Form_Load();
+    EXPECT_TRUE(nextUi.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / kCommitManifest));
+    for (const char* ext : {".use", ".and", ".cfe", ".ovw", ".hol", ".sta", ".cti", ".nci"})
+        EXPECT_TRUE(std::filesystem::exists(dir / (std::string("Emp") + ext))) << ext;
+    for (const auto& [name, bytes] : snapshot())
+        EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name;
+
+    // Eight files, the manifest, one flush of the folder.
+    const int before = s.writer.syncs();
+    s.saveAllFiles();
+    EXPECT_EQ(s.writer.syncs() - before, 10);
+}
+
 TEST_F(EmployeeCommands, AFailedSaveIsReportedAndTheWindowStaysOpen) {
     openEmployee(profileOf());
-    setWriteFailureAfterBytesForTesting(0);
+    s.writer.faults.failAfterBytes = 0;
     ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
     ui.saveAnswers.push_back({SaveWindowButton::No, std::nullopt});  // then the user gives up
     ui.messages.clear();
     s.mnuSave_Click();
-    setWriteFailureAfterBytesForTesting(std::nullopt);
+    s.writer.faults.failAfterBytes.reset();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("not saved"), std::string::npos);
     EXPECT_TRUE(ui.saveAnswers.empty());  // the window was shown again
