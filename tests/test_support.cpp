@@ -9,6 +9,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "state/dialog_state.h"
+
 namespace corvella::test {
 
 TempDir::TempDir() {
@@ -39,6 +41,14 @@ std::filesystem::path sourceDir() {
 }
 std::filesystem::path dataDir() {
     return sourceDir() / "data";
+}
+
+StateSettings newYorkSettings() {
+    StateSettings st;
+    DialogState d(st);
+    d.cmdDefault_Click();
+    d.fillVari();
+    return st;
 }
 
 namespace {

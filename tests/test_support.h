@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "state/state_settings.h"
+
 namespace corvella::test {
 
 // A fresh folder under the system's temp folder, removed when the object goes.
@@ -25,6 +27,10 @@ class TempDir {
 // The repository's folders.
 std::filesystem::path sourceDir();
 std::filesystem::path dataDir();  // data/, with Federal15.dtt
+
+// The figures of the state screen's "New York" button as the screen saves them: both
+// tables, the exemption amounts, no SDI or SUI and no state's box checked.
+StateSettings newYorkSettings();
 
 struct CliResult {
     int status = -1;  // the exit status, -1 if the program did not exit normally

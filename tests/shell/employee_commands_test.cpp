@@ -9,6 +9,7 @@
 namespace corvella {
 namespace {
 
+using test::newYorkSettings;
 using test::PayRunFixture;
 
 class EmployeeCommands : public PayRunFixture {
@@ -167,7 +168,7 @@ TEST_F(EmployeeCommands, ADamagedStateFileStopsTheOpenAndKeepsThePreviousEmploye
     TaxProfile first = profileOf();
     first.FedExempFlag = 1;
     first.FedAddl = 25;
-    auto ny = newYork();
+    auto ny = newYorkSettings();
     openEmployee(first, &ny, "First");
     TaxProfile second = profileOf();
     auto st = noStateTax();
