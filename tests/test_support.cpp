@@ -1,10 +1,15 @@
 #include "test_support.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+
+#include "state/dialog_state.h"
 
 namespace corvella::test {
 
@@ -36,6 +41,54 @@ std::filesystem::path sourceDir() {
 }
 std::filesystem::path dataDir() {
     return sourceDir() / "data";
+}
+
+StateSettings newYorkSettings() {
+    StateSettings st;
+    DialogState d(st);
+    d.cmdDefault_Click();
+    d.fillVari();
+    return st;
+}
+
+namespace {
+
+std::string readAll(FILE* f) {
+    std::string out;
+    std::array<char, 4096> buf{};
+    size_t n;
+    while ((n = std::fread(buf.data(), 1, buf.size(), f)) > 0) out.append(buf.data(), n);
+    return out;
+}
+
+}  // namespace
+
+CliResult runCli(const std::string& args) {
+    std::string errName = (std::filesystem::temp_directory_path() / "corvella-err-XXXXXX").string();
+    const int errFd = ::mkstemp(errName.data());
+    if (errFd < 0) throw std::runtime_error("mkstemp failed");
+    ::close(errFd);
+    const std::string cmd = std::string("'") + CORVELLA_CLI + "' " + args + " 2>'" + errName + "'";
+    CliResult r;
+    FILE* p = ::popen(cmd.c_str(), "r");
+    if (!p) throw std::runtime_error("popen failed");
+    r.out = readAll(p);
+    const int st = ::pclose(p);
+    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    if (FILE* e = std::fopen(errName.c_str(), "r")) {
+        r.err = readAll(e);
+        std::fclose(e);
+    }
+    std::filesystem::remove(errName);
+    return r;
+}
+
+std::string jsonField(const std::string& json, const std::string& key) {
+    const auto k = json.find("\"" + key + "\": ");
+    if (k == std::string::npos) return "<missing " + key + ">";
+    const auto start = k + key.size() + 4;
+    if (json[start] == '"') return json.substr(start + 1, json.find('"', start + 1) - start - 1);
+    return json.substr(start, json.find_first_of(",}", start) - start);
 }
 
 }  // namespace corvella::test

@@ -1,7 +1,10 @@
 #pragma once
-// Shared test helpers: a temporary working folder and fixture paths.
+// Shared test helpers: a temporary working folder, fixture paths and the command-line
+// program.
 #include <filesystem>
 #include <string>
+
+#include "state/state_settings.h"
 
 namespace corvella::test {
 
@@ -24,5 +27,21 @@ class TempDir {
 // The repository's folders.
 std::filesystem::path sourceDir();
 std::filesystem::path dataDir();  // data/, with Federal15.dtt
+
+// The figures of the state screen's "New York" button as the screen saves them: both
+// tables, the exemption amounts, no SDI or SUI and no state's box checked.
+StateSettings newYorkSettings();
+
+struct CliResult {
+    int status = -1;  // the exit status, -1 if the program did not exit normally
+    std::string out, err;
+};
+
+// Runs the built corvella-cli with `args`, as a shell would split them.
+CliResult runCli(const std::string& args);
+
+// The value of `key` in the CLI's --json output: a string without its quotes, or a
+// number as printed; "<missing key>" when the key is not there.
+std::string jsonField(const std::string& json, const std::string& key);
 
 }  // namespace corvella::test

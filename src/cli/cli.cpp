@@ -227,16 +227,16 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
                 return static_cast<int>(Exit::Usage);
             }
         } else if (a == "--box" || a.rfind("--box=", 0) == 0) {
-            std::optional<std::string> spec = a == "--box" ? value() : a.substr(6);
-            auto eq = spec ? spec->find('=') : std::string::npos;
+            std::optional<std::string> boxArg = a == "--box" ? value() : a.substr(6);
+            auto eq = boxArg ? boxArg->find('=') : std::string::npos;
             int index = -1;
-            if (eq == 1 && (*spec)[0] >= '0' && (*spec)[0] <= '7') index = (*spec)[0] - '0';
+            if (eq == 1 && (*boxArg)[0] >= '0' && (*boxArg)[0] <= '7') index = (*boxArg)[0] - '0';
             if (index < 0) {
                 std::cerr << "corvella-cli: --box needs I=TEXT with I from 0 to 7 (see "
                              "corvella-cli --help)\n";
                 return static_cast<int>(Exit::Usage);
             }
-            boxes.emplace_back(index, spec->substr(eq + 1));
+            boxes.emplace_back(index, boxArg->substr(eq + 1));
         } else if (!a.empty() && a[0] == '-') {
             std::cerr << "corvella-cli: unknown option " << a << " (see corvella-cli --help)\n";
             return static_cast<int>(Exit::Usage);

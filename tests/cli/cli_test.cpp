@@ -1,9 +1,6 @@
 // Runs the real corvella-cli on a copy of the shipped data folder.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -12,29 +9,9 @@
 namespace corvella {
 namespace {
 
-struct Result {
-    int status = -1;
-    std::string out, err;
-};
-
-Result runCli(const std::string& args, const test::TempDir& scratch) {
-    const auto errFile =
-        scratch.path().parent_path() / (scratch.path().filename().string() + ".err");
-    std::string cmd =
-        std::string("'") + CORVELLA_CLI + "' " + args + " 2>'" + errFile.string() + "'";
-    Result r;
-    FILE* p = ::popen(cmd.c_str(), "r");
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    FILE* e = std::fopen(errFile.c_str(), "r");
-    while (e && (n = std::fread(buf.data(), 1, buf.size(), e)) > 0) r.err.append(buf.data(), n);
-    if (e) std::fclose(e);
-    std::filesystem::remove(errFile);
-    return r;
-}
+using test::CliResult;
+using test::jsonField;
+using test::runCli;
 
 class Cli : public ::testing::Test {
   protected:
@@ -44,50 +21,42 @@ class Cli : public ::testing::Test {
             if (f.is_regular_file())
                 std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
     }
-    Result calc(const std::string& args) {
-        return runCli("-C '" + dir.path().string() + "' calc " + args, dir);
-    }
-    static std::string field(const std::string& json, const std::string& key) {
-        auto k = json.find("\"" + key + "\": ");
-        if (k == std::string::npos) return "<missing " + key + ">";
-        auto start = k + key.size() + 4;
-        if (json[start] == '"')
-            return json.substr(start + 1, json.find('"', start + 1) - start - 1);
-        return json.substr(start, json.find_first_of(",}", start) - start);
+    CliResult calc(const std::string& args) {
+        return runCli("-C '" + dir.path().string() + "' calc " + args);
     }
 };
 
 TEST_F(Cli, TheSampleEmployeesWeekToTheCent) {
-    Result r = calc("Sample --box 0=40 --json");
+    CliResult r = calc("Sample --box 0=40 --json");
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string& j = r.out;
     // (600 - 76.90 - 222) x 15% + 17.80 is held as 62.9649963 and rounds down.
-    EXPECT_EQ(field(j, "lbTaxDed(0)"), "62.96");
-    EXPECT_EQ(field(j, "lbTaxDed(1)"), "37.20");
-    EXPECT_EQ(field(j, "lbTaxDed(2)"), "8.70");
-    EXPECT_EQ(field(j, "lbTaxDed(3)"), "21.91");  // New York, weekly, one exemption
-    EXPECT_EQ(field(j, "lbTaxDed(4)"), "14.30");  // the default city table
-    EXPECT_EQ(field(j, "lbSDI"), ".60");
-    EXPECT_EQ(field(j, "Label13"), "$600.00");
-    EXPECT_EQ(field(j, "lbNet"), "$454.33");
-    EXPECT_EQ(field(j, "txtAmount(0)"), "40");
-    EXPECT_EQ(field(j, "txtAmount(1)"), "");
-    EXPECT_EQ(field(j, "GrossPay"), "600");
-    EXPECT_EQ(field(j, "FedAllowance"), "76.9000015");
+    EXPECT_EQ(jsonField(j, "lbTaxDed(0)"), "62.96");
+    EXPECT_EQ(jsonField(j, "lbTaxDed(1)"), "37.20");
+    EXPECT_EQ(jsonField(j, "lbTaxDed(2)"), "8.70");
+    EXPECT_EQ(jsonField(j, "lbTaxDed(3)"), "21.91");  // New York, weekly, one exemption
+    EXPECT_EQ(jsonField(j, "lbTaxDed(4)"), "14.30");  // the default city table
+    EXPECT_EQ(jsonField(j, "lbSDI"), ".60");
+    EXPECT_EQ(jsonField(j, "Label13"), "$600.00");
+    EXPECT_EQ(jsonField(j, "lbNet"), "$454.33");
+    EXPECT_EQ(jsonField(j, "txtAmount(0)"), "40");
+    EXPECT_EQ(jsonField(j, "txtAmount(1)"), "");
+    EXPECT_EQ(jsonField(j, "GrossPay"), "600");
+    EXPECT_EQ(jsonField(j, "FedAllowance"), "76.9000015");
     EXPECT_NE(j.find("\"messages\": []"), std::string::npos);
 }
 
 TEST_F(Cli, BoxesAreTypedThroughTheKeyFilterAndOptionsApply) {
-    Result r = calc("Sample --box 0=4x0 --box 2=2 --ot2x --week 01/09/2015extra --json");
+    CliResult r = calc("Sample --box 0=4x0 --box 2=2 --ot2x --week 01/09/2015extra --json");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(field(r.out, "txtAmount(0)"), "40");
-    EXPECT_EQ(field(r.out, "lbOverT"), "$60.00");  // 2 hours doubled at 15
-    EXPECT_EQ(field(r.out, "Label13"), "$660.00");
+    EXPECT_EQ(jsonField(r.out, "txtAmount(0)"), "40");
+    EXPECT_EQ(jsonField(r.out, "lbOverT"), "$60.00");  // 2 hours doubled at 15
+    EXPECT_EQ(jsonField(r.out, "Label13"), "$660.00");
 }
 
 TEST_F(Cli, AMissingEmployeeIsRefusedWithStatus2AndNothingWritten) {
     auto before = std::distance(std::filesystem::directory_iterator(dir.path()), {});
-    Result r = calc("Nobody --box 0=40");
+    CliResult r = calc("Nobody --box 0=40");
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1);
@@ -106,7 +75,7 @@ TEST_F(Cli, RefusalsHaveTheirOwnStatus) {
         {"", 1},
     };
     for (const auto& c : cases) {
-        Result r = calc(c.args);
+        CliResult r = calc(c.args);
         EXPECT_EQ(r.status, c.status) << c.args;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << c.args << ": " << r.err;
     }
@@ -133,19 +102,15 @@ TEST(CliRounding, CentsComeFromTheAmountAsHeldInEveryBand) {
         test::TempDir dir;  // calc saves: each case on a fresh folder
         std::filesystem::copy_file(test::dataDir() / "Federal15.dtt", dir / "Federal15.dtt");
         dir.write("Rep.use", use);
-        Result r =
-            runCli("-C '" + dir.path().string() + "' calc Rep --box " + c.box + " --json", dir);
+        CliResult r =
+            runCli("-C '" + dir.path().string() + "' calc Rep --box " + c.box + " --json");
         ASSERT_EQ(r.status, 0) << r.err;
-        const std::string key = std::string("\"") + c.caption + "\": \"";
-        const auto at = r.out.find(key);
-        ASSERT_NE(at, std::string::npos) << r.out;
-        EXPECT_EQ(r.out.substr(at + key.size(), r.out.find('"', at + key.size()) - at - key.size()),
-                  c.text);
+        EXPECT_EQ(jsonField(r.out, c.caption), c.text);
     }
 }
 
 TEST_F(Cli, TheReadableFormShowsTheCaptions) {
-    Result r = calc("Sample --box 0=40");
+    CliResult r = calc("Sample --box 0=40");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("$454.33"), std::string::npos);
     EXPECT_NE(r.out.find("NET PAY"), std::string::npos);

@@ -1,10 +1,7 @@
 // corvella-cli on employees of the built-in states: each employee's files check one
 // state's box, and the state tax caption is that state's tax.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
 
 #include "engine/special_states_fixture.h"
@@ -17,31 +14,8 @@ using test::Pay;
 using test::StateEmployee;
 using St = SpecialState;
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun runCli(const std::string& args) {
-    CliRun r;
-    const std::string cmd = std::string("'") + CORVELLA_CLI + "' " + args + " 2>&1";
-    FILE* p = ::popen(cmd.c_str(), "r");
-    if (!p) return r;
-    std::array<char, 4096> buf{};
-    size_t n;
-    while ((n = std::fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
-    const int st = ::pclose(p);
-    r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-    return r;
-}
-
-std::string jsonField(const std::string& json, const std::string& key) {
-    const auto k = json.find("\"" + key + "\": ");
-    if (k == std::string::npos) return "<missing " + key + ">";
-    const auto start = k + key.size() + 4;
-    if (json[start] == '"') return json.substr(start + 1, json.find('"', start + 1) - start - 1);
-    return json.substr(start, json.find_first_of(",}", start) - start);
-}
+using test::jsonField;
+using test::runCli;
 
 void sameFigure(StateSettings& st, float v) {
     st.StateSgExp.fill(v);
@@ -98,9 +72,9 @@ TEST(StatesCli, EachStatesEmployeeGetsThatStatesTax) {
     for (const Case& c : cases) {
         test::TempDir dir;
         c.employee.write(dir.path(), c.name);
-        const CliRun r = runCli("-C '" + dir.path().string() + "' calc " + c.name +
-                                " --box 6=" + c.gross + c.extra + " --json");
-        ASSERT_EQ(r.status, 0) << c.name << ": " << r.out;
+        const test::CliResult r = runCli("-C '" + dir.path().string() + "' calc " + c.name +
+                                         " --box 6=" + c.gross + c.extra + " --json");
+        ASSERT_EQ(r.status, 0) << c.name << ": " << r.err;
         EXPECT_EQ(jsonField(r.out, "lbTaxDed(3)"), c.stateTax) << c.name;
         EXPECT_NE(r.out.find("\"messages\": []"), std::string::npos) << c.name;
     }
@@ -109,13 +83,6 @@ TEST(StatesCli, EachStatesEmployeeGetsThatStatesTax) {
 // Bi-weekly Iowa, Kentucky and Missouri figures and Missouri's figure by status come from
 // the profile screen, which the session must hand to the state screen's presets.
 TEST(StatesCli, PresetsFollowTheProfileScreen) {
-    {
-        test::TempDir probeDir;
-        ScriptedUi ui;
-        Session probe(ui, probeDir.path());
-        if (!probe.stateScreen().profileScreen)
-            GTEST_SKIP() << "the session does not yet hand the profile screen to the presets";
-    }
     struct Case {
         const char* name;
         StateEmployee employee;
@@ -134,9 +101,9 @@ TEST(StatesCli, PresetsFollowTheProfileScreen) {
         test::TempDir dir;
         c.employee.write(dir.path(), c.name);
         const char* gross = c.employee.pay == Pay::Weekly ? "500" : "1000";
-        const CliRun r = runCli("-C '" + dir.path().string() + "' calc " + c.name +
-                                " --box 6=" + gross + " --json");
-        ASSERT_EQ(r.status, 0) << c.name << ": " << r.out;
+        const test::CliResult r = runCli("-C '" + dir.path().string() + "' calc " + c.name +
+                                         " --box 6=" + gross + " --json");
+        ASSERT_EQ(r.status, 0) << c.name << ": " << r.err;
         EXPECT_EQ(jsonField(r.out, "lbTaxDed(3)"), c.stateTax) << c.name;
     }
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <string>
 
 #include "common/errors.h"
 
@@ -130,6 +132,45 @@ TEST(Currency, RoundsToFourDecimalsAndAddsExactly) {
     EXPECT_EQ(Currency::fromDouble(-2.5e-5).units(), 0);        // below half a unit
     EXPECT_EQ(Currency::fromDouble(1e300).units(), INT64_MAX);  // saturates
     EXPECT_EQ(Currency::fromDouble(-1e300).units(), INT64_MIN);
+}
+
+TEST(Currency, SumsAndDifferencesStopAtTheRangeInsteadOfWrapping) {
+    constexpr int64_t kMax = INT64_MAX, kMin = INT64_MIN;
+    struct Case {
+        int64_t a;
+        char op;
+        int64_t b;
+        int64_t expected;
+    } cases[] = {
+        {kMax, '+', 1, kMax},
+        {kMax, '+', kMax, kMax},
+        {kMin, '+', -1, kMin},
+        {kMin, '+', kMin, kMin},
+        {kMax, '-', -1, kMax},
+        {kMin, '-', 1, kMin},
+        {kMin, '-', kMax, kMin},
+        {0, '-', kMin, kMax},  // -kMin does not fit
+        {1, '-', kMin, kMax},
+        {kMin, '-', kMin, 0},
+        // Up to the bounds the results are exact.
+        {kMax - 1, '+', 1, kMax},
+        {kMax, '+', kMin, -1},
+        {-1, '-', kMin, kMax},
+        {-2, '-', kMin, kMax - 1},
+        {kMin + 1, '-', 1, kMin},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.a) + ' ' + c.op + ' ' + std::to_string(c.b));
+        const Currency a = Currency::fromUnits(c.a), b = Currency::fromUnits(c.b);
+        if (c.op == '+') {
+            EXPECT_EQ((a + b).units(), c.expected);
+            Currency sum = a;
+            sum += b;
+            EXPECT_EQ(sum.units(), c.expected);
+        } else {
+            EXPECT_EQ((a - b).units(), c.expected);
+        }
+    }
 }
 
 }  // namespace

@@ -64,34 +64,6 @@ class PayRunFixture : public ::testing::Test {
         return s.Calcu_late();
     }
 
-    // The "New York" table of the state screen, with no SDI or SUI.
-    static StateSettings newYork() {
-        StateSettings st;
-        const float mins[10] = {0, 323, 446, 529, 813, 3062, 3675, 4085, 6129, 8173};
-        const float amtS[10] = {0,       12.92f,  18.46f,  22.81f,  39.58f,
-                                184.62f, 225.38f, 256.42f, 421.62f, 567.77f};
-        const float amtM[10] = {0,       12.92f,  18.46f,  22.81f,  39.58f,
-                                184.62f, 225.38f, 255.19f, 414.27f, 579.42f};
-        const float perS[10] = {0.04f,   0.045f,  0.0525f, 0.059f,  0.0645f,
-                                0.0665f, 0.0758f, 0.0808f, 0.0715f, 0.0815f};
-        const float perM[10] = {0.04f,   0.045f,  0.0525f, 0.059f,  0.0645f,
-                                0.0665f, 0.0728f, 0.0778f, 0.0808f, 0.0715f};
-        const float sg[10] = {282.7f, 321.2f, 359.7f, 398.2f, 436.7f,
-                              475.2f, 513.7f, 552.2f, 590.7f, 629.2f};
-        const float mar[10] = {301.9f, 340.4f, 378.9f, 417.4f, 455.9f,
-                               494.4f, 532.9f, 571.4f, 609.9f, 648.4f};
-        for (int i = 0; i < 10; ++i) {
-            st.StateMinBS[i] = st.StateMinBM[i] = mins[i];
-            st.StateAmtBS[i] = amtS[i];
-            st.StateAmtBM[i] = amtM[i];
-            st.StatePerBS[i] = perS[i];
-            st.StatePerBM[i] = perM[i];
-            st.StateSgExp[i] = sg[i];
-            st.StateMarExp[i] = mar[i];
-        }
-        return st;
-    }
-
     // A state table that never applies: no state tax.
     static StateSettings noStateTax() {
         StateSettings st;

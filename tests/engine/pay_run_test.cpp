@@ -6,6 +6,7 @@
 namespace corvella {
 namespace {
 
+using test::newYorkSettings;
 using test::PayRunFixture;
 using Outcome = Session::RunOutcome;
 
@@ -140,7 +141,7 @@ TEST_F(PayRun_, NewYorkStateWorkedExamples) {
         p.StateExemp = 1;
         p.WeeklyFlag = c.biWeekly ? 0 : -1;
         p.BiWeeklyFlag = c.biWeekly ? -1 : 0;
-        auto st = newYork();
+        auto st = newYorkSettings();
         openEmployee(p, &st);
         run({{0, c.hours}});
         EXPECT_EQ(s.main.lbTaxDed[3].caption, c.tax);
@@ -164,7 +165,7 @@ TEST_F(PayRun_, StateAdjustmentAndRounding) {
         p.StateExemp = 1;
         p.WeeklyFlag = 0;
         p.BiWeeklyFlag = -1;
-        auto st = c.addl == 5 ? noStateTax() : newYork();
+        auto st = c.addl == 5 ? noStateTax() : newYorkSettings();
         st.StateAddl = c.addl;
         st.RoundStateFlag = c.roundOff;
         openEmployee(p, &st);

@@ -29,15 +29,6 @@ inline std::string flatFedTable(float tax) {
     return out;
 }
 
-// The figures of the state screen's "New York" button, saved.
-inline StateSettings newYorkSettings() {
-    StateSettings st;
-    DialogState d(st);
-    d.cmdDefault_Click();
-    d.fillVari();
-    return st;
-}
-
 inline int16_t& flagOf(StateSettings& st, SpecialState s) {
     switch (s) {
         case SpecialState::Ariz:

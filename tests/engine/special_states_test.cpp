@@ -35,7 +35,6 @@ class SpecialStatesRun : public test::PayRunFixture {
         ASSERT_TRUE(s.openEmployee(dir / "Emp.use"));
         s.ledger.totals.SS = e.ytdSocSecMedi;
         s.main.ckLouisPrior.set(louisPrior ? 1 : 0);
-        prepareStateScreen();
         s.main.txtAmount[6].focusAndType(gross);
         ASSERT_EQ(s.Calcu_late(), Outcome::Done);
     }
@@ -47,29 +46,12 @@ class SpecialStatesRun : public test::PayRunFixture {
         }
     }
 
-    // The presets read the profile screen's frequency and state status. Where the session
-    // does not yet hand them the profile screen, this does it the same way and repeats the
-    // load's preset and copy steps, as loading the screen afresh would.
-    void prepareStateScreen() {
-        DialogState& d = s.stateScreen();
-        if (d.profileScreen) return;
-        d.profileScreen = [this] {
-            FrmTaxInfo& f = s.taxInfo();
-            return DialogState::ProfileScreenView{f.optBiWeek.selected(), f.optWeek.selected(),
-                                                  f.cboStatus2.text};
-        };
-        d.runPresetsOfCheckedBoxes();
-        d.fillVari();
-    }
-
     std::string stateCaption() const { return s.main.lbTaxDed[3].caption; }
 };
 
-// Without the test's help: the session's own load sequence must give the presets the
-// profile screen's frequency and status.
+// A state screen loaded afresh by opening the employee: the session's own load sequence
+// must give the presets the profile screen's frequency and status.
 TEST_F(SpecialStatesRun, TheSessionHandsThePresetsTheProfileScreen) {
-    if (!s.stateScreen().profileScreen)
-        GTEST_SKIP() << "the session does not yet hand the profile screen to the presets";
     s.discardStateScreen();
     const StateEmployee iowa{.state = St::Iowa, .exemp = 2, .fedTax = 100};
     iowa.write(dir.path(), "Emp");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,11 @@ struct Frequency {
     int rows;
     size_t fileLines;
 };
+
+// Parameters print in test listings; without these gtest dumps their bytes.
+void PrintTo(const Frequency& f, std::ostream* os) {
+    *os << (f.weekly ? "weekly" : "bi-weekly") << ", " << f.rows << " rows";
+}
 
 class LedgerFileTest : public ::testing::TestWithParam<Frequency> {};
 
@@ -289,6 +295,10 @@ const OverflowCase kOverflows[] = {
      }},
 };
 
+void PrintTo(const OverflowCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class LedgerOverflowTest : public ::testing::TestWithParam<OverflowCase> {};
 
 TEST_P(LedgerOverflowTest, StopsWithTheMessageAndKeepsTheTotalsSoFar) {
@@ -325,6 +335,10 @@ struct BadFile {
     int rowsKept;       // rows read whole before the error
     int line;
 };
+
+void PrintTo(const BadFile& b, std::ostream* os) {
+    *os << b.name << ", error on line " << b.line;
+}
 
 class LedgerReadErrorTest : public ::testing::TestWithParam<BadFile> {
   protected:

@@ -11,6 +11,7 @@
 namespace corvella {
 namespace {
 
+using test::newYorkSettings;
 using test::PayRunFixture;
 
 class EmployeeCommands : public PayRunFixture {
@@ -178,6 +179,22 @@ TEST_F(EmployeeCommands, AFailedSaveIsReportedAndTheWindowStaysOpen) {
     EXPECT_TRUE(ui.saveAnswers.empty());  // the window was shown again
 }
 
+TEST_F(EmployeeCommands, ASaveIntoAFolderThatCannotTakeFilesIsReportedAndWritesNothing) {
+    openEmployee(profileOf());
+    dir.write("afile", "in the way");
+    auto before = snapshot();
+    // A folder under a regular file cannot be made, even by root.
+    s.dir = dir / "afile" / "sub";
+    ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
+    ui.saveAnswers.push_back({SaveWindowButton::No, std::nullopt});
+    ui.messages.clear();
+    s.mnuSave_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("not saved"), std::string::npos) << ui.messages[0];
+    EXPECT_NE(ui.messages[0].find("Emp.use"), std::string::npos) << ui.messages[0];
+    EXPECT_EQ(snapshot(), before);
+}
+
 TEST_F(EmployeeCommands, SaveRefusesARateThatIsNotANumber) {
     openEmployee(profileOf());
     auto before = snapshot();
@@ -206,7 +223,7 @@ TEST_F(EmployeeCommands, ADamagedStateFileStopsTheOpenAndKeepsThePreviousEmploye
     TaxProfile first = profileOf();
     first.FedExempFlag = 1;
     first.FedAddl = 25;
-    auto ny = newYork();
+    auto ny = newYorkSettings();
     openEmployee(first, &ny, "First");
     TaxProfile second = profileOf();
     auto st = noStateTax();

@@ -5,6 +5,7 @@
 namespace corvella {
 namespace {
 
+using test::newYorkSettings;
 using test::PayRunFixture;
 
 class ScreenCommands : public PayRunFixture {};
@@ -39,7 +40,7 @@ TEST_F(ScreenCommands, MakeDefaultWritesTheEmptyNameFilesAndGetDefaultReadsThem)
     TaxProfile p = profileOf();
     p.StateExemp = 3;
     p.StateStatus = "Married";
-    auto ny = newYork();
+    auto ny = newYorkSettings();
     openEmployee(p, &ny, "First");
     EXPECT_TRUE(s.stateMakeDefault());
     for (const char* f : {".sta", ".use", ".and", ".cfe", ".ovw", ".hol", ".cti", ".nci"})

@@ -4,22 +4,12 @@
 
 #include <string>
 
+#include "test_support.h"
+
 namespace corvella {
 namespace {
 
-// The "New York" figures: both tables share the minima and the first six rows.
-StateSettings newYork() {
-    StateSettings s;
-    s.StateMinBS = {0, 323, 446, 529, 813, 3062, 3675, 4085, 6129, 8173};
-    s.StateAmtBS = {0, 12.92f, 18.46f, 22.81f, 39.58f, 184.62f, 225.38f, 256.42f, 421.62f, 567.77f};
-    s.StatePerBS = {0.04f,   0.045f,  0.0525f, 0.059f,  0.0645f,
-                    0.0665f, 0.0758f, 0.0808f, 0.0715f, 0.0815f};
-    s.StateMinBM = s.StateMinBS;
-    s.StateAmtBM = {0, 12.92f, 18.46f, 22.81f, 39.58f, 184.62f, 225.38f, 255.19f, 414.27f, 579.42f};
-    s.StatePerBM = {0.04f,   0.045f,  0.0525f, 0.059f,  0.0645f,
-                    0.0665f, 0.0728f, 0.0778f, 0.0808f, 0.0715f};
-    return s;
-}
+using test::newYorkSettings;
 
 StateTaxInput biWeekly(float wages, float allowance = 0, std::string status = "Single") {
     StateTaxInput in;
@@ -49,7 +39,7 @@ Result run(const StateSettings& s, const StateTaxInput& in, float startTax = 0) 
 }
 
 TEST(GetState, WorkedExamplesWithNewYorkFigures) {
-    const StateSettings s = newYork();
+    const StateSettings s = newYorkSettings();
     Result bi = run(s, biWeekly(1000, 321.2f));
     EXPECT_FLOAT_EQ(bi.taxable, 678.8f);
     EXPECT_NEAR(bi.tax, 31.6482, 2e-5);
@@ -62,7 +52,7 @@ TEST(GetState, WorkedExamplesWithNewYorkFigures) {
 TEST(GetState, CafeteriaAmountComesOffTheWages) {
     StateTaxInput in = biWeekly(1000, 321.2f);
     in.CafeStateDeduct = 100;
-    Result r = run(newYork(), in);
+    Result r = run(newYorkSettings(), in);
     EXPECT_FLOAT_EQ(r.taxable, 578.8f);
     EXPECT_NEAR(r.tax, (578.8 - 529) * 0.059 + 22.81, 2e-5);
 }
@@ -87,7 +77,7 @@ TEST(GetState, BracketBoundaries) {
          (4000 - 3675) * 0.0728 + 225.38},
         {"single status uses the single table", biWeekly(4000), (4000 - 3675) * 0.0758 + 225.38},
     };
-    const StateSettings s = newYork();
+    const StateSettings s = newYorkSettings();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_FLOAT_EQ(run(s, c.in).tax, static_cast<float>(c.expected));
@@ -96,7 +86,7 @@ TEST(GetState, BracketBoundaries) {
 
 TEST(GetState, WeeklyEntersRowTwoAtHalfItsMinimum) {
     // The New York rows join without a step, so make row 1 and row 2 tell apart.
-    StateSettings s = newYork();
+    StateSettings s = newYorkSettings();
     s.StateAmtBS[0] = 100;
     s.StatePerBS[0] = 0;
     s.StateAmtBS[1] = 0;
@@ -107,7 +97,7 @@ TEST(GetState, WeeklyEntersRowTwoAtHalfItsMinimum) {
 }
 
 TEST(GetState, BelowTheFirstMinimumOnlyTheCaliforniaAllowanceComesOff) {
-    StateSettings s = newYork();
+    StateSettings s = newYorkSettings();
     s.CalAllow = 5;
     Result r = run(s, biWeekly(100, 321.2f));
     EXPECT_FLOAT_EQ(r.taxable, -221.2f);
@@ -115,7 +105,7 @@ TEST(GetState, BelowTheFirstMinimumOnlyTheCaliforniaAllowanceComesOff) {
 }
 
 TEST(GetState, CaliforniaAllowanceComesOffAnAppliedRow) {
-    StateSettings s = newYork();
+    StateSettings s = newYorkSettings();
     s.CalAllow = 5;
     EXPECT_FLOAT_EQ(run(s, biWeekly(529)).tax, 17.81f);
 }
@@ -129,7 +119,7 @@ TEST(GetState, BlankedTableYieldsNothing) {
 }
 
 TEST(GetState, UnusedRowLetsTheRowBeforeReachAllWages) {
-    StateSettings s = newYork();
+    StateSettings s = newYorkSettings();
     for (size_t i = 5; i < 10; ++i) s.StateMinBS[i] = 999999;
     EXPECT_FLOAT_EQ(run(s, biWeekly(50000)).tax,
                     static_cast<float>((50000 - 813) * 0.0645 + 39.58));
@@ -145,7 +135,7 @@ TEST(GetState, LastApplyingRowWinsWhenMinimaDoNotAscend) {
 }
 
 TEST(GetState, NeitherFrequencyGivesTheHeldTaxLessTheAllowance) {
-    StateSettings s = newYork();
+    StateSettings s = newYorkSettings();
     s.CalAllow = 2.5f;
     StateTaxInput in = biWeekly(1000);
     in.biWeeklySelected = false;
@@ -156,7 +146,7 @@ TEST(GetState, NeitherFrequencyGivesTheHeldTaxLessTheAllowance) {
 }
 
 TEST(GetState, NoRowKeepsTheTaxTheRunHeld) {
-    StateSettings s = newYork();
+    StateSettings s = newYorkSettings();
     s.StateMinBS[0] = 100;
     EXPECT_FLOAT_EQ(run(s, biWeekly(50), 3).tax, 3.0f);
 }

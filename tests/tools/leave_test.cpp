@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -104,9 +105,14 @@ TEST(LeaveFile, QuoteInADateDoesNotBreakTheFile) {
 }
 
 struct Lenient {
+    const char* name;
     const char* typed;
     const char* written;
 };
+
+void PrintTo(const Lenient& c, std::ostream* os) {
+    *os << "typed '" << c.typed << "' is written " << c.written;
+}
 
 class LeaveLenientTest : public ::testing::TestWithParam<Lenient> {};
 
@@ -122,11 +128,14 @@ TEST_P(LeaveLenientTest, CountsAndStartBalancesAreReadLeniently) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LeaveLenientTest,
-                         ::testing::Values(Lenient{"", "0"}, Lenient{"abc", "0"},
-                                           Lenient{"$5", "0"}, Lenient{" 1 2", "12"},
-                                           Lenient{"3.5x", "3.5"}, Lenient{"-2", "-2"},
-                                           Lenient{"1,234", "1"}),
-                         [](const auto& info) { return "Case" + std::to_string(info.index); });
+                         ::testing::Values(Lenient{"Empty", "", "0"},
+                                           Lenient{"Letters", "abc", "0"},
+                                           Lenient{"DollarSign", "$5", "0"},
+                                           Lenient{"SpacesBetweenDigits", " 1 2", "12"},
+                                           Lenient{"TrailingLetter", "3.5x", "3.5"},
+                                           Lenient{"Negative", "-2", "-2"},
+                                           Lenient{"ThousandsComma", "1,234", "1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LeaveFile, NumberBeyondFloatRangeIsRefusedNotWrittenAsSomethingElse) {
     const std::string tooLarge(41, '9');
