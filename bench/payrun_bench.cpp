@@ -30,19 +30,16 @@ void BM_PayRunOnLoadedRecords(benchmark::State& st) {
     s.Form_Load();
     s.openEmployee(folder / "Sample.use");
     s.LoadFedTable();
-    DialogState& state = s.stateScreen();
     s.cityScreen();
-    FrmTaxInfo& f = s.taxInfo();
-    PayRunContext c(s.main, s.payRun, s.profile, s.state, state, s.city, s.nonCity, s.fed);
-    c.YtdWages = s.ledger.YtdWages();
-    c.optBiWeek = f.optBiWeek.selected();
-    c.optWeek = f.optWeek.selected();
+    PayRunInputs in = PayRunInputs::from(s.main, s.stateScreen());
+    in.optBiWeek = s.taxInfo().optBiWeek.selected();
+    in.optWeek = s.taxInfo().optWeek.selected();
+    in.YtdWages = s.ledger.YtdWages();
+    in.txtAmount[0] = "40";
+    in.txtAmount[3] = "5";
     for (auto _ : st) {
-        s.main.txtAmount[0].text = "40";
-        s.main.txtAmount[3].text = "5";
-        resetPayRun(s.main, s.payRun, s.profile);
-        computePayRun(c);
-        benchmark::DoNotOptimize(s.payRun.NetPay);
+        PayResult r = computePayRun(in, s.profile, s.state, s.city, s.nonCity, s.fed);
+        benchmark::DoNotOptimize(r.run.NetPay);
     }
     std::filesystem::remove_all(folder);
 }

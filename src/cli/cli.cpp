@@ -120,19 +120,18 @@ struct Result {
     std::vector<std::string> messages;
 };
 
-Result collect(const Session& s, const std::vector<std::string>& messages) {
+Result collect(const PayResult& m, const std::vector<std::string>& messages) {
     Result r;
-    const MainWindow& m = s.main;
-    for (int i = 0; i < 11; ++i)
-        r.captions.push_back({"lbTaxDed(" + std::to_string(i) + ")", m.lbTaxDed[i].caption});
-    const std::pair<const char*, const Label*> labels[] = {
+    for (size_t i = 0; i < m.lbTaxDed.size(); ++i)
+        r.captions.push_back({"lbTaxDed(" + std::to_string(i) + ")", m.lbTaxDed[i]});
+    const std::pair<const char*, const std::string*> labels[] = {
         {"lbSDI", &m.lbSDI},     {"lbSUI", &m.lbSUI},     {"lbCafe", &m.lbCafe},
         {"Label13", &m.Label13}, {"lbTaxes", &m.lbTaxes}, {"lbDeduct", &m.lbDeduct},
         {"lbNet", &m.lbNet},     {"lbOverT", &m.lbOverT}, {"lbTips", &m.lbTips}};
-    for (auto [name, label] : labels) r.captions.push_back({name, label->caption});
-    for (int i = 0; i < 8; ++i)
-        r.boxes.push_back({"txtAmount(" + std::to_string(i) + ")", m.txtAmount[i].text});
-    const PayRun& p = s.payRun;
+    for (auto [name, caption] : labels) r.captions.push_back({name, *caption});
+    for (size_t i = 0; i < m.txtAmount.size(); ++i)
+        r.boxes.push_back({"txtAmount(" + std::to_string(i) + ")", m.txtAmount[i]});
+    const PayRun& p = m.run;
     const std::pair<const char*, float> values[] = {{"GrossPay", p.GrossPay},
                                                     {"StateWages", p.StateWages},
                                                     {"FedWages", p.FedWages},
@@ -289,7 +288,7 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
         std::cerr << "corvella-cli: " << oneLine(ui.messages.back()) << "\n";
         return static_cast<int>(Exit::Refused);
     }
-    Result r = collect(s, ui.messages);
+    Result r = collect(s.result, ui.messages);
     std::cout << (json ? toJson(r) : toText(r, s));
     if (outcome == Session::RunOutcome::SaveFailed) {
         std::cerr << "corvella-cli: " << oneLine(ui.messages.back()) << "\n";

@@ -13,11 +13,6 @@ MainWindow::MainWindow() {
     for (int i = 0; i < 18; ++i) lbTaxTag[i].caption = tags[i];
 }
 
-void MainWindow::CleartxtBox() {
-    for (auto& b : txtAmount)
-        if (leadingNumber(b.text) == 0) b.text.clear();
-}
-
 void MainWindow::clearDeductionCaptions() {
     for (auto& l : lbTaxDed) l.caption.clear();
     lbSDI.caption.clear();
@@ -27,6 +22,20 @@ void MainWindow::clearDeductionCaptions() {
 
 void MainWindow::clearResultCaptions() {
     for (Label* l : {&Label13, &lbNet, &lbTaxes, &lbDeduct, &lbOverT, &lbTips}) l->caption.clear();
+}
+
+void MainWindow::show(const PayResult& r) {
+    for (size_t i = 0; i < lbTaxDed.size(); ++i) lbTaxDed[i].caption = r.lbTaxDed[i];
+    lbSDI.caption = r.lbSDI;
+    lbSUI.caption = r.lbSUI;
+    lbCafe.caption = r.lbCafe;
+    Label13.caption = r.Label13;
+    lbTaxes.caption = r.lbTaxes;
+    lbDeduct.caption = r.lbDeduct;
+    lbNet.caption = r.lbNet;
+    lbOverT.caption = r.lbOverT;
+    lbTips.caption = r.lbTips;
+    for (size_t i = 0; i < txtAmount.size(); ++i) txtAmount[i].text = r.txtAmount[i];
 }
 
 const char* amountBoxCaption(int index) {

@@ -4,6 +4,7 @@
 
 #include "city/city.h"
 #include "common/format.h"
+#include "engine/special_states.h"
 #include "federal/federal.h"
 #include "state/state_tax.h"
 
@@ -16,8 +17,8 @@ Currency cur(float v) {
 }
 
 // The numeric value of a box that has passed the checks: empty text counts 0.
-float boxFloat(const TextBox& b) {
-    auto v = strictNumber(b.text);
+float boxFloat(const std::string& text) {
+    auto v = strictNumber(text);
     return v ? static_cast<float>(*v) : 0.0f;
 }
 
@@ -31,9 +32,28 @@ constexpr double kLargestEntry = 1e6;
 
 }  // namespace
 
-std::optional<std::string> checkPayRunInputs(const MainWindow& main, const DialogState* state) {
+PayRunInputs PayRunInputs::from(const MainWindow& main, const DialogState& state) {
+    PayRunInputs in;
+    for (size_t i = 0; i < in.txtAmount.size(); ++i) in.txtAmount[i] = main.txtAmount[i].text;
+    in.opt1x = main.opt1x.selected();
+    in.louisianaPrior = main.ckLouisPrior.checked();
+    in.DefaultPayRate = main.DefaultPayRate;
+    for (int s = 0; s < kSpecialStateCount; ++s)
+        in.special[static_cast<size_t>(s)] = state.box(static_cast<SpecialState>(s)).checked();
+    in.spouse = state.ckSpouse.value;
+    in.roundState = state.ckRoundOff.checked();
+    in.useSdiBase = state.ckSDI.checked();
+    in.useSuiBase = state.ckSUI.checked();
+    in.txtStateAdj = state.txtStateAdj.text;
+    in.txtCalAllow = state.txtCalAllow.text;
+    return in;
+}
+
+std::optional<std::string> checkPayRunInputs(const std::array<std::string, 8>& amounts,
+                                             const std::string& txtStateAdj,
+                                             const std::string& txtCalAllow) {
     for (int i = 0; i < 8; ++i) {
-        const std::string& t = main.txtAmount[i].text;
+        const std::string& t = amounts[static_cast<size_t>(i)];
         if (leadingNumber(t) == 0) continue;  // shown as "0" and taken as 0
         auto v = strictNumber(t);
         if (!v)
@@ -44,34 +64,24 @@ std::optional<std::string> checkPayRunInputs(const MainWindow& main, const Dialo
                    std::to_string(i) +
                    ")) is too large. Enter at most 1,000,000 and press ADD again.";
     }
-    if (!state) return std::nullopt;
-    const std::pair<const TextBox*, const char*> stateBoxes[] = {
-        {&state->txtStateAdj, "txtStateAdj"}, {&state->txtCalAllow, "txtCalAllow"}};
-    for (auto [box, name] : stateBoxes) {
-        if (box->text.empty()) continue;  // filled with "0" by the run
-        auto v = strictNumber(box->text);
+    const std::pair<const std::string*, const char*> stateBoxes[] = {{&txtStateAdj, "txtStateAdj"},
+                                                                     {&txtCalAllow, "txtCalAllow"}};
+    for (auto [text, name] : stateBoxes) {
+        if (text->empty()) continue;  // filled with "0" by the run
+        auto v = strictNumber(*text);
         if (!v || std::abs(*v) > kLargestEntry)
-            return "\"" + box->text + "\" in the state tax box " + name + " is " +
+            return "\"" + *text + "\" in the state tax box " + name + " is " +
                    (v ? "too large" : "not a number") +
                    ". Correct it on the state tax screen and press ADD again.";
     }
     return std::nullopt;
 }
 
-void resetPayRun(MainWindow& main, PayRun& r, const TaxProfile& profile) {
-    r.StateWages = r.NetPay = r.FedTax = r.StateTax = r.SdiTax = r.SuiTax = 0;
-    r.SdiYtdWages = r.SuiYtdWages = r.CityTax = r.MediTax = r.SocSecTax = 0;
-    main.TotDeduct = 0;
-    main.TaxDeduct = 0;
-    r.CafeDeduct = profile.CafeAmt;
-    main.clearResultCaptions();
-}
-
 void GetSocSec(PayRunContext& c) {
     PayRun& r = c.run;
     const TaxProfile& p = c.profile;
     const Currency base = Currency::fromDouble(kSocSecBase);
-    const Currency ytd = c.YtdWages + cur(r.GrossPay) - cur(r.CafeDeduct);
+    const Currency ytd = c.in.YtdWages + cur(r.GrossPay) - cur(r.CafeDeduct);
     const float socSecYtd = ytd.toFloat();
     const float socSecRoom = (base - ytd).toFloat();
     if (socSecRoom >= 0) {
@@ -82,8 +92,8 @@ void GetSocSec(PayRunContext& c) {
     } else {
         r.SocSecTax = 0;
     }
-    if (socSecYtd > kSocSecBase && c.YtdWages < base) {
-        double room = (base - c.YtdWages).toDouble();
+    if (socSecYtd > kSocSecBase && c.in.YtdWages < base) {
+        double room = (base - c.in.YtdWages).toDouble();
         r.SocSecTax = static_cast<float>(room * kSocSecRate);
         if (r.SocSecTax > 0 && p.SelfEmpFlag == 1)
             r.SocSecTax = static_cast<float>(room * (2 * kSocSecRate));
@@ -123,20 +133,19 @@ float contribution(bool useBase, float rate, float wageBase, Currency ytd, float
 void GetSDI_SUI(PayRunContext& c) {
     PayRun& r = c.run;
     StateSettings& s = c.state;
-    s.StateAddl = boxFloat(c.stateScreen.txtStateAdj);
-    s.CalAllow = boxFloat(c.stateScreen.txtCalAllow);
-    r.SdiYtdWages = (c.YtdWages + cur(r.GrossPay)).toFloat();
+    s.StateAddl = boxFloat(c.in.txtStateAdj);
+    s.CalAllow = boxFloat(c.in.txtCalAllow);
+    r.SdiYtdWages = (c.in.YtdWages + cur(r.GrossPay)).toFloat();
     r.SuiYtdWages = r.SdiYtdWages;
-    r.SdiTax = contribution(c.stateScreen.ckSDI.checked(), s.SdiRate, s.SdiWageBase, c.YtdWages,
-                            r.GrossPay, r.SdiYtdWages);
-    r.SuiTax = contribution(c.stateScreen.ckSUI.checked(), s.SuiRate, s.SuiWageBase, c.YtdWages,
-                            r.GrossPay, r.SuiYtdWages);
+    r.SdiTax = contribution(c.in.useSdiBase, s.SdiRate, s.SdiWageBase, c.in.YtdWages, r.GrossPay,
+                            r.SdiYtdWages);
+    r.SuiTax = contribution(c.in.useSuiBase, s.SuiRate, s.SuiWageBase, c.in.YtdWages, r.GrossPay,
+                            r.SuiYtdWages);
 }
 
 namespace {
 
 void stateStep(PayRunContext& c) {
-    DialogState& d = c.stateScreen;
     static constexpr SpecialState order[] = {
         SpecialState::Louis,       SpecialState::Iowa,     SpecialState::Missouri,
         SpecialState::Mass,        SpecialState::Oregon,   SpecialState::Utah,
@@ -144,18 +153,18 @@ void stateStep(PayRunContext& c) {
         SpecialState::WisconApril, SpecialState::NC};
     if (c.specialState)
         for (SpecialState s : order)
-            if (d.box(s).checked()) c.specialState(s, c);
+            if (c.in.isChecked(s)) c.specialState(s, c);
     bool builtIn = false;
     for (SpecialState s : order)
-        if (s != SpecialState::Missouri && d.box(s).checked()) builtIn = true;
+        if (s != SpecialState::Missouri && c.in.isChecked(s)) builtIn = true;
     if (!builtIn) {
         StateTaxInput in;
         in.StateWages = c.run.StateWages;
         in.StateAllowance = c.run.StateAllowance;
         in.CafeStateDeduct = c.run.CafeStateDeduct;
         in.StateStatus = c.profile.StateStatus;
-        in.biWeeklySelected = c.optBiWeek;
-        in.weeklySelected = c.optWeek;
+        in.biWeeklySelected = c.in.optBiWeek;
+        in.weeklySelected = c.in.optWeek;
         GetState(c.state, in, c.run.StateTax, c.run.StateTaxable);
     }
 }
@@ -164,60 +173,78 @@ void stateStep(PayRunContext& c) {
 
 void finishPayRun(PayRunContext& c) {
     PayRun& r = c.run;
-    TaxProfile& p = c.profile;
-    MainWindow& m = c.main;
-    m.Label13.caption = r.StateWages != 0 ? format(r.GrossPay, Pattern::Dollar2) : "";
+    PayResult& m = c.result;
+    const TaxProfile& p = c.profile;
+    m.Label13 = r.StateWages != 0 ? format(r.GrossPay, Pattern::Dollar2) : "";
     r.FedTax = roundCents(r.FedTax + p.FedAddl);
+    m.MuniDeduct = p.MuniDeduct;
+    m.BondDeduct = p.BondDeduct;
+    m.DuesDeduct = p.DuesDeduct;
+    m.MiscDeduct = p.MiscDeduct;
     for (float* v :
-         {&r.SocSecTax, &r.MediTax, &r.CityTax, &p.MuniDeduct, &p.BondDeduct, &p.DuesDeduct,
-          &r.PensionDeduct, &p.MiscDeduct, &r.KPlanDeduct, &r.SdiTax, &r.SuiTax, &r.CafeDeduct})
+         {&r.SocSecTax, &r.MediTax, &r.CityTax, &m.MuniDeduct, &m.BondDeduct, &m.DuesDeduct,
+          &r.PensionDeduct, &m.MiscDeduct, &r.KPlanDeduct, &r.SdiTax, &r.SuiTax, &r.CafeDeduct})
         *v = roundCents(*v);
     if (p.FedExempFlag == 1) r.FedTax = 0;
     r.StateTax = roundCents(r.StateTax + c.state.StateAddl);
-    if (c.stateScreen.ckRoundOff.checked()) r.StateTax = roundDollarsEven(r.StateTax);
+    if (m.roundState) r.StateTax = roundDollarsEven(r.StateTax);
     if (r.StateTax < 0) r.StateTax = 0;
 
     const float shown[11] = {r.FedTax,        r.SocSecTax,  r.MediTax,    r.StateTax,
-                             r.CityTax,       p.MuniDeduct, p.BondDeduct, p.DuesDeduct,
-                             r.PensionDeduct, p.MiscDeduct, r.KPlanDeduct};
-    for (int i = 0; i < 11; ++i) m.lbTaxDed[i].caption = comma(shown[i]);
-    m.lbSDI.caption = comma(r.SdiTax);
-    m.lbSUI.caption = comma(r.SuiTax);
-    m.lbCafe.caption = comma(r.CafeDeduct);
+                             r.CityTax,       m.MuniDeduct, m.BondDeduct, m.DuesDeduct,
+                             r.PensionDeduct, m.MiscDeduct, r.KPlanDeduct};
+    for (int i = 0; i < 11; ++i) m.lbTaxDed[static_cast<size_t>(i)] = comma(shown[i]);
+    m.lbSDI = comma(r.SdiTax);
+    m.lbSUI = comma(r.SuiTax);
+    m.lbCafe = comma(r.CafeDeduct);
 
     m.TaxDeduct = static_cast<double>(r.StateTax) + r.FedTax + r.SdiTax + r.SuiTax + r.CityTax +
                   r.MediTax + r.SocSecTax;
-    m.TotDeduct = p.BondDeduct + p.MuniDeduct + p.MiscDeduct + p.DuesDeduct + r.KPlanDeduct +
+    m.TotDeduct = m.BondDeduct + m.MuniDeduct + m.MiscDeduct + m.DuesDeduct + r.KPlanDeduct +
                   r.PensionDeduct + r.CafeDeduct;
     // Tips were received in cash: taxed as gross pay, not paid again.
     r.NetPay = static_cast<float>(static_cast<double>(r.GrossPay) -
                                   (static_cast<double>(m.TotDeduct) + m.TaxDeduct) - m.TipsPay);
 
-    m.lbTaxes.caption = format(m.TaxDeduct, Pattern::Dollar2);
-    m.lbDeduct.caption = format(m.TotDeduct, Pattern::Dollar2);
-    m.lbNet.caption = format(r.NetPay, Pattern::Dollar2);
-    m.lbOverT.caption = format(m.TotalOt, Pattern::Dollar2);
-    m.lbTips.caption = format(m.TotalTips, Pattern::Dollar2);
-    m.CleartxtBox();
+    m.lbTaxes = format(m.TaxDeduct, Pattern::Dollar2);
+    m.lbDeduct = format(m.TotDeduct, Pattern::Dollar2);
+    m.lbNet = format(r.NetPay, Pattern::Dollar2);
+    m.lbOverT = format(m.TotalOt, Pattern::Dollar2);
+    m.lbTips = format(m.TotalTips, Pattern::Dollar2);
+    for (auto& t : m.txtAmount)
+        if (leadingNumber(t) == 0) t.clear();
+    m.StateAddl = c.state.StateAddl;
+    m.CalAllow = c.state.CalAllow;
+}
+
+PayResult computePayRun(const PayRunInputs& in, const TaxProfile& profile,
+                        const StateSettings& state, const CityTable& city,
+                        const NonCityTable& nonCity, const FedTable& fed) {
+    PayRunContext c(in, profile, state, city, nonCity, fed);
+    c.specialState = runSpecialStateTax;
+    computePayRun(c);
+    return std::move(c.result);
 }
 
 void computePayRun(PayRunContext& c) {
-    MainWindow& m = c.main;
+    PayResult& m = c.result;
     PayRun& r = c.run;
-    TaxProfile& p = c.profile;
+    const TaxProfile& p = c.profile;
 
-    m.clearDeductionCaptions();
-    m.PayRate = p.HourRate != 0 ? p.HourRate : m.DefaultPayRate;
+    r.CafeDeduct = p.CafeAmt;
+    m.roundState = c.in.roundState;
+    m.PayRate = p.HourRate != 0 ? p.HourRate : c.in.DefaultPayRate;
     m.chrsin = m.PayRate;
-    for (auto& b : m.txtAmount)
-        if (leadingNumber(b.text) == 0) b.text = "0";
+    m.txtAmount = c.in.txtAmount;
+    for (auto& t : m.txtAmount)
+        if (leadingNumber(t) == 0) t = "0";
     m.StrHrs = boxFloat(m.txtAmount[0]);
     m.StrHrs2 = boxFloat(m.txtAmount[1]);
     m.OtVar = boxFloat(m.txtAmount[2]);
     m.OtHrs = boxFloat(m.txtAmount[3]);
     m.Avas = boxFloat(m.txtAmount[4]);
     m.VacDys = boxFloat(m.txtAmount[5]);
-    m.Addit = Currency::fromDouble(strictNumber(m.txtAmount[6].text).value_or(0));
+    m.Addit = Currency::fromDouble(strictNumber(m.txtAmount[6]).value_or(0));
     m.TipsHrs = boxFloat(m.txtAmount[7]);
 
     // Allowances: a count outside 0..9 or another status finds no entry and counts 0,
@@ -241,7 +268,7 @@ void computePayRun(PayRunContext& c) {
         }
     }
 
-    if (!m.opt1x.selected()) m.OtVar = m.OtVar * 2;
+    if (!c.in.opt1x) m.OtVar = m.OtVar * 2;
     const float rate = m.PayRate;
     m.RegPay1 = m.StrHrs * rate;
     m.RegPay2 = p.HourRate2 * m.StrHrs2;
@@ -280,7 +307,6 @@ void computePayRun(PayRunContext& c) {
     r.CafeStateDeduct = p.CafeStateFlag == 1 ? r.CafeDeduct : 0;
 
     stateStep(c);
-    FillStateBoxes(c.stateScreen);
 
     CityTaxInput city;
     city.StateWages = r.StateWages;

@@ -1,7 +1,8 @@
 #pragma once
-// The computing part of the pay run: from the entry boxes and the loaded records to
-// every tax, deduction, net pay and result caption. File reads and writes and the
-// screens' load sequences around it are the application session's.
+// The computing part of the pay run: from plain copies of the entry boxes, the screens'
+// switches and the loaded records to one PayResult. It reads no screen and writes no
+// file; the application session copies the inputs in and hands the result back.
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -10,7 +11,7 @@
 #include "common/number.h"
 #include "employee/tax_profile.h"
 #include "engine/main_window.h"
-#include "engine/pay_run.h"
+#include "engine/pay_result.h"
 #include "federal/fed_table.h"
 #include "state/dialog_state.h"
 #include "state/state_settings.h"
@@ -22,51 +23,70 @@ inline constexpr double kSocSecBase = 117000.0;
 inline constexpr double kSocSecRate = 0.062;
 inline constexpr double kMediRate = 0.0145;
 
-struct PayRunContext {
-    PayRunContext(MainWindow& m, PayRun& r, TaxProfile& p, StateSettings& st, DialogState& screen,
-                  const CityTable& c, const NonCityTable& nc, const FedTable& f)
-        : main(m),
-          run(r),
-          profile(p),
-          state(st),
-          stateScreen(screen),
-          city(c),
-          nonCity(nc),
-          fed(f) {}
+inline constexpr int kSpecialStateCount = 12;
 
-    MainWindow& main;
-    PayRun& run;
-    TaxProfile& profile;
-    StateSettings& state;
-    DialogState& stateScreen;  // special-state boxes, Round State, Use Base, adjustment boxes
+// What the run reads from the screens and the ledger, copied in before it starts.
+struct PayRunInputs {
+    std::array<std::string, 8> txtAmount{};  // the entry boxes' texts
+    bool opt1x = true;                       // overtime at 1X (else 2X)
+    bool louisianaPrior = false;             // the main window's ckLouisPrior
+    float DefaultPayRate = 7.5f;
+    bool optBiWeek = false, optWeek = false;  // the profile screen's frequency options
+    // The state screen: special-state boxes (by SpecialState), "Spouse Works" as its box
+    // value, "Round State", the two "Use Base" boxes and the two adjustment boxes.
+    std::array<bool, kSpecialStateCount> special{};
+    int16_t spouse = 0;
+    bool roundState = false;
+    bool useSdiBase = false, useSuiBase = false;
+    std::string txtStateAdj, txtCalAllow;
+    // The ledger's year-to-date gross, Social Security and Medicare.
+    Currency YtdWages;
+    float YtdSocSec = 0, YtdMedi = 0;
+
+    bool isChecked(SpecialState s) const { return special[static_cast<size_t>(s)]; }
+    // The screens' values as they stand.
+    static PayRunInputs from(const MainWindow& main, const DialogState& state);
+};
+
+// The run in progress: the inputs, the records it reads, and the result it fills.
+struct PayRunContext {
+    PayRunContext(const PayRunInputs& in, const TaxProfile& p, const StateSettings& st,
+                  const CityTable& c, const NonCityTable& nc, const FedTable& f)
+        : in(in), profile(p), state(st), city(c), nonCity(nc), fed(f) {}
+    PayRunContext(const PayRunContext&) = delete;
+    PayRunContext& operator=(const PayRunContext&) = delete;
+
+    const PayRunInputs& in;
+    const TaxProfile& profile;
+    // A copy: the run sets the adjustment and California allowance from the boxes.
+    StateSettings state;
     const CityTable& city;
     const NonCityTable& nonCity;
     const FedTable& fed;
-    Currency YtdWages;
-    bool optBiWeek = false;  // the profile screen's frequency options
-    bool optWeek = false;
-    float YtdSocSec = 0;  // the ledger's Social Security and Medicare totals
-    float YtdMedi = 0;
-    // The built-in computation of a checked special state (none yet for most states).
+    PayResult result;
+    PayRun& run = result.run;
+    // The built-in computation of a checked special state.
     std::function<void(SpecialState, PayRunContext&)> specialState;
 };
 
 // The message refusing a run whose entry or adjustment boxes hold text that is not a
 // number, or nothing when the run can go ahead.
-// `state` is the state screen when it exists (its boxes may hold what the user typed).
-std::optional<std::string> checkPayRunInputs(const MainWindow& main, const DialogState* state);
+std::optional<std::string> checkPayRunInputs(const std::array<std::string, 8>& amounts,
+                                             const std::string& txtStateAdj,
+                                             const std::string& txtCalAllow);
 
-// Steps 1 and 2 of the run: reset of the pay-run record and the result captions.
-void resetPayRun(MainWindow& main, PayRun& run, const TaxProfile& profile);
-// Steps 5 to 29 (the federal table is loaded and the screens exist). The inputs must
-// have passed checkPayRunInputs.
-void computePayRun(PayRunContext& c);
+// The run from start to end. The inputs must have passed checkPayRunInputs.
+PayResult computePayRun(const PayRunInputs& in, const TaxProfile& profile,
+                        const StateSettings& state, const CityTable& city,
+                        const NonCityTable& nonCity, const FedTable& fed);
 
 // The parts the run is made of, for tests.
+void computePayRun(PayRunContext& c);
 void GetSocSec(PayRunContext& c);
 void GetMedicare(PayRunContext& c);
 void GetSDI_SUI(PayRunContext& c);
-void FillStateBoxes(DialogState& s);
 void finishPayRun(PayRunContext& c);
+// Empty adjustment, SDI and SUI boxes of the state screen read "0" after a run.
+void FillStateBoxes(DialogState& s);
 
 }  // namespace corvella

@@ -105,7 +105,7 @@ void GetLouisiana(PayRunContext& c) {
         {173.08f, 38.46f, 961.54f, 3846.15f, 0.0165f}};
     static constexpr LouisianaConstants kWeekly[2] = {{86.54f, 19.23f, 240.38f, 961.54f, 0.016f},
                                                       {86.54f, 19.23f, 480.77f, 1923.08f, 0.0165f}};
-    const LouisianaConstants* set = c.optBiWeek ? kBiWeekly : c.optWeek ? kWeekly : nullptr;
+    const LouisianaConstants* set = c.in.optBiWeek ? kBiWeekly : c.in.optWeek ? kWeekly : nullptr;
     if (set && A <= 2) {
         const LouisianaConstants& k = set[A == 2 ? 1 : 0];
         const float exemptions = f32(static_cast<double>(A) * k.P + static_cast<double>(B) * k.D);
@@ -132,7 +132,7 @@ void GetLouisianaPrior(PayRunContext& c) {
     const float W = c.run.GrossPay;
 
     float P, D, L, U;
-    if (c.optBiWeek) {
+    if (c.in.optBiWeek) {
         P = 173.08f, D = 38.46f;
         L = A == 2 ? 961.54f : 480.77f;
         U = A == 2 ? 1923.08f : 961.54f;
@@ -160,7 +160,7 @@ void GetIowa(PayRunContext& c, int16_t stateExemp) {
     const PayRun& r = c.run;
     const float W =
         f32(static_cast<double>(r.StateWages) - r.FedTax - r.CafeStateDeduct - st.StateSgExp[n]);
-    const float tax = (c.optBiWeek ? kIowaBiWeekly : kIowaWeekly).tax(W);
+    const float tax = (c.in.optBiWeek ? kIowaBiWeekly : kIowaWeekly).tax(W);
     c.run.StateTax = f32(static_cast<double>(tax) - st.StateMarExp[n]);
 }
 
@@ -169,21 +169,21 @@ void GetMissouri(PayRunContext& c, int16_t stateExemp) {
     if (n < 0) return;
     const StateSettings& st = c.state;
     const PayRun& r = c.run;
-    const CheckBox& spouse = c.stateScreen.ckSpouse;
+    const int16_t spouse = c.in.spouse;
 
     // The federal tax is deducted only up to a yearly limit; above it, not at all.
-    const double periods = c.optWeek ? 52 : 26;
-    const float limit = f32((spouse.checked() ? 5000.0 : 10000.0) / periods);
+    const double periods = c.in.optWeek ? 52 : 26;
+    const float limit = f32((spouse == 1 ? 5000.0 : 10000.0) / periods);
     float X = 0;
-    if (spouse.value == 0 || spouse.value == 1) {
+    if (spouse == 0 || spouse == 1) {
         if (r.FedTax <= limit)
             X = f32(static_cast<double>(r.StateWages) - r.FedTax - r.CafeStateDeduct);
         else
             X = f32(static_cast<double>(r.StateWages) - r.CafeStateDeduct);
     }
     X = f32(static_cast<double>(X) - st.StateSgExp[n] - st.StateMarExp[n]);
-    c.run.StateTax = (c.optBiWeek ? kMissouriBiWeekly : kMissouriWeekly).tax(X);
-    c.stateScreen.ckRoundOff.set(1);
+    c.run.StateTax = (c.in.optBiWeek ? kMissouriBiWeekly : kMissouriWeekly).tax(X);
+    c.result.roundState = true;
 }
 
 // ---------------------------------------------------------------- Oregon, Utah, Mass
@@ -195,12 +195,12 @@ void GetOregon(PayRunContext& c) {
     const int n = exemptionIndex(c.profile.StateExemp);
     if (n < 0) return;
 
-    const float limit = c.optBiWeek ? 248.08f : 124.04f;
+    const float limit = c.in.optBiWeek ? 248.08f : 124.04f;
     float W = f32(static_cast<double>(r.GrossPay) - std::min(r.FedTax, limit));
     if (status == "Single")
-        W = f32(static_cast<double>(W) - (c.optBiWeek ? 82.5f : 41.25f));
+        W = f32(static_cast<double>(W) - (c.in.optBiWeek ? 82.5f : 41.25f));
     else if (status == "Married")
-        W = f32(static_cast<double>(W) - (c.optBiWeek ? 165.19f : 82.6f));
+        W = f32(static_cast<double>(W) - (c.in.optBiWeek ? 165.19f : 82.6f));
 
     // Three or more exemptions put a single person on the married table.
     const bool single = status == "Single" && c.profile.StateExemp < 3;
@@ -222,7 +222,7 @@ void GetUtah(PayRunContext& c) {
     const Table t = tableFor(c.state, c.profile.StateStatus);
 
     // The rate applies to the whole wage; the top row earns no credit.
-    if (c.optBiWeek) {
+    if (c.in.optBiWeek) {
         for (size_t i = 0; i < 6; ++i)
             if (t.Min[i] <= W && W < t.Min[i + 1])
                 r.StateTax = f32(static_cast<double>(W) * t.Per[i] + t.Amt[i]);
@@ -231,7 +231,7 @@ void GetUtah(PayRunContext& c) {
             r.StateAllowance = 0;
         }
     }
-    if (c.optWeek) {
+    if (c.in.optWeek) {
         for (size_t i = 0; i < 6; ++i)
             if (half(t.Min[i]) <= W && W < half(t.Min[i + 1]))
                 r.StateTax = f32(static_cast<double>(W) * t.Per[i] + t.Amt[i] / 2.0);
@@ -249,10 +249,10 @@ void GetMass(PayRunContext& c) {
     PayRun& r = c.run;
     const StateSettings& st = c.state;
     // Social Security and Medicare come off only until the year's total passes 2000.
-    const float ytd = f32(static_cast<double>(c.YtdSocSec) + c.YtdMedi);
+    const float ytd = f32(static_cast<double>(c.in.YtdSocSec) + c.in.YtdMedi);
     float W =
         ytd > 2000 ? r.GrossPay : f32(static_cast<double>(r.GrossPay) - r.SocSecTax - r.MediTax);
-    W = f32(static_cast<double>(W) - (c.optWeek ? st.StateMarExp[n] / 2.0 : st.StateMarExp[n]));
+    W = f32(static_cast<double>(W) - (c.in.optWeek ? st.StateMarExp[n] / 2.0 : st.StateMarExp[n]));
     r.StateTax = f32(static_cast<double>(W) * st.StatePerBS[0]);
     r.StateTaxable = W;
 }
@@ -295,12 +295,12 @@ void GetKentucky(PayRunContext& c) {
 void GetNC(PayRunContext& c) {
     PayRun& r = c.run;
     const StateSettings& st = c.state;
-    if (!c.optBiWeek && !c.optWeek) return;
+    if (!c.in.optBiWeek && !c.in.optWeek) return;
     const Table t = tableFor(st, c.profile.StateStatus);
 
     // The table holds bi-weekly figures; the whole wage is taxed at the row's rate less
     // the row's amount. The California box comes off in full for either frequency.
-    if (c.optBiWeek) {
+    if (c.in.optBiWeek) {
         const float W = f32(static_cast<double>(r.StateWages) - st.CalAllow - r.StateAllowance -
                             r.CafeStateDeduct);
         r.StateTaxable = W;
@@ -309,7 +309,7 @@ void GetNC(PayRunContext& c) {
                 r.StateTax = f32(static_cast<double>(W) * t.Per[i] - t.Amt[i]);
         if (W >= t.Min[9]) r.StateTax = f32(static_cast<double>(W) * t.Per[9] - t.Amt[9]);
     }
-    if (c.optWeek) {
+    if (c.in.optWeek) {
         const float W = f32(static_cast<double>(r.StateWages) - st.CalAllow -
                             r.StateAllowance / 2.0 - r.CafeStateDeduct);
         r.StateTaxable = W;
@@ -329,7 +329,7 @@ void WisconsinTax(PayRunContext& c) {
     const Table t = tableFor(st, c.profile.StateStatus);
     // The California box comes off the wage; the exemption comes off the tax.
     const float W = f32(static_cast<double>(r.StateWages) - st.CalAllow - r.CafeStateDeduct);
-    if (c.optBiWeek) {
+    if (c.in.optBiWeek) {
         r.StateTaxable = W;
         for (size_t k = 0; k < 9; ++k)
             if (t.Min[k] <= W && W < t.Min[k + 1])
@@ -337,7 +337,7 @@ void WisconsinTax(PayRunContext& c) {
         if (W >= t.Min[9])
             r.StateTax = f32((static_cast<double>(W) - t.Min[9]) * t.Per[9] + t.Amt[9]);
     }
-    if (c.optWeek) {
+    if (c.in.optWeek) {
         r.StateTaxable = W;
         for (size_t k = 0; k < 9; ++k)
             if (half(t.Min[k]) <= W && W < half(t.Min[k + 1]))
@@ -348,7 +348,7 @@ void WisconsinTax(PayRunContext& c) {
     }
     r.StateTax =
         f32(static_cast<double>(r.StateTax) -
-            (c.optBiWeek ? static_cast<double>(r.StateAllowance) : r.StateAllowance / 2.0));
+            (c.in.optBiWeek ? static_cast<double>(r.StateAllowance) : r.StateAllowance / 2.0));
 }
 
 // ---------------------------------------------------------------- Alabama
@@ -469,7 +469,7 @@ void runSpecialStateTax(SpecialState which, PayRunContext& c) {
         case SpecialState::Ariz:
             return;  // the generic computation applies
         case SpecialState::Louis:
-            return c.main.ckLouisPrior.checked() ? GetLouisianaPrior(c) : GetLouisiana(c);
+            return c.in.louisianaPrior ? GetLouisianaPrior(c) : GetLouisiana(c);
         case SpecialState::Iowa:
             return GetIowa(c, exemp);
         case SpecialState::Missouri:

@@ -509,10 +509,11 @@ void Session::Form_Load() {
     LoadFedTable();
     main.setWeek(todayText());
     main.DefaultPayRate = 7.5f;
-    payRun.StateWages = payRun.NetPay = payRun.FedTax = payRun.StateTax = 0;
-    payRun.SdiTax = payRun.SuiTax = payRun.CityTax = 0;
-    main.TotDeduct = 0;
-    main.TaxDeduct = 0;
+    PayRun& r = result.run;
+    r.StateWages = r.NetPay = r.FedTax = r.StateTax = 0;
+    r.SdiTax = r.SuiTax = r.CityTax = 0;
+    result.TotDeduct = 0;
+    result.TaxDeduct = 0;
     main.clearResultCaptions();
     main.lbTaxVer.caption = fed.FedTableVer;
     if (state.LouisFlag == 1) main.ckLouisPrior.visible = true;
@@ -522,7 +523,11 @@ void Session::Form_Load() {
 Session::RunOutcome Session::Calcu_late(bool save) {
     // Refuse before anything changes: text that is not a number in an entry box, the
     // state screen's adjustment boxes or the profile's rate boxes.
-    if (auto refusal = checkPayRunInputs(main, stateScreen_.get())) {
+    std::array<std::string, 8> amounts;
+    for (size_t i = 0; i < amounts.size(); ++i) amounts[i] = main.txtAmount[i].text;
+    if (auto refusal =
+            checkPayRunInputs(amounts, stateScreen_ ? stateScreen_->txtStateAdj.text : "",
+                              stateScreen_ ? stateScreen_->txtCalAllow.text : "")) {
         ui.message(*refusal, Icon::Warning);
         return RunOutcome::Refused;
     }
@@ -539,20 +544,31 @@ Session::RunOutcome Session::Calcu_late(bool save) {
         }
     }
 
-    resetPayRun(main, payRun, profile);
+    main.clearDeductionCaptions();
+    main.clearResultCaptions();
     LoadFedTable();
     cityScreen();
     DialogState& s = stateScreen();
     FrmTaxInfo& f = taxInfo();
-    PayRunContext run(main, payRun, profile, state, s, city, nonCity, fed);
-    run.YtdWages = ledger.YtdWages();
-    run.optBiWeek = f.optBiWeek.selected();
-    run.optWeek = f.optWeek.selected();
-    run.YtdSocSec = ledger.totals.SS;
-    run.YtdMedi = ledger.totals.Medi;
-    run.specialState = runSpecialStateTax;
-    computePayRun(run);
+    PayRunInputs in = PayRunInputs::from(main, s);
+    in.optBiWeek = f.optBiWeek.selected();
+    in.optWeek = f.optWeek.selected();
+    in.YtdWages = ledger.YtdWages();
+    in.YtdSocSec = ledger.totals.SS;
+    in.YtdMedi = ledger.totals.Medi;
+    result = computePayRun(in, profile, state, city, nonCity, fed);
     fed.clearNumbers();
+    // What the run hands back: the rounded standing deductions, the adjustment boxes'
+    // values, "Round State" and the boxes it fills.
+    profile.MuniDeduct = result.MuniDeduct;
+    profile.BondDeduct = result.BondDeduct;
+    profile.DuesDeduct = result.DuesDeduct;
+    profile.MiscDeduct = result.MiscDeduct;
+    state.StateAddl = result.StateAddl;
+    state.CalAllow = result.CalAllow;
+    if (result.roundState) s.ckRoundOff.set(1);
+    FillStateBoxes(s);
+    main.show(result);
 
     bool saved = true;
     if (save && !saveWindow().txtSaveUser.text.empty()) {  // no employee named: nothing to save
@@ -577,11 +593,12 @@ Session::RunOutcome Session::Calcu_late(bool save) {
 void Session::Clear_All() {
     for (auto& b : main.txtAmount) b.text.clear();
     main.clearDeductionCaptions();
-    payRun.StateWages = payRun.GrossPay = payRun.NetPay = payRun.FedTax = 0;
-    payRun.StateTax = payRun.CityTax = payRun.SdiTax = payRun.SuiTax = 0;
-    payRun.SdiYtdWages = payRun.SuiYtdWages = 0;
-    main.TotDeduct = 0;
-    main.TaxDeduct = 0;
+    PayRun& r = result.run;
+    r.StateWages = r.GrossPay = r.NetPay = r.FedTax = 0;
+    r.StateTax = r.CityTax = r.SdiTax = r.SuiTax = 0;
+    r.SdiYtdWages = r.SuiYtdWages = 0;
+    result.TotDeduct = 0;
+    result.TaxDeduct = 0;
     state.StateAddl = 0;
     main.clearResultCaptions();
     main.setWeek(todayText());

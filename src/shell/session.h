@@ -16,7 +16,7 @@
 #include "employee/frm_tax_info.h"
 #include "employee/tax_profile.h"
 #include "engine/main_window.h"
-#include "engine/pay_run.h"
+#include "engine/pay_result.h"
 #include "federal/fed_table.h"
 #include "ledger/ledger.h"
 #include "state/dialog_state.h"
@@ -45,7 +45,7 @@ class Session {
     bool LedgerCloseOK = false;
 
     MainWindow main;
-    PayRun payRun;
+    PayResult result;  // the last pay run
     TaxProfile profile;
     StateSettings state;
     CityTable city;

@@ -80,6 +80,7 @@ class DialogState {
     }
 
     CheckBox& box(SpecialState s);
+    const CheckBox& box(SpecialState s) const { return const_cast<DialogState*>(this)->box(s); }
     static const char* boxName(SpecialState s);  // "ckAriz", …
 
     // Step 1 of reading the state file: every array value, the six single boxes and

@@ -16,7 +16,7 @@ TEST_F(PayRun_, AllBoxesEmptyGivesNothingAndLeavesTheBoxesEmpty) {
     auto st = noStateTax();
     openEmployee(profileOf(), &st);
     EXPECT_EQ(run({}), Outcome::Done);
-    EXPECT_EQ(s.payRun.GrossPay, 0.0f);
+    EXPECT_EQ(s.result.run.GrossPay, 0.0f);
     EXPECT_EQ(s.main.Label13.caption, "");
     for (auto& b : s.main.txtAmount) EXPECT_EQ(b.text, "");
     EXPECT_EQ(s.main.lbNet.caption, "$.00");
@@ -49,8 +49,8 @@ TEST_F(PayRun_, GrossPayFromEachBox) {
         s.main.opt1x.value = c.twoX ? 0 : -1;
         s.main.opt2x.value = c.twoX ? -1 : 0;
         EXPECT_EQ(run({{c.box, c.text}}), Outcome::Done);
-        EXPECT_FLOAT_EQ(s.payRun.GrossPay, c.gross) << c.what;
-        EXPECT_FLOAT_EQ(s.main.TotalOt, c.overtime) << c.what;
+        EXPECT_FLOAT_EQ(s.result.run.GrossPay, c.gross) << c.what;
+        EXPECT_FLOAT_EQ(s.result.TotalOt, c.overtime) << c.what;
     }
 }
 
@@ -61,12 +61,12 @@ TEST_F(PayRun_, TipsAreTaxedButNotPaidAgain) {
     auto st = noStateTax();
     openEmployee(p, &st);
     run({{0, "40"}, {7, "5"}});
-    EXPECT_FLOAT_EQ(s.payRun.GrossPay, 410);
+    EXPECT_FLOAT_EQ(s.result.run.GrossPay, 410);
     EXPECT_EQ(s.main.lbTips.caption, "$10.00");
-    const float withTips = s.payRun.NetPay;
-    EXPECT_FLOAT_EQ(s.payRun.SocSecTax, 25.42f);  // 410 x 6.2%
+    const float withTips = s.result.run.NetPay;
+    EXPECT_FLOAT_EQ(s.result.run.SocSecTax, 25.42f);  // 410 x 6.2%
     // Net = gross - taxes - tips.
-    EXPECT_NEAR(withTips, 410 - s.main.TaxDeduct - 10, 0.005);
+    EXPECT_NEAR(withTips, 410 - s.result.TaxDeduct - 10, 0.005);
 }
 
 TEST_F(PayRun_, KPlanIsAPercentOrAFixedAmount) {
@@ -79,8 +79,8 @@ TEST_F(PayRun_, KPlanIsAPercentOrAFixedAmount) {
         auto st = noStateTax();
         openEmployee(p, &st);
         run({{0, "40"}});
-        EXPECT_FLOAT_EQ(s.payRun.KPlanDeduct, perFlag ? 25.0f : 5.0f);
-        EXPECT_FLOAT_EQ(s.payRun.StateWages, perFlag ? 475.0f : 495.0f);
+        EXPECT_FLOAT_EQ(s.result.run.KPlanDeduct, perFlag ? 25.0f : 5.0f);
+        EXPECT_FLOAT_EQ(s.result.run.StateWages, perFlag ? 475.0f : 495.0f);
     }
 }
 
@@ -93,7 +93,7 @@ TEST_F(PayRun_, FederalTaxWeeklySingleWithOneAllowance) {
     run({{0, "40"}});
     // 600 - 76.90 = 523.10 over 222 at 15% plus 17.80: 62.965 on paper, 62.9649963
     // as held in float, which rounds down.
-    EXPECT_FLOAT_EQ(s.payRun.FedWages, 523.1f);
+    EXPECT_FLOAT_EQ(s.result.run.FedWages, 523.1f);
     EXPECT_EQ(s.main.lbTaxDed[0].caption, "62.96");
     EXPECT_EQ(s.main.lbTaxDed[1].caption, "37.20");
     EXPECT_EQ(s.main.lbTaxDed[2].caption, "8.70");
@@ -109,7 +109,7 @@ TEST_F(PayRun_, BiWeeklyDoublesTheAllowanceAndUsesItsSection) {
     auto st = noStateTax();
     openEmployee(p, &st);
     run({{0, "80"}});
-    EXPECT_FLOAT_EQ(s.payRun.FedAllowance, 153.8f);
+    EXPECT_FLOAT_EQ(s.result.run.FedAllowance, 153.8f);
     // 1200 - 153.80 = 1046.20: over 443 at 15% plus 35.50.
     EXPECT_EQ(s.main.lbTaxDed[0].caption, "125.98");
 }
@@ -122,7 +122,7 @@ TEST_F(PayRun_, FederalExemptWithholdsNothingEvenWithAdditional) {
     auto st = noStateTax();
     openEmployee(p, &st);
     run({{0, "40"}});
-    EXPECT_EQ(s.payRun.FedTax, 0.0f);
+    EXPECT_EQ(s.result.run.FedTax, 0.0f);
     EXPECT_EQ(s.main.lbTaxDed[0].caption, ".00");
 }
 
@@ -226,16 +226,16 @@ TEST_F(PayRun_, DeductionsAndNetPay) {
     auto st = noStateTax();
     openEmployee(p, &st);
     run({{0, "40"}});
-    EXPECT_FLOAT_EQ(s.payRun.StateWages, 750);       // 800 - 50
-    EXPECT_FLOAT_EQ(s.payRun.FedWages, 706);         // 750 - 24 pension - 20 cafeteria
+    EXPECT_FLOAT_EQ(s.result.run.StateWages, 750);   // 800 - 50
+    EXPECT_FLOAT_EQ(s.result.run.FedWages, 706);     // 750 - 24 pension - 20 cafeteria
     EXPECT_EQ(s.main.lbTaxDed[1].caption, "45.26");  // (800 - 20 - 50) x 6.2%
     EXPECT_EQ(s.main.lbTaxDed[2].caption, "10.59");  // 730 x 1.45% = 10.585
     EXPECT_EQ(s.main.lbTaxDed[7].caption, "12.35");  // dues rounded
     EXPECT_EQ(s.main.lbTaxDed[8].caption, "24.00");  // pension
     EXPECT_EQ(s.main.lbCafe.caption, "20.00");
     EXPECT_EQ(s.main.lbDeduct.caption, "$141.35");  // 25+10+50+12.35+0+24+20
-    const double taxes = s.main.TaxDeduct;
-    EXPECT_NEAR(s.payRun.NetPay, 800 - 141.35 - taxes, 0.001);
+    const double taxes = s.result.TaxDeduct;
+    EXPECT_NEAR(s.result.run.NetPay, 800 - 141.35 - taxes, 0.001);
 }
 
 TEST_F(PayRun_, OnlyTheBoxesThatHoldNumbersKeepTheirText) {
@@ -326,7 +326,7 @@ TEST_F(PayRun_, ClearEmptiesEveryBoxAndCaption) {
     EXPECT_EQ(s.main.Label13.caption, "");
     EXPECT_EQ(s.main.lbNet.caption, "");
     EXPECT_EQ(s.main.txtWeek.text, "1/9/2015");  // the scripted today
-    EXPECT_EQ(s.payRun.GrossPay, 0.0f);
+    EXPECT_EQ(s.result.run.GrossPay, 0.0f);
 }
 
 }  // namespace

@@ -2,23 +2,26 @@
 // the finishing step (additional withholding, rounding, totals, net pay, captions).
 #include <gtest/gtest.h>
 
+#include "common/fileio.h"
 #include "engine/pay_calc.h"
+#include "federal/federal.h"
+#include "test_support.h"
 
 namespace corvella {
 namespace {
 
 struct Parts : ::testing::Test {
-    MainWindow main;
-    PayRun run;
+    PayRunInputs in;
     TaxProfile profile = TaxProfile::resetValues();
-    StateSettings state;
-    DialogState screen{state};
     CityTable city;
     NonCityTable nonCity;
     FedTable fed;
-    PayRunContext c{main, run, profile, state, screen, city, nonCity, fed};
+    PayRunContext c{in, profile, StateSettings{}, city, nonCity, fed};
+    PayRun& run = c.run;
+    StateSettings& state = c.state;
+    PayResult& result = c.result;
 
-    void ytd(double v) { c.YtdWages = Currency::fromDouble(v); }
+    void ytd(double v) { in.YtdWages = Currency::fromDouble(v); }
 };
 
 TEST_F(Parts, SocialSecurityAndMedicare) {
@@ -53,11 +56,11 @@ TEST_F(Parts, SocialSecurityAndMedicare) {
 TEST_F(Parts, SdiAndSuiByRateUpToTheBaseOrFlat) {
     state.SdiRate = 1.2f;
     state.SdiWageBase = 7000;
-    screen.ckSDI.value = 1;
+    in.useSdiBase = true;
     state.SuiWageBase = 5;  // flat
-    screen.ckSUI.value = 0;
-    screen.txtStateAdj.text = "0";
-    screen.txtCalAllow.text = "0";
+    in.useSuiBase = false;
+    in.txtStateAdj = "0";
+    in.txtCalAllow = "0";
     struct Case {
         double ytd;
         float gross, sdi;
@@ -72,7 +75,9 @@ TEST_F(Parts, SdiAndSuiByRateUpToTheBaseOrFlat) {
     }
 }
 
-TEST_F(Parts, UncheckingUseBaseZeroesThePercentAndMakesTheBaseAFlatAmount) {
+TEST(StateScreen, UncheckingUseBaseZeroesThePercentAndMakesTheBaseAFlatAmount) {
+    StateSettings state;
+    DialogState screen{state};
     screen.ckSDI.set(1);
     screen.txtSDIpercent.text = "1.2";
     screen.ckSDI.set(0);
@@ -89,14 +94,10 @@ TEST_F(Parts, FinishingRoundsOnceAndClamps) {
         const char* fedShown;
         const char* stateShown;
     } cases[] = {
-        {12.346f, 0, 0, 0, 0, 0, "12.35", ".00"},
-        {12.346f, 5, 0, 0, 0, 0, "17.35", ".00"},
-        {0.4f, 0, 0, 0, 0, 0, ".40", ".00"},
-        {50, 5, 1, 0, 0, 0, ".00", ".00"},
-        {0, 0, 0, 10.004f, -20, 0, ".00", ".00"},
-        {0, 0, 0, 12.5f, 0, 1, ".00", "12.00"},
-        {0, 0, 0, 13.5f, 0, 1, ".00", "14.00"},
-        {0, 0, 0, -5, 5, 0, ".00", ".00"},
+        {12.346f, 0, 0, 0, 0, 0, "12.35", ".00"}, {12.346f, 5, 0, 0, 0, 0, "17.35", ".00"},
+        {0.4f, 0, 0, 0, 0, 0, ".40", ".00"},      {50, 5, 1, 0, 0, 0, ".00", ".00"},
+        {0, 0, 0, 10.004f, -20, 0, ".00", ".00"}, {0, 0, 0, 12.5f, 0, 1, ".00", "12.00"},
+        {0, 0, 0, 13.5f, 0, 1, ".00", "14.00"},   {0, 0, 0, -5, 5, 0, ".00", ".00"},
     };
     for (const auto& k : cases) {
         run = PayRun{};
@@ -105,10 +106,10 @@ TEST_F(Parts, FinishingRoundsOnceAndClamps) {
         profile.FedExempFlag = k.fedExempt;
         run.StateTax = k.stateTax;
         state.StateAddl = k.stateAddl;
-        screen.ckRoundOff.value = static_cast<int16_t>(k.roundOff);
+        result.roundState = k.roundOff == 1;
         finishPayRun(c);
-        EXPECT_EQ(main.lbTaxDed[0].caption, k.fedShown) << k.fedTax;
-        EXPECT_EQ(main.lbTaxDed[3].caption, k.stateShown) << k.stateTax;
+        EXPECT_EQ(result.lbTaxDed[0], k.fedShown) << k.fedTax;
+        EXPECT_EQ(result.lbTaxDed[3], k.stateShown) << k.stateTax;
     }
 }
 
@@ -119,23 +120,57 @@ TEST_F(Parts, NetPayAndTheResultCaptions) {
     run.SocSecTax = 76.539f;
     run.MediTax = 17.90025f;
     profile.BondDeduct = 10;
-    main.TipsPay = 10;
-    main.TotalTips = 10;
-    main.TotalOt = 0.5f;
+    result.TipsPay = 10;
+    result.TotalTips = 10;
+    result.TotalOt = 0.5f;
     finishPayRun(c);
-    EXPECT_EQ(main.Label13.caption, "$1,234.50");
-    EXPECT_EQ(main.lbTaxes.caption, "$194.44");  // 100 + 76.54 + 17.90
-    EXPECT_EQ(main.lbDeduct.caption, "$10.00");
-    EXPECT_EQ(main.lbNet.caption, "$1,020.06");  // 1234.50 - 194.44 - 10 - 10 tips
-    EXPECT_EQ(main.lbOverT.caption, "$.50");
-    EXPECT_EQ(main.lbTips.caption, "$10.00");
+    EXPECT_EQ(result.Label13, "$1,234.50");
+    EXPECT_EQ(result.lbTaxes, "$194.44");  // 100 + 76.54 + 17.90
+    EXPECT_EQ(result.lbDeduct, "$10.00");
+    EXPECT_EQ(result.lbNet, "$1,020.06");  // 1234.50 - 194.44 - 10 - 10 tips
+    EXPECT_EQ(result.lbOverT, "$.50");
+    EXPECT_EQ(result.lbTips, "$10.00");
 }
 
 TEST_F(Parts, GrossPayIsShownOnlyWhenThereAreStateWages) {
     run.GrossPay = 100;
     run.StateWages = 0;  // all of it went to health insurance
     finishPayRun(c);
-    EXPECT_EQ(main.Label13.caption, "");
+    EXPECT_EQ(result.Label13, "");
+}
+
+// The whole run on plain values, with no screen and no file: what the session, the
+// command line and the benchmarks share.
+TEST(WholeRun, FromPlainValuesToOneResult) {
+    TaxProfile p = TaxProfile::resetValues();
+    p.HourRate = 15;
+    p.FedExemp = "1";
+    StateSettings st = test::newYorkSettings();
+    st.NoStateTaxFlag = 1;
+    st.StateMinBS.fill(999999);
+    st.StateMinBM.fill(999999);
+    CityTable noCity;
+    noCity.CityMinBS.fill(999999);
+    noCity.CityMinBM.fill(999999);
+    const auto fedBytes = readFileBytes(test::dataDir() / "Federal15.dtt");
+    ASSERT_TRUE(fedBytes);
+    const FedTable fed = readFedTable(*fedBytes, "Federal15.dtt");
+    PayRunInputs in;
+    in.txtAmount[0] = "40";
+    in.txtAmount[1] = "0";
+    in.optWeek = true;
+
+    const PayResult r = computePayRun(in, p, st, noCity, NonCityTable{}, fed);
+    EXPECT_EQ(r.Label13, "$600.00");
+    EXPECT_EQ(r.lbTaxDed[0], "62.96");
+    EXPECT_EQ(r.lbTaxDed[1], "37.20");
+    EXPECT_EQ(r.lbTaxDed[2], "8.70");
+    EXPECT_EQ(r.lbTaxDed[3], ".00");
+    EXPECT_EQ(r.txtAmount[0], "40");
+    EXPECT_EQ(r.txtAmount[1], "");  // a box that held 0 is emptied
+    EXPECT_EQ(r.lbNet, "$491.14");  // 600 - 62.96 - 37.20 - 8.70
+    EXPECT_FLOAT_EQ(r.run.GrossPay, 600.0f);
+    EXPECT_FALSE(r.roundState);
 }
 
 }  // namespace

@@ -274,27 +274,28 @@ TEST_F(SpecialStatesRun, Alabama) {
 
 // ---------------------------------------------------------------- bare computations
 
-// One pay run's context around a state screen with the preset of `which` applied.
+// One state computation around a state screen with the preset of `which` applied; the
+// run's inputs are taken from the screen each time, as the pay run takes them.
 struct Bare {
-    MainWindow main;
-    PayRun run;
     TaxProfile profile = TaxProfile::resetValues();
     StateSettings st = test::newYorkSettings();
     DialogState screen{st};
     CityTable city;
     NonCityTable nonCity;
     FedTable fed;
-    PayRunContext c{main, run, profile, st, screen, city, nonCity, fed};
+    MainWindow main;
+    PayRun run;
+    bool optBiWeek = false, optWeek = false;  // the profile screen's frequency options
 
     Bare(SpecialState which, Pay pay, const char* status = "Single", int exemp = 1) {
         profile.StateStatus = status;
         profile.StateExemp = static_cast<int16_t>(exemp);
         profile.WeeklyFlag = pay == Pay::Weekly ? -1 : 0;
         profile.BiWeeklyFlag = pay == Pay::BiWeekly ? -1 : 0;
-        c.optBiWeek = pay == Pay::BiWeekly;
-        c.optWeek = pay == Pay::Weekly;
+        optBiWeek = pay == Pay::BiWeekly;
+        optWeek = pay == Pay::Weekly;
         screen.profileScreen = [this] {
-            return DialogState::ProfileScreenView{c.optBiWeek, c.optWeek, profile.StateStatus};
+            return DialogState::ProfileScreenView{optBiWeek, optWeek, profile.StateStatus};
         };
         screen.box(which).set(1);
         runStatePreset(screen, which);
@@ -311,7 +312,14 @@ struct Bare {
         return *this;
     }
     float tax(SpecialState which) {
+        PayRunInputs in = PayRunInputs::from(main, screen);
+        in.optBiWeek = optBiWeek;
+        in.optWeek = optWeek;
+        PayRunContext c(in, profile, st, city, nonCity, fed);
+        c.run = run;
         runSpecialStateTax(which, c);
+        run = c.run;
+        if (c.result.roundState) screen.ckRoundOff.set(1);
         return run.StateTax;
     }
 };
@@ -364,7 +372,7 @@ TEST(SpecialStatesBare, LouisianaThreeExemptionsAsStored) {
 TEST(SpecialStatesBare, LouisianaWithNeitherFrequencyWithholdsNothing) {
     Bare b(St::Louis, Pay::BiWeekly);
     b.st.StateSgExp[0] = 1;
-    b.c.optBiWeek = false;
+    b.optBiWeek = false;
     EXPECT_EQ(b.pay(1000).tax(St::Louis), 0.0f);
 }
 
@@ -393,7 +401,7 @@ TEST(SpecialStatesBare, MissouriLimitFrequencyAndRoundState) {
     EXPECT_NEAR(b.pay(308 + 242.31f + 126.92f).tax(St::Missouri), 10.01, 2e-5);
     // Neither frequency: the limit by 26 periods, the weekly schedule.
     Bare n(St::Missouri, Pay::Weekly, "Single", 2);
-    n.c.optWeek = false;
+    n.optWeek = false;
     const float X = 500;
     n.st.StateSgExp[2] = 0;
     n.st.StateMarExp[2] = 0;
@@ -459,7 +467,7 @@ TEST(SpecialStatesBare, KentuckyTopsAreInclusive) {
 
 TEST(SpecialStatesBare, NcWithNeitherFrequencyLeavesTheTax) {
     Bare b(St::NC, Pay::BiWeekly);
-    b.c.optBiWeek = false;
+    b.optBiWeek = false;
     EXPECT_EQ(b.pay(1000).tax(St::NC), 0.0f);
 }
 

@@ -261,12 +261,12 @@ TEST_F(EmployeeCommands, AnUnknownCountOrStatusGivesNoAllowanceRunAfterRun) {
     auto st = noStateTax();
     openEmployee(p, &st);
     run({{0, "80"}});
-    EXPECT_FLOAT_EQ(s.payRun.FedAllowance, 307.6f);
+    EXPECT_FLOAT_EQ(s.result.run.FedAllowance, 307.6f);
     p.FedStatus = "Head of household";  // as an old or hand-made file may hold
     openEmployee(p, &st);
     for (int i = 0; i < 3; ++i) {
         run({{0, "80"}});
-        EXPECT_EQ(s.payRun.FedAllowance, 0.0f);
+        EXPECT_EQ(s.result.run.FedAllowance, 0.0f);
     }
 }
 
