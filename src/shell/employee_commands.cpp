@@ -1,0 +1,174 @@
+#include "shell/employee_commands.h"
+
+#include "common/errors.h"
+#include "shell/messages.h"
+#include "state/state_file.h"
+
+namespace corvella {
+
+void EmployeeCommands::showSaveWindow() {
+    for (;;) {
+        FrmSaveUser& w = screens_.saveWindow();
+        SaveWindowButton b = ws_.ui.saveWindow(w.txtSaveUser.text);
+        switch (b) {
+            case SaveWindowButton::Save:
+                if (!cmdSaveUser_Click()) continue;  // the window stays open
+                ws_.screens.close(Closing::SaveWindowShut);
+                ws_.notifyChanged();
+                return;
+            case SaveWindowButton::No:
+            case SaveWindowButton::Close:
+                ws_.screens.close(Closing::SaveWindowShut);
+                return;
+            case SaveWindowButton::Quit:
+                ws_.screens.close(Closing::Quit);
+                ws_.programEnded = true;
+                return;
+        }
+    }
+}
+
+bool EmployeeCommands::cmdSaveUser_Click() {
+    const std::string name = screens_.saveWindow().txtSaveUser.text;
+    try {
+        checkEmployeeName(name);
+        ws_.records.CurrentUser = name;
+        files_.saveAllFiles();
+    } catch (const ConversionError& e) {
+        ws_.ui.message(messages::correctAndSaveAgain(e), Icon::Warning);
+        return false;
+    } catch (const Error& e) {
+        ws_.ui.message(messages::employeeNotSaved(e), Icon::Warning);
+        return false;
+    }
+    ws_.main.lbUser.caption = ws_.records.CurrentUser;
+    ws_.main.caption = name;
+    ws_.screens.close(Closing::Saved);
+    return true;
+}
+
+void EmployeeCommands::mnuExit_Click() {
+    if (ws_.ui.askYesNo("     SAVE USER'S SETTINGS?", "Save?")) showSaveWindow();
+    ws_.programEnded = true;
+}
+
+void EmployeeCommands::mnuNew_Click() {
+    if (ws_.ui.askYesNo("........SAVE PREVIOUS USER?", "Save?")) {
+        showSaveWindow();
+        if (ws_.programEnded) return;
+    }
+    std::string name = ws_.ui.inputBox("Enter new user:", "File New", "").value_or("");
+    try {
+        checkEmployeeName(name);
+    } catch (const NameError& e) {
+        ws_.ui.message(e.what(), Icon::Warning);
+        return;
+    }
+    if (fileExists(ws_.store.file(name, ".use"))) {
+        ws_.ui.message(messages::employeeExists(name));
+        return;
+    }
+    EmployeeRecords& rec = ws_.records;
+    ScreenSet& set = ws_.screens;
+    rec.CurrentUser = name;
+    screens_.saveWindow().txtSaveUser.text = name;
+    ws_.main.caption = "  User:  " + name;
+    ws_.main.lbUser.caption = name;
+
+    // Each screen's reset runs on a fresh working copy, which then goes.
+    screens_.overtimeScreen().ClearAll(rec.ot, rec.profile.weekly());
+    set.discard(set.overtime);
+    screens_.leaveScreen().clearVac();
+    set.discard(set.leave);
+    runner_.Clear_All();
+    rec.ledger.ClearLedger();
+    screens_.taxInfo().ClearAll(rec.profile);
+    set.discard(set.taxInfo);
+    screens_.stateScreen().cmdDefault_Click();
+    set.discard(set.state);
+    screens_.cityScreen().cmdDefault_Click();
+    set.discard(set.city);
+    runner_.Calcu_late(false);  // the results match the empty entry; files appear at the first save
+}
+
+bool EmployeeCommands::mnuOpen_Click() {
+    showSaveWindow();
+    if (ws_.programEnded) return false;
+    auto chosen = ws_.ui.openFile("Saved Files (*.use)|*.use");
+    if (!chosen) return false;  // cancelled: the current employee stays as it was
+    return openEmployee(*chosen);
+}
+
+void EmployeeCommands::loadAll() {
+    files_.LoadEmployee();
+    files_.LoadLedger();
+    runner_.LoadFedTable();  // a missing table is reported; the open goes on
+    // A damaged state file stops the open here, so the previous employee is put back
+    // whole rather than mixed with this one.
+    if (auto sta = ws_.store.read(ws_.records.CurrentUser, ".sta")) {
+        StateSettings scratch;
+        StateProfileFields pf;
+        readStateFile(*sta, ws_.records.CurrentUser + ".sta", scratch, pf);
+    }
+    DialogState& s = screens_.stateScreen();
+    s.CheckFor();
+    s.fillVari();
+    screens_.cityScreen();
+    screens_.nonCityScreen();
+    if (auto hol = ws_.store.read(ws_.records.CurrentUser, ".hol"))
+        LeaveScreen().read(*hol, ws_.records.CurrentUser + ".hol");
+    screens_.leaveScreen();
+    screens_.overtimeScreen().FillInOT(ws_.records.ot, ws_.records.profile.weekly());
+}
+
+bool EmployeeCommands::openEmployee(const std::filesystem::path& useFile) {
+    std::string fileName = useFile.filename().string();
+    std::string name = fileName.size() >= 4 ? fileName.substr(0, fileName.size() - 4) : "";
+    try {
+        checkEmployeeName(name);
+    } catch (const NameError& e) {
+        ws_.ui.message(e.what(), Icon::Warning);
+        return false;
+    }
+    const auto folder = useFile.has_parent_path() ? useFile.parent_path() : ws_.store.folder;
+    if (!files_.completeInterruptedSave(folder)) return false;
+
+    // Put the previous employee back whole rather than leave half of each.
+    const auto beforeFolder = ws_.store.folder;
+    const EmployeeRecords before = ws_.records;
+    const MainWindow beforeMain = ws_.main;
+    ws_.records.ledger.ClearLedger();
+    ws_.records.CurrentUser = name;
+    ws_.store.folder = folder;
+    // The save window's name box follows at once, so that no save during the loads
+    // writes this employee's values under the previous name.
+    screens_.saveWindow().txtSaveUser.text = name;
+    ws_.screens.close(Closing::NewEmployee);
+    try {
+        loadAll();
+    } catch (const Error& e) {
+        ws_.store.folder = beforeFolder;
+        ws_.records = before;
+        ws_.main = beforeMain;
+        ws_.screens.close(Closing::OpenFailed);
+        ws_.ui.message(messages::employeeNotOpened(name, e), Icon::Warning);
+        ws_.notifyChanged();
+        return false;
+    }
+    MainWindow& main = ws_.main;
+    main.caption = "  User:  " + name;
+    main.lbUser.caption = name;
+    main.ckLouisPrior.visible = ws_.records.state.LouisFlag == 1;
+    FrmTaxInfo& f = screens_.taxInfo();
+    f.ckKpPer.value = ws_.records.profile.KPlanPerFlag;
+    f.ckKpFix.value = ws_.records.profile.KPlanFixFlag;
+    main.lbTaxTag[5].caption = f.txtTax5.text;
+    main.lbTaxTag[6].caption = f.txtTax6.text;
+    main.lbTaxTag[7].caption = f.txtTax7.text;
+    main.lbTaxTag[8].caption = f.txtTax8.text;
+    main.lbTaxTag[9].caption = f.txtTax9.text;
+    runner_.Clear_All();
+    return true;
+}
+
+}  // namespace corvella

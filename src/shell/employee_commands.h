@@ -1,0 +1,39 @@
+#pragma once
+// The File menu's commands on the employee: New, Open, Save and Exit, with the save
+// window between them.
+#include <filesystem>
+
+#include "shell/file_set.h"
+#include "shell/pay_runner.h"
+#include "shell/screens.h"
+#include "shell/workspace.h"
+
+namespace corvella {
+
+class EmployeeCommands {
+  public:
+    EmployeeCommands(Workspace& ws, Screens& screens, FileSet& files, PayRunner& runner)
+        : ws_(ws), screens_(screens), files_(files), runner_(runner) {}
+
+    void mnuNew_Click();
+    bool mnuOpen_Click();
+    // Open with the file the dialog chose (the steps after the dialog). False on failure.
+    bool openEmployee(const std::filesystem::path& useFile);
+    void mnuSave_Click() { showSaveWindow(); }
+    void mnuExit_Click();
+    // Shows the save window (modal) and carries out the button chosen.
+    void showSaveWindow();
+    // "&Save": false when the save failed (a message says what).
+    bool cmdSaveUser_Click();
+
+  private:
+    // Reads every file of the employee named in the records; throws.
+    void loadAll();
+
+    Workspace& ws_;
+    Screens& screens_;
+    FileSet& files_;
+    PayRunner& runner_;
+};
+
+}  // namespace corvella

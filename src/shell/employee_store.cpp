@@ -1,0 +1,48 @@
+#include "shell/employee_store.h"
+
+#include "common/errors.h"
+
+namespace corvella {
+
+std::optional<std::string> EmployeeStore::read(const std::string& name,
+                                               std::string_view ext) const {
+    const auto path = file(name, ext);
+    if (!fileExists(path)) return std::nullopt;
+    auto bytes = readFileBytes(path);
+    if (!bytes) throw ReadError(path.filename().string(), 1, "the file cannot be read");
+    return bytes;
+}
+
+void EmployeeStore::readEmployee(EmployeeRecords& r) const {
+    EmployeeRecords fresh = r;
+    const std::string& name = fresh.CurrentUser;
+    auto member = [&](std::string_view ext, auto&& fill) {
+        if (auto bytes = read(name, ext)) fill(*bytes, name + std::string(ext));
+    };
+    member(".use", [&](const std::string& b, const std::string& n) {
+        readUseFile(b, n, fresh.profile, fresh.ot, fresh.state, fresh.extras);
+    });
+    member(".and", [&](const std::string& b, const std::string& n) {
+        readAndFile(b, n, fresh.profile, fresh.state, fresh.extras);
+    });
+    member(".cfe",
+           [&](const std::string& b, const std::string& n) { readCfeFile(b, n, fresh.profile); });
+    const bool weekly = fresh.profile.weekly();
+    member(weekly ? ".ovw" : ".ovb", [&](const std::string& b, const std::string& n) {
+        readOvertimeFile(b, n, overtimeRowCount(weekly), fresh.ot);
+    });
+    r = std::move(fresh);
+}
+
+void EmployeeStore::readLedger(EmployeeRecords& r) const {
+    const bool weekly = r.profile.weekly();
+    r.ledger.RecomputeTotals(weekly);
+    const std::string ext = weekly ? ".yrw" : ".yrb";
+    if (auto bytes = read(r.CurrentUser, ext)) r.ledger.read(*bytes, r.CurrentUser + ext, weekly);
+}
+
+std::string corruptedFileMessage(const std::string& fileName) {
+    return "You have corupted a file.\nFind file,\n" + fileName + "\nand delete it.";
+}
+
+}  // namespace corvella

@@ -1,0 +1,41 @@
+#pragma once
+// The employee's file set in the working folder: which file holds which member, reading
+// the members into the records, and writing them as one change. It shows no messages:
+// failures are thrown (ReadError, WriteError) for the commands to word.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/fileio.h"
+#include "shell/employee_records.h"
+
+namespace corvella {
+
+class EmployeeStore {
+  public:
+    explicit EmployeeStore(std::filesystem::path workingFolder)
+        : folder(std::move(workingFolder)) {}
+
+    std::filesystem::path folder;  // employee files and Federal15.dtt
+    FileWriter writer;             // every file of the folder is written through it
+
+    std::filesystem::path file(const std::string& name, std::string_view ext) const {
+        return folder / (name + std::string(ext));
+    }
+    // A member's bytes; nothing when the file does not exist. A file that exists but
+    // cannot be read throws ReadError.
+    std::optional<std::string> read(const std::string& name, std::string_view ext) const;
+    // The profile, extras, cafeteria and overtime members into `r`, whole or not at all;
+    // throws ReadError naming the file and line.
+    void readEmployee(EmployeeRecords& r) const;
+    // The ledger of the profile's frequency, after totals from the rows as they are.
+    void readLedger(EmployeeRecords& r) const;
+    void commit(const std::vector<FileContent>& files) { writer.commit(folder, files); }
+};
+
+// The text of the message that names a corrupted file.
+std::string corruptedFileMessage(const std::string& fileName);
+
+}  // namespace corvella

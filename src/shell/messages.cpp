@@ -1,0 +1,66 @@
+#include "shell/messages.h"
+
+namespace corvella::messages {
+
+std::string stateBoxNotANumber(const ConversionError& e) {
+    return std::string(kNonNumerial) + "\n" + e.what() + ".";
+}
+
+std::string correctAndSaveAgain(const Error& e) {
+    return std::string(e.what()) + ". Correct it and save again.";
+}
+
+std::string checkYourNumbers(const Error& e) {
+    return "Check your numbers\nNo blanks\nOnly numbers\n(" + std::string(e.what()) + ")";
+}
+
+std::string userInfoRateNotANumber(const std::string& text, const std::string& box) {
+    return "\"" + text + "\" in the User Info box " + box +
+           " is not a number. Correct it in User Info and press ADD again.";
+}
+
+std::string stateNotSaved(const Error& e) {
+    return "The state settings were not saved: " + std::string(e.what()) + ".";
+}
+
+std::string defaultsNotSaved(const Error& e) {
+    return "The defaults were not saved: " + std::string(e.what()) + ".";
+}
+
+std::string employeeNotSaved(const Error& e) {
+    return "The employee was not saved: " + std::string(e.what()) + ".";
+}
+
+std::string payRunNotSaved(const Error& e) {
+    return "The pay run is shown, but the employee's files were not saved: " +
+           std::string(e.what()) + ". Correct this and save with File, Save.";
+}
+
+std::string headingNotSaved(const Error& e) {
+    return "The heading was not saved: " + std::string(e.what()) +
+           ". Correct this and press OK again.";
+}
+
+std::string employeeNotOpened(const std::string& name, const Error& e) {
+    const auto* re = dynamic_cast<const ReadError*>(&e);
+    return "The employee \"" + name + "\" was not opened: " +
+           (re ? "the file " + re->file + " is damaged at line " + std::to_string(re->line)
+               : std::string(e.what())) +
+           ". Correct or delete that file, then open again.";
+}
+
+std::string interruptedSave(const std::string& folder, const Error& e) {
+    return "An interrupted save in " + folder + " could not be completed: " + e.what() +
+           ". Check the folder, then open the employee again.";
+}
+
+std::string fedTableUnreadable(const std::string& fileName, int line) {
+    return "The federal table file " + fileName + " cannot be read (line " + std::to_string(line) +
+           "). Federal tax stays 0 until the file is replaced.";
+}
+
+std::string employeeExists(const std::string& name) {
+    return "........" + name + " already exists. Use Open";
+}
+
+}  // namespace corvella::messages

@@ -1,0 +1,136 @@
+#include "shell/pay_runner.h"
+
+#include "common/errors.h"
+#include "common/number.h"
+#include "engine/pay_calc.h"
+#include "federal/federal.h"
+#include "shell/messages.h"
+
+namespace corvella {
+
+std::string PayRunner::todayText() {
+    Date d = ws_.ui.today();
+    return std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year);
+}
+
+bool PayRunner::LoadFedTable() {
+    auto path = ws_.store.folder / kFedFileName;
+    auto bytes = readFileBytes(path);
+    if (!bytes) {
+        ws_.ui.message(fedFileFailureMessage(), Icon::Warning);
+        return false;
+    }
+    try {
+        ws_.fed = readFedTable(*bytes, kFedFileName);
+    } catch (const ReadError& e) {
+        ws_.fed.clearNumbers();
+        ws_.ui.message(messages::fedTableUnreadable(kFedFileName, e.line), Icon::Warning);
+        return false;
+    }
+    ws_.main.lbTaxVer.caption = ws_.fed.FedTableVer;
+    return true;
+}
+
+void PayRunner::Form_Load() {
+    files_.completeInterruptedSave(ws_.store.folder);
+    LoadFedTable();
+    MainWindow& main = ws_.main;
+    main.setWeek(todayText());
+    main.DefaultPayRate = 7.5f;
+    PayRun& r = ws_.result.run;
+    r.StateWages = r.NetPay = r.FedTax = r.StateTax = 0;
+    r.SdiTax = r.SuiTax = r.CityTax = 0;
+    ws_.result.TotDeduct = 0;
+    ws_.result.TaxDeduct = 0;
+    main.clearResultCaptions();
+    main.lbTaxVer.caption = ws_.fed.FedTableVer;
+    if (ws_.records.state.LouisFlag == 1) main.ckLouisPrior.visible = true;
+    screens_.taxInfo();  // fills the profile's defaults and the deduction names
+    ws_.notifyChanged();
+}
+
+std::optional<std::string> PayRunner::refusal() {
+    std::array<std::string, 8> amounts;
+    for (size_t i = 0; i < amounts.size(); ++i) amounts[i] = ws_.main.txtAmount[i].text;
+    const DialogState* state = ws_.screens.state.get();
+    if (auto r = checkPayRunInputs(amounts, state ? state->txtStateAdj.text : "",
+                                   state ? state->txtCalAllow.text : ""))
+        return r;
+    if (const FrmTaxInfo* f = ws_.screens.taxInfo.get()) {
+        for (auto [box, name] : {std::pair{&f->txtHourRate, "txtHourRate"},
+                                 std::pair{&f->txtHourRate2, "txtHourRate2"},
+                                 std::pair{&f->txtTipsRate, "txtTipsRate"}})
+            if (!strictNumber(box->text)) return messages::userInfoRateNotANumber(box->text, name);
+    }
+    return std::nullopt;
+}
+
+RunOutcome PayRunner::Calcu_late(bool save) {
+    // Refuse before anything changes: text that is not a number in an entry box, the
+    // state screen's adjustment boxes or the profile's rate boxes.
+    if (auto message = refusal()) {
+        ws_.ui.message(*message, Icon::Warning);
+        return RunOutcome::Refused;
+    }
+
+    MainWindow& main = ws_.main;
+    EmployeeRecords& rec = ws_.records;
+    main.clearDeductionCaptions();
+    main.clearResultCaptions();
+    LoadFedTable();
+    screens_.cityScreen();
+    DialogState& s = screens_.stateScreen();
+    FrmTaxInfo& f = screens_.taxInfo();
+    PayRunInputs in = PayRunInputs::from(main, s);
+    in.optBiWeek = f.optBiWeek.selected();
+    in.optWeek = f.optWeek.selected();
+    in.YtdWages = rec.ledger.YtdWages();
+    in.YtdSocSec = rec.ledger.totals.SS;
+    in.YtdMedi = rec.ledger.totals.Medi;
+    ws_.result = computePayRun(in, rec.profile, rec.state, rec.city, rec.nonCity, ws_.fed);
+    ws_.fed.clearNumbers();
+    // What the run hands back: the rounded standing deductions, the adjustment boxes'
+    // values, "Round State" and the boxes it fills.
+    const PayResult& result = ws_.result;
+    rec.profile.MuniDeduct = result.MuniDeduct;
+    rec.profile.BondDeduct = result.BondDeduct;
+    rec.profile.DuesDeduct = result.DuesDeduct;
+    rec.profile.MiscDeduct = result.MiscDeduct;
+    rec.state.StateAddl = result.StateAddl;
+    rec.state.CalAllow = result.CalAllow;
+    if (result.roundState) s.ckRoundOff.set(1);
+    FillStateBoxes(s);
+    main.show(result);
+
+    bool saved = true;
+    // No employee named: nothing to save.
+    if (save && !screens_.saveWindow().txtSaveUser.text.empty()) {
+        try {
+            files_.saveAllFiles();
+        } catch (const Error& e) {
+            ws_.ui.message(messages::payRunNotSaved(e), Icon::Warning);
+            saved = false;
+        }
+    }
+    ws_.screens.close(Closing::PayRun);
+    ws_.notifyChanged();
+    return saved ? RunOutcome::Done : RunOutcome::SaveFailed;
+}
+
+void PayRunner::Clear_All() {
+    MainWindow& main = ws_.main;
+    for (auto& b : main.txtAmount) b.text.clear();
+    main.clearDeductionCaptions();
+    PayRun& r = ws_.result.run;
+    r.StateWages = r.GrossPay = r.NetPay = r.FedTax = 0;
+    r.StateTax = r.CityTax = r.SdiTax = r.SuiTax = 0;
+    r.SdiYtdWages = r.SuiYtdWages = 0;
+    ws_.result.TotDeduct = 0;
+    ws_.result.TaxDeduct = 0;
+    ws_.records.state.StateAddl = 0;
+    main.clearResultCaptions();
+    main.setWeek(todayText());
+    ws_.notifyChanged();
+}
+
+}  // namespace corvella

@@ -1,0 +1,35 @@
+#pragma once
+// The main window's own commands: start-up, the pay run (ADD) and Clear.
+#include <string>
+
+#include "shell/file_set.h"
+#include "shell/screens.h"
+#include "shell/workspace.h"
+
+namespace corvella {
+
+enum class RunOutcome { Done, Refused, SaveFailed };
+
+class PayRunner {
+  public:
+    PayRunner(Workspace& ws, Screens& screens, FileSet& files)
+        : ws_(ws), screens_(screens), files_(files) {}
+
+    void Form_Load();
+    // The pay run (ADD). A refused run changes nothing; a message says why.
+    RunOutcome Calcu_late(bool save = true);
+    void Clear_All();
+    // Reads Federal15.dtt; shows the failure message and returns false when it cannot.
+    bool LoadFedTable();
+    std::string todayText();
+
+  private:
+    // The message refusing the run, or nothing.
+    std::optional<std::string> refusal();
+
+    Workspace& ws_;
+    Screens& screens_;
+    FileSet& files_;
+};
+
+}  // namespace corvella

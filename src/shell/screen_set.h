@@ -1,0 +1,62 @@
+#pragma once
+// The per-employee screens that exist right now. Each is a working copy, created by the
+// session when first needed and thrown away by the commands. Which command throws away
+// which screens is one table (close); every discard moves the generation on, so an open
+// window can tell that its working copy may be gone.
+#include <cstdint>
+#include <memory>
+
+#include "city/city.h"
+#include "common/controls.h"
+#include "employee/frm_tax_info.h"
+#include "state/dialog_state.h"
+#include "tools/leave.h"
+#include "tools/overtime.h"
+
+namespace corvella {
+
+// The save window "Save User".
+struct FrmSaveUser {
+    TextBox txtSaveUser;
+};
+
+// The moments that close screens.
+enum class Closing {
+    PayRun,          // the end of a pay run; "Make Default" closes the same
+    Saved,           // the save window's "&Save" succeeded
+    SaveWindowShut,  // the save window closed by any button but "&Quit"
+    Quit,            // the save window's "&Quit"
+    NewEmployee,     // New and Open, before the employee's files are read
+    OpenFailed,      // Open gave up: the previous employee is put back
+};
+
+class ScreenSet {
+  public:
+    std::unique_ptr<FrmTaxInfo> taxInfo;
+    std::unique_ptr<DialogState> state;
+    std::unique_ptr<DialogCity> city;
+    std::unique_ptr<DialogNonCity> nonCity;
+    std::unique_ptr<FrmSaveUser> saveWindow;
+    std::unique_ptr<OvertimeScreen> overtime;
+    std::unique_ptr<LeaveScreen> leave;
+
+    // Closes the screens that `moment` closes. Every moment but New and a failed Open
+    // also lets the ledger frame close (LedgerCloseOK).
+    void close(Closing moment);
+    // Closes one screen.
+    template <class T>
+    void discard(std::unique_ptr<T>& screen) {
+        if (screen) ++generation_;
+        screen.reset();
+    }
+    uint64_t generation() const { return generation_; }
+
+    // Set by the employee commands and the pay run; the ledger frame's close box waits
+    // for it.
+    bool LedgerCloseOK = false;
+
+  private:
+    uint64_t generation_ = 0;
+};
+
+}  // namespace corvella

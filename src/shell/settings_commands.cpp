@@ -1,0 +1,121 @@
+#include "shell/settings_commands.h"
+
+#include "common/errors.h"
+#include "shell/messages.h"
+
+namespace corvella {
+
+bool SettingsCommands::taxInfoSave() {
+    try {
+        screens_.storeTaxInfo();
+        files_.saveAllFiles();
+    } catch (const Error& e) {
+        ws_.ui.message(e.what(), Icon::Warning);
+        return false;
+    }
+    ws_.screens.discard(ws_.screens.taxInfo);
+    ws_.notifyChanged();
+    return true;
+}
+
+DialogState& SettingsCommands::mnuState_Click() {
+    DialogState& s = screens_.stateScreen();
+    s.runPresetsOfCheckedBoxes();
+    if (s.ckMissouri.checked() || s.ckUtah.checked()) s.ckSpouse.visible = true;
+    return s;
+}
+
+bool SettingsCommands::stateSave() {
+    DialogState& s = screens_.stateScreen();
+    try {
+        s.fillVari();
+    } catch (const ConversionError& e) {
+        ws_.ui.message(messages::stateBoxNotANumber(e), Icon::Warning);
+        return false;
+    }
+    try {
+        // The state file is only read back together with the rest: one change.
+        std::vector<FileContent> files{files_.stateFileContent()};
+        for (auto& f : files_.employeeFileContents()) files.push_back(std::move(f));
+        ws_.store.commit(files);
+    } catch (const ConversionError& e) {
+        ws_.ui.message(messages::stateBoxNotANumber(e), Icon::Warning);
+        return false;
+    } catch (const Error& e) {
+        ws_.ui.message(messages::stateNotSaved(e), Icon::Warning);
+        return false;
+    }
+    ws_.screens.discard(ws_.screens.state);
+    ws_.notifyChanged();
+    return true;
+}
+
+bool SettingsCommands::stateMakeDefault() {
+    if (!stateSave()) return false;  // the employee's own files first
+    // The defaults are the employee's files under the empty name.
+    screens_.saveWindow().txtSaveUser.text.clear();
+    try {
+        files_.saveAllFiles();
+    } catch (const Error& e) {
+        ws_.ui.message(messages::defaultsNotSaved(e), Icon::Warning);
+    }
+    ws_.screens.close(Closing::PayRun);
+    ws_.records.CurrentUser = ws_.main.lbUser.caption;
+    return true;
+}
+
+bool SettingsCommands::reportingSave(const std::function<void()>& save) {
+    try {
+        save();
+    } catch (const ConversionError& e) {
+        ws_.ui.message(messages::correctAndSaveAgain(e), Icon::Warning);
+        return false;
+    } catch (const Error& e) {
+        ws_.ui.message(messages::checkYourNumbers(e), Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+bool SettingsCommands::citySave() {
+    if (!reportingSave([this] { ws_.store.commit({files_.cityFileContent()}); })) return false;
+    ws_.screens.discard(ws_.screens.city);
+    return true;
+}
+
+bool SettingsCommands::nonCitySave() {
+    if (!reportingSave([this] { ws_.store.commit({files_.nonCityFileContent()}); })) return false;
+    ws_.screens.discard(ws_.screens.nonCity);
+    return true;
+}
+
+HeaderScreen& SettingsCommands::headerScreen() {
+    if (header_) return *header_;
+    try {
+        LoadHeader(ws_.store.folder, ws_.header);
+    } catch (const ReadError& e) {
+        ws_.ui.message(corruptedFileMessage(e.file), Icon::Warning);
+    }
+    fillHeaderDefaults(ws_.header);
+    header_ = std::make_unique<HeaderScreen>();
+    const CompanyHeader& h = ws_.header;
+    const std::string* fields[] = {&h.Company, &h.Address, &h.ZipLine, &h.IdNumber};
+    for (size_t i = 0; i < 4; ++i) header_->txtHeader[i].text = *fields[i];
+    return *header_;
+}
+
+bool SettingsCommands::headerSave() {
+    HeaderScreen& screen = headerScreen();
+    CompanyHeader& h = ws_.header;
+    std::string* fields[] = {&h.Company, &h.Address, &h.ZipLine, &h.IdNumber};
+    for (size_t i = 0; i < 4; ++i) *fields[i] = screen.txtHeader[i].text;
+    try {
+        SaveHeader(ws_.store.writer, ws_.store.folder, h);
+    } catch (const Error& e) {
+        ws_.ui.message(messages::headingNotSaved(e), Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace corvella

@@ -1,0 +1,40 @@
+#pragma once
+// What the session's parts share: the world outside (Ui), the file store, the open
+// employee's records, the screens that exist, the main window and the last pay run.
+// The parts hold a reference to it; only the session owns it.
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "common/ports.h"
+#include "employee/company_header.h"
+#include "engine/main_window.h"
+#include "engine/pay_result.h"
+#include "federal/fed_table.h"
+#include "shell/employee_records.h"
+#include "shell/employee_store.h"
+#include "shell/screen_set.h"
+
+namespace corvella {
+
+struct Workspace {
+    Workspace(Ui& u, std::filesystem::path folder) : ui(u), store(std::move(folder)) {}
+
+    Ui& ui;
+    EmployeeStore store;
+    EmployeeRecords records;
+    ScreenSet screens;
+    MainWindow main;
+    PayResult result;  // the last pay run
+    FedTable fed;
+    CompanyHeader header;
+    bool programEnded = false;
+
+    // Told after every command that may have changed what the main window shows.
+    std::vector<std::function<void()>> observers;
+    void notifyChanged() const {
+        for (const auto& o : observers) o();
+    }
+};
+
+}  // namespace corvella
