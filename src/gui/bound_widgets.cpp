@@ -24,12 +24,6 @@ std::string ss(const QString& s) {
     return s.toStdString();
 }
 
-void refreshMainWindow(QWidget* window) {
-    if (!window) return;
-    if (window->metaObject()->indexOfMethod("refreshFromModel()") < 0) return;
-    QMetaObject::invokeMethod(window, "refreshFromModel");
-}
-
 QString indexedName(const char* name, int i) {
     return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(i);
 }

@@ -22,9 +22,6 @@ using ModelGuard = std::function<bool()>;
 QString qs(const std::string& s);
 std::string ss(const QString& s);
 
-// Runs the main window's refreshFromModel() when `window` offers it.
-void refreshMainWindow(QWidget* window);
-
 // A text box. Typed text goes into the model at once; a numeric box discards every key
 // outside "0123456789 -." (Backspace and the editing keys aside) and strips such
 // characters from pasted text.

@@ -1,6 +1,5 @@
 #include "gui/city_dialog.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,11 +14,14 @@ using namespace corvella;
 using namespace corvella::gui;
 
 CityDialog::CityDialog(Session& s, QWidget* parent)
-    : QDialog(parent), session_(s), model_(&s.cityScreen()) {
+    : ScreenWindow(
+          s, &s.cityScreen(), [&s] { return static_cast<const void*>(s.loadedCityScreen()); },
+          [&s] { s.cityCancel(); }, parent),
+      model_(&s.cityScreen()) {
     setObjectName("DialogCity");
     setWindowTitle("City (Local) Tax Tables");
     DialogCity& m = *model_;
-    const ModelGuard guard = [this] { return alive(); };
+    const ModelGuard guard = this->guard();
 
     auto edit = [&](TextBox& box, const QString& name) {
         auto* e = new BoundLineEdit(box, name);
@@ -117,8 +119,7 @@ CityDialog::CityDialog(Session& s, QWidget* parent)
     buttons->addWidget(button("OKButton", "&SAVE", [this] {
         if (!alive()) return;
         if (session_.citySave()) {  // a refusal has shown its message
-            finished_ = true;
-            close();
+            finish();
             return;
         }
         if (alive()) refresh();
@@ -132,38 +133,7 @@ CityDialog::CityDialog(Session& s, QWidget* parent)
     refresh();
 }
 
-bool CityDialog::sameScreen() {
-    return session_.loadedCityScreen() == model_;
-}
-
-bool CityDialog::alive() {
-    if (finished_) return false;
-    if (sameScreen()) return true;
-    finished_ = true;
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-    return false;
-}
-
 void CityDialog::refresh() {
     for (auto* e : edits_) e->pull();
     ckNoLocalTax_->pull();
-}
-
-void CityDialog::reject() {
-    close();
-}
-
-void CityDialog::closeEvent(QCloseEvent* e) {
-    if (!finished_) {  // the close box and Esc are CANCEL
-        finished_ = true;
-        // Unconditional: asking for the screen would load a new one when it is gone, and
-        // dropping an unedited working copy loses nothing.
-        session_.cityCancel();
-    }
-    e->accept();
-}
-
-void CityDialog::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && alive()) refresh();
-    QDialog::changeEvent(e);
 }

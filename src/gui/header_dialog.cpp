@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/errors.h"
 #include "gui/bound_widgets.h"
 
 using namespace corvella;
@@ -16,19 +15,11 @@ HeaderDialog::HeaderDialog(Session& s, QWidget* parent) : QDialog(parent), sessi
     setObjectName("DialogHeader");
     setWindowTitle("Print Out Heading");
 
-    try {
-        LoadHeader(session_.dir, session_.header);
-    } catch (const ReadError& e) {
-        // The fields read before the fault are kept; the rest take the defaults below.
-        session_.ui.message(corruptedFileMessage(e.file), Icon::Warning);
-    }
-    fillHeaderDefaults(session_.header);
-
-    const std::string* fields[] = {&session_.header.Company, &session_.header.Address,
-                                   &session_.header.ZipLine, &session_.header.IdNumber};
+    HeaderScreen& m = session_.headerScreen();  // reads Header.sav, reports a damaged one
     for (int i = 0; i < 4; ++i) {
-        txtHeader_[i] = new QLineEdit(qs(*fields[i]));
-        txtHeader_[i]->setObjectName(indexedName("txtHeader", i));
+        txtHeader_[i] =
+            new BoundLineEdit(m.txtHeader[static_cast<size_t>(i)], indexedName("txtHeader", i));
+        txtHeader_[i]->pull();
     }
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));
     txtHeader_[0]->setMinimumWidth(36 * em);
@@ -59,21 +50,15 @@ HeaderDialog::HeaderDialog(Session& s, QWidget* parent) : QDialog(parent), sessi
 }
 
 bool HeaderDialog::SaveHeader() {
-    session_.header.Company = ss(txtHeader_[0]->text());
-    session_.header.Address = ss(txtHeader_[1]->text());
-    session_.header.ZipLine = ss(txtHeader_[2]->text());
-    session_.header.IdNumber = ss(txtHeader_[3]->text());
-    try {
-        corvella::SaveHeader(session_.writer, session_.dir, session_.header);
-    } catch (const Error& e) {
-        session_.ui.message("The heading was not saved: " + std::string(e.what()) +
-                                ". Correct this and press OK again.",
-                            Icon::Warning);
-        return false;
-    }
-    return true;
+    for (auto* box : txtHeader_) box->push();
+    return session_.headerSave();
 }
 
 void HeaderDialog::OKButton_Click() {
     if (SaveHeader()) accept();
+}
+
+void HeaderDialog::done(int r) {
+    session_.headerClose();
+    QDialog::done(r);
 }

@@ -1,12 +1,15 @@
 #pragma once
-// "Print Out Heading" (DialogHeader): the company header of Header.sav.
+// "Print Out Heading" (DialogHeader): the company header of Header.sav, over the
+// session's heading screen.
 #include <QDialog>
 #include <array>
 
 #include "employee/company_header.h"
 #include "shell/session.h"
 
-class QLineEdit;
+namespace corvella::gui {
+class BoundLineEdit;
+}
 
 class HeaderDialog : public QDialog {
     Q_OBJECT
@@ -19,9 +22,12 @@ class HeaderDialog : public QDialog {
     // file could not be written.
     bool SaveHeader();
 
+  protected:
+    void done(int r) override;
+
   private:
     void OKButton_Click();
 
     corvella::Session& session_;
-    std::array<QLineEdit*, 4> txtHeader_{};
+    std::array<corvella::gui::BoundLineEdit*, 4> txtHeader_{};
 };

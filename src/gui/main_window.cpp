@@ -13,9 +13,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -24,12 +24,12 @@
 
 #include "engine/main_window.h"
 #include "gui/about_dialog.h"
+#include "gui/bound_widgets.h"
 #include "gui/city_dialog.h"
 #include "gui/header_dialog.h"
 #include "gui/help_window.h"
 #include "gui/icons.h"
 #include "gui/noncity_dialog.h"
-#include "gui/select_all_on_focus.h"
 #include "gui/state_dialog.h"
 #include "gui/tax_info_dialog.h"
 
@@ -132,6 +132,10 @@ Form1::Form1(corvella::Session& session, QWidget* parent) : QMainWindow(parent),
     QWidget::setTabOrder(txtAmount_[7], opt1x_);
     resize(sizeHint().expandedTo(QSize(1040, 600)));
 
+    QPointer<Form1> self(this);
+    session_.onChange([self] {
+        if (self) self->refreshFromModel();
+    });
     session_.Form_Load();
     refreshFromModel();
     txtAmount_[0]->setFocus();
@@ -191,23 +195,19 @@ QGroupBox* Form1::buildHours() {
     frame->setObjectName(QStringLiteral("frameHours"));
     auto* grid = new QGridLayout(frame);
     grid->setVerticalSpacing(10);
-    auto* validator =
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9 .\\-]*")), frame);
     for (int i = 0; i < 8; ++i) {
         auto* caption =
             label(QString::fromLatin1(corvella::amountBoxCaption(i)), indexed("lbHours", i), frame);
         if (*kHoursTips[i]) caption->setToolTip(QString::fromLatin1(kHoursTips[i]));
-        auto* box = new QLineEdit(frame);
-        box->setObjectName(indexed("txtAmount", i));
+        // The box and its key filter are the model's, like every other box.
+        auto* box = new corvella::gui::BoundLineEdit(session_.main.txtAmount[i],
+                                                     indexed("txtAmount", i), frame);
         box->setToolTip(QStringLiteral("Enter"));
-        box->setValidator(validator);
         box->setAlignment(Qt::AlignRight);
         box->setFixedWidth(110);
+        box->setSelectAllOnFocus(true);
         caption->setBuddy(box);
-        SelectAllOnFocus::install(box);
         box->installEventFilter(this);
-        connect(box, &QLineEdit::textEdited, this,
-                [this, i](const QString& t) { session_.main.txtAmount[i].text = t.toStdString(); });
         txtAmount_[i] = box;
         grid->addWidget(caption, i, 0);
         grid->addWidget(box, i, 2);
@@ -446,11 +446,7 @@ void Form1::refreshFromModel() {
     txtWeek_->setText(q(m.txtWeek.text));
     setText(lbTaxVer_, m.lbTaxVer.caption);
     setText(lbTableNotice_, m.lbTableNotice.caption);
-    for (int i = 0; i < 8; ++i) {
-        const QString t = q(m.txtAmount[i].text);
-        if (txtAmount_[i]->text() != t) txtAmount_[i]->setText(t);
-        txtAmount_[i]->setEnabled(m.txtAmount[i].enabled);
-    }
+    for (auto* box : txtAmount_) box->pull();
     {
         const QSignalBlocker b1(opt1x_), b2(opt2x_);
         opt1x_->setChecked(m.opt1x.selected());
@@ -472,8 +468,7 @@ void Form1::refreshFromModel() {
 }
 
 void Form1::storeInputs() {
-    for (int i = 0; i < 8; ++i)
-        session_.main.txtAmount[i].text = txtAmount_[i]->text().toStdString();
+    for (auto* box : txtAmount_) box->push();
     session_.main.opt1x.value = opt1x_->isChecked() ? -1 : 0;
     session_.main.opt2x.value = opt2x_->isChecked() ? -1 : 0;
     session_.main.ckLouisPrior.set(ckLouisPrior_->isChecked() ? 1 : 0);

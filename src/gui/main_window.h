@@ -17,6 +17,9 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+namespace corvella::gui {
+class BoundLineEdit;
+}
 class QRadioButton;
 class QToolButton;
 class QPushButton;
@@ -29,8 +32,8 @@ class Form1 : public QMainWindow {
     explicit Form1(corvella::Session& session, QWidget* parent = nullptr);
     corvella::Session& session() { return session_; }
 
-  public slots:
-    // Mirrors the model into every widget (title, boxes, captions).
+    // Mirrors the model into every widget (title, boxes, captions). The session asks for
+    // it after every command that may have changed them.
     void refreshFromModel();
 
   signals:
@@ -81,7 +84,7 @@ class Form1 : public QMainWindow {
     QLineEdit* txtWeek_ = nullptr;
     QLabel* lbTaxVer_ = nullptr;
     QLabel* lbTableNotice_ = nullptr;
-    std::array<QLineEdit*, 8> txtAmount_{};
+    std::array<corvella::gui::BoundLineEdit*, 8> txtAmount_{};
     QRadioButton* opt1x_ = nullptr;
     QRadioButton* opt2x_ = nullptr;
     QCheckBox* ckLouisPrior_ = nullptr;

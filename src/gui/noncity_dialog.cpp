@@ -1,6 +1,5 @@
 #include "gui/noncity_dialog.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,11 +14,14 @@ using namespace corvella;
 using namespace corvella::gui;
 
 NonCityDialog::NonCityDialog(Session& s, QWidget* parent)
-    : QDialog(parent), session_(s), model_(&s.nonCityScreen()) {
+    : ScreenWindow(
+          s, &s.nonCityScreen(), [&s] { return static_cast<const void*>(s.loadedNonCityScreen()); },
+          [&s] { s.nonCityCancel(); }, parent),
+      model_(&s.nonCityScreen()) {
     setObjectName("DialogNonCity");
     setWindowTitle("NON City Resident");
     DialogNonCity& m = *model_;
-    const ModelGuard guard = [this] { return alive(); };
+    const ModelGuard guard = this->guard();
 
     auto edit = [&](TextBox& box, const QString& name) {
         auto* e = new BoundLineEdit(box, name);
@@ -85,8 +87,7 @@ NonCityDialog::NonCityDialog(Session& s, QWidget* parent)
     buttons->addWidget(button("OKButton", "&SAVE", [this] {
         if (!alive()) return;
         if (session_.nonCitySave()) {  // a refusal has shown its message
-            finished_ = true;
-            close();
+            finish();
             return;
         }
         if (alive()) refresh();
@@ -101,37 +102,6 @@ NonCityDialog::NonCityDialog(Session& s, QWidget* parent)
     refresh();
 }
 
-bool NonCityDialog::sameScreen() {
-    return session_.loadedNonCityScreen() == model_;
-}
-
-bool NonCityDialog::alive() {
-    if (finished_) return false;
-    if (sameScreen()) return true;
-    finished_ = true;
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-    return false;
-}
-
 void NonCityDialog::refresh() {
     for (auto* e : edits_) e->pull();
-}
-
-void NonCityDialog::reject() {
-    close();
-}
-
-void NonCityDialog::closeEvent(QCloseEvent* e) {
-    if (!finished_) {  // the close box and Esc are CANCEL
-        finished_ = true;
-        // Unconditional: asking for the screen would load a new one when it is gone, and
-        // dropping an unedited working copy loses nothing.
-        session_.nonCityCancel();
-    }
-    e->accept();
-}
-
-void NonCityDialog::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && alive()) refresh();
-    QDialog::changeEvent(e);
 }

@@ -1,6 +1,5 @@
 #include "gui/state_dialog.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,11 +14,14 @@ using namespace corvella;
 using namespace corvella::gui;
 
 StateDialog::StateDialog(Session& s, QWidget* parent)
-    : QDialog(parent), session_(s), model_(&s.mnuState_Click()) {
+    : ScreenWindow(
+          s, &s.mnuState_Click(), [&s] { return static_cast<const void*>(s.loadedStateScreen()); },
+          [&s] { s.stateCancel(); }, parent),
+      model_(&s.stateScreen()) {
     setObjectName("DialogState");
     setWindowTitle("Biweekly State Tax");
     DialogState& m = *model_;
-    const ModelGuard guard = [this] { return alive(); };
+    const ModelGuard guard = this->guard();
 
     auto edit = [&](TextBox& box, const QString& name, bool table) {
         auto* e = new BoundLineEdit(box, name);
@@ -282,7 +284,6 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
     buttons->addWidget(button("cmdMkDefault", "Make Default", [this] {
         if (!alive()) return;
         const bool done = session_.stateMakeDefault();
-        refreshMainWindow(parentWidget());
         if (done || !alive()) {
             finish();
             return;
@@ -303,7 +304,6 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
     buttons->addWidget(button("OKButton", "SAVE", [this] {
         if (!alive()) return;
         const bool saved = session_.stateSave();  // a refusal has shown its message
-        refreshMainWindow(parentWidget());
         if (saved) {
             finish();
             return;
@@ -319,16 +319,7 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
     root->addLayout(buttons);
 
     refresh();
-    refreshMainWindow(parentWidget());  // the presets may have shown ckLouisPrior
-}
-
-bool StateDialog::alive() {
-    if (finished_) return false;
-    if (session_.loadedStateScreen() == model_) return true;
-    // A pay run or an employee command closed the screen behind this window.
-    finished_ = true;
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-    return false;
+    session_.notifyChanged();  // the presets may have shown ckLouisPrior
 }
 
 void StateDialog::refresh() {
@@ -342,32 +333,5 @@ void StateDialog::refresh() {
 
 void StateDialog::afterChange() {
     if (alive()) refresh();
-    refreshMainWindow(parentWidget());
-}
-
-void StateDialog::finish() {
-    finished_ = true;
-    close();
-}
-
-void StateDialog::reject() {
-    close();
-}
-
-void StateDialog::closeEvent(QCloseEvent* e) {
-    // The close box and Esc are CANCEL.
-    if (!finished_) {
-        finished_ = true;
-        if (session_.loadedStateScreen() == model_) {
-            session_.stateCancel();
-            refreshMainWindow(parentWidget());
-        }
-    }
-    e->accept();
-}
-
-void StateDialog::changeEvent(QEvent* e) {
-    // Back from the main window: a run there may have closed the screen or changed it.
-    if (e->type() == QEvent::ActivationChange && isActiveWindow() && alive()) refresh();
-    QDialog::changeEvent(e);
+    session_.notifyChanged();
 }

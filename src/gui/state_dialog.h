@@ -1,11 +1,10 @@
 #pragma once
 // "Biweekly State Tax" (DialogState): the state tables, SDI/SUI and the special states,
 // shown without blocking the main window over the session's state screen.
-#include <QDialog>
 #include <utility>
 #include <vector>
 
-#include "shell/session.h"
+#include "gui/screen_window.h"
 
 class QGroupBox;
 
@@ -15,25 +14,16 @@ class BoundCheckBox;
 class BoundLabel;
 }  // namespace corvella::gui
 
-class StateDialog : public QDialog {
+class StateDialog : public corvella::gui::ScreenWindow {
     Q_OBJECT
   public:
     StateDialog(corvella::Session& s, QWidget* parent = nullptr);
 
-  protected:
-    void closeEvent(QCloseEvent* e) override;
-    void changeEvent(QEvent* e) override;
-    void reject() override;
-
   private:
-    bool alive();
-    void refresh();
-    void afterChange();  // refresh this window and the main window
-    void finish();       // the screen is gone: close without cancelling
+    void refresh() override;
+    void afterChange();  // refresh this window and tell the main window
 
-    corvella::Session& session_;
     corvella::DialogState* model_;
-    bool finished_ = false;
     std::vector<corvella::gui::BoundLineEdit*> edits_;
     std::vector<corvella::gui::BoundCheckBox*> checks_;
     std::vector<corvella::gui::BoundLabel*> labels_;

@@ -1,6 +1,5 @@
 #include "gui/tax_info_dialog.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,11 +38,14 @@ QWidget* withUnit(QWidget* box, const QString& unit) {
 }  // namespace
 
 TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
-    : QDialog(parent), session_(s), model_(&s.taxInfo()) {
+    : ScreenWindow(
+          s, &s.taxInfo(), [&s] { return static_cast<const void*>(s.loadedTaxInfo()); },
+          [&s] { s.taxInfoClose(); }, parent),
+      model_(&s.taxInfo()) {
     setObjectName("frmTaxInfo");
     setWindowTitle("User Info");
     FrmTaxInfo& m = *model_;
-    const ModelGuard guard = [this] { return alive(); };
+    const ModelGuard guard = this->guard();
 
     auto edit = [&](TextBox& box, const char* name) {
         auto* e = new BoundLineEdit(box, name);
@@ -216,16 +218,6 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
     refresh();
 }
 
-bool TaxInfoDialog::alive() {
-    if (!finished_ && session_.taxInfoLoaded() && &session_.taxInfo() == model_) return true;
-    // The screen was unloaded behind this window: nothing here may touch it again.
-    if (!finished_) {
-        finished_ = true;
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-    }
-    return false;
-}
-
 void TaxInfoDialog::refresh() {
     for (auto* e : edits_) e->pull();
     for (auto* c : lists_) c->pull();
@@ -245,30 +237,13 @@ void TaxInfoDialog::cmdOk_Click() {
     if (!alive()) return;
     pushAll();
     const bool saved = session_.taxInfoSave();  // a refusal has shown its message
-    refreshMainWindow(parentWidget());
     if (!saved) {
         if (alive()) refresh();
         return;
     }
-    finished_ = true;
-    setResult(QDialog::Accepted);
-    close();
+    finish();
 }
 
 void TaxInfoDialog::Command1_Click() {
     close();
-}
-
-void TaxInfoDialog::reject() {
-    close();
-}
-
-void TaxInfoDialog::closeEvent(QCloseEvent* e) {
-    // The close box, Esc and "Close" all drop the changes.
-    if (!finished_) {
-        finished_ = true;
-        if (session_.taxInfoLoaded() && &session_.taxInfo() == model_) session_.taxInfoClose();
-        setResult(QDialog::Rejected);
-    }
-    e->accept();
 }

@@ -1,10 +1,9 @@
 #pragma once
 // "User Info" (frmTaxInfo): the employee's tax profile, shown modally over the
 // session's profile screen.
-#include <QDialog>
 #include <vector>
 
-#include "shell/session.h"
+#include "gui/screen_window.h"
 
 class QRadioButton;
 
@@ -14,25 +13,18 @@ class BoundComboBox;
 class BoundCheckBox;
 }  // namespace corvella::gui
 
-class TaxInfoDialog : public QDialog {
+class TaxInfoDialog : public corvella::gui::ScreenWindow {
     Q_OBJECT
   public:
     TaxInfoDialog(corvella::Session& s, QWidget* parent = nullptr);
 
-  protected:
-    void closeEvent(QCloseEvent* e) override;
-    void reject() override;
-
   private:
-    bool alive();
-    void refresh();
+    void refresh() override;
     void pushAll();
     void cmdOk_Click();
     void Command1_Click();
 
-    corvella::Session& session_;
     corvella::FrmTaxInfo* model_;
-    bool finished_ = false;
     std::vector<corvella::gui::BoundLineEdit*> edits_;
     std::vector<corvella::gui::BoundComboBox*> lists_;
     std::vector<corvella::gui::BoundCheckBox*> checks_;

@@ -48,6 +48,9 @@ class Session {
 
     // Runs `f` after every command that may have changed what the main window shows.
     void onChange(std::function<void()> f) { ws_.observers.push_back(std::move(f)); }
+    // For a view that changed the main window's model directly (a preset on the state
+    // screen shows or hides ckLouisPrior).
+    void notifyChanged() const { ws_.notifyChanged(); }
     // Moves on whenever a screen is discarded: an open window compares it with the value
     // it last saw before it trusts its working copy.
     uint64_t screenGeneration() const { return ws_.screens.generation(); }
@@ -64,6 +67,7 @@ class Session {
     bool stateScreenLoaded() const { return ws_.screens.state != nullptr; }
     bool taxInfoLoaded() const { return ws_.screens.taxInfo != nullptr; }
     // The screens as they exist right now, without loading them (nothing when discarded).
+    const FrmTaxInfo* loadedTaxInfo() const { return ws_.screens.taxInfo.get(); }
     const DialogState* loadedStateScreen() const { return ws_.screens.state.get(); }
     const DialogCity* loadedCityScreen() const { return ws_.screens.city.get(); }
     const DialogNonCity* loadedNonCityScreen() const { return ws_.screens.nonCity.get(); }

@@ -61,6 +61,7 @@ bool SettingsCommands::stateMakeDefault() {
     }
     ws_.screens.close(Closing::PayRun);
     ws_.records.CurrentUser = ws_.main.lbUser.caption;
+    ws_.notifyChanged();
     return true;
 }
 

@@ -25,14 +25,20 @@ class SettingsCommands {
     // "User Info" Save: store the screen, write the employee; false when refused (a
     // message says why).
     bool taxInfoSave();
-    void taxInfoClose() { ws_.screens.discard(ws_.screens.taxInfo); }
+    void taxInfoClose() {
+        ws_.screens.discard(ws_.screens.taxInfo);
+        ws_.notifyChanged();
+    }
 
     // The menu entry "S&tate Tax": the screen (loaded if needed), each checked state's
     // preset again, "Spouse Works" shown for Missouri and Utah.
     DialogState& mnuState_Click();
     // "SAVE": false when a box is not a number or a file cannot be written.
     bool stateSave();
-    void stateCancel() { ws_.screens.discard(ws_.screens.state); }
+    void stateCancel() {
+        ws_.screens.discard(ws_.screens.state);
+        ws_.notifyChanged();
+    }
     // "Make Default": the defaults (empty name) written from this employee.
     bool stateMakeDefault();
     // "Get Default": the state defaults into the screen and the profile screen.

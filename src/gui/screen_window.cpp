@@ -1,0 +1,51 @@
+#include "gui/screen_window.h"
+
+#include <QCloseEvent>
+#include <QMetaObject>
+
+namespace corvella::gui {
+
+ScreenWindow::ScreenWindow(Session& s, const void* model, std::function<const void*()> current,
+                           std::function<void()> cancel, QWidget* parent)
+    : QDialog(parent),
+      session_(s),
+      model_(model),
+      current_(std::move(current)),
+      cancel_(std::move(cancel)),
+      seen_(s.screenGeneration()) {}
+
+bool ScreenWindow::alive() {
+    if (finished_) return false;
+    if (session_.screenGeneration() == seen_) return true;  // nothing was discarded since
+    if (current_() == model_) {
+        seen_ = session_.screenGeneration();
+        return true;
+    }
+    // A pay run or an employee command closed the screen behind this window.
+    finished_ = true;
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    return false;
+}
+
+void ScreenWindow::finish() {
+    finished_ = true;
+    setResult(QDialog::Accepted);
+    close();
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* e) {
+    if (!finished_) {  // the close box, Esc and the window's own cancel
+        finished_ = true;
+        if (current_() == model_) cancel_();
+        setResult(QDialog::Rejected);
+    }
+    e->accept();
+}
+
+void ScreenWindow::changeEvent(QEvent* e) {
+    // Back from the main window: a run there may have closed the screen or changed it.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && alive()) refresh();
+    QDialog::changeEvent(e);
+}
+
+}  // namespace corvella::gui
