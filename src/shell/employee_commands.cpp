@@ -116,7 +116,7 @@ void EmployeeCommands::loadAll() {
     screens_.cityScreen();
     screens_.nonCityScreen();
     if (auto hol = ws_.store.read(ws_.records.CurrentUser, ".hol"))
-        LeaveScreen().read(*hol, ws_.records.CurrentUser + ".hol");
+        readLeaveFile(*hol, ws_.records.CurrentUser + ".hol");
     screens_.leaveScreen();
     screens_.overtimeScreen().FillInOT(ws_.records.ot, ws_.records.profile.weekly());
 }

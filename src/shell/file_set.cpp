@@ -102,7 +102,8 @@ FileContent FileSet::nonCityFileContent() {
 
 void FileSet::saveAllFiles() {
     std::vector<FileContent> files = employeeFileContents();
-    files.push_back({member(ws_.records.CurrentUser, ".hol"), screens_.leaveScreen().write()});
+    files.push_back(
+        {member(ws_.records.CurrentUser, ".hol"), writeLeaveFile(screens_.leaveScreen().values())});
     files.push_back(stateFileContent());
     files.push_back(cityFileContent());
     files.push_back(nonCityFileContent());

@@ -191,9 +191,7 @@ LeaveScreen& Screens::leaveScreen() {
         const std::string& name = ws_.records.CurrentUser;
         try {
             if (auto bytes = ws_.store.read(name, ".hol")) {
-                LeaveScreen fresh;  // whole or not at all
-                fresh.read(*bytes, name + ".hol");
-                *screen = std::move(fresh);
+                screen->show(readLeaveFile(*bytes, name + ".hol"));
             }
         } catch (const ReadError& e) {
             ws_.ui.message(corruptedFileMessage(e.file), Icon::Warning);

@@ -1,9 +1,10 @@
 #pragma once
-// Vacation, holiday and sick balances: the leave screen's values and the .hol file.
+// Vacation, holiday and sick balances: the leave screen's boxes over the .hol values.
 #include <array>
 #include <string>
 
 #include "common/controls.h"
+#include "employee/leave_file.h"
 
 namespace corvella {
 
@@ -19,10 +20,9 @@ struct LeaveScreen {
     LeaveScreen();
     LeaveAccount vac, hol, sick;
 
-    // GetVac: reads the file's 41 lines into the boxes; throws ReadError.
-    void read(const std::string& fileBytes, const std::string& fileName);
-    // SaveVac: the file's bytes from the boxes.
-    std::string write() const;
+    // The file's values into the boxes, and the boxes' values for the file.
+    void show(const LeaveBalances& b);
+    LeaveBalances values() const;
     // clearVac: counts "0", dates empty, start balances "0", balances 0.
     void clearVac();
 };
