@@ -1,6 +1,6 @@
 #pragma once
 // Control models of the working-copy screens. A screen's members are its controls,
-// named as the system names them; setting a value in code has the same consequences
+// named as the screens name them; setting a value in code has the same consequences
 // as the user changing it (a check box runs its change handler).
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 // The core reports failures by throwing these; each command of the application
-// session catches them at its boundary and turns them into the system's messages.
+// session catches them at its boundary and turns them into the messages it shows.
 #include <stdexcept>
 #include <string>
 
@@ -16,7 +16,7 @@ struct ReadError : Error {
         : Error(file + ", line " + std::to_string(line) + ": " + what),
           file(std::move(file)),
           line(line) {}
-    std::string file;  // name as the system shows it (no folder)
+    std::string file;  // name as messages show it (no folder)
     int line;
 };
 

@@ -55,7 +55,7 @@ bool plainName(const std::string& name) {
 
 void flushFolder(const std::filesystem::path& folder) {
     int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dfd < 0) return;  // the renames stand; only their flush is left to the system
+    if (dfd < 0) return;  // the renames stand; only their flush is left to the kernel
     ::fsync(dfd);
     ::close(dfd);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The system's display patterns. Each rounds the value exactly as held (a float widened
-// to double, or the double) to its decimals, halves away from zero.
+// The display patterns of screens and printouts. Each rounds the value exactly as held (a float
+// widened to double, or the double) to its decimals, halves away from zero.
 #include <string>
 
 namespace corvella {

@@ -196,7 +196,7 @@ float FieldReader::number() {
 
 int16_t FieldReader::integer() {
     int line = line_;
-    double v = std::nearbyint(number64());  // halves to even, as the system's integer conversion
+    double v = std::nearbyint(number64());  // halves to even, as every integer conversion here
     if (v < -32768.0 || v > 32767.0) throw ReadError(name_, line, "a number is out of range");
     return static_cast<int16_t>(v);
 }

@@ -1,6 +1,6 @@
 #pragma once
-// How this system reads, stores, rounds and writes numbers.
-//  - `float` is the system's 32-bit float; products are formed in double from float
+// How Corvella reads, stores, rounds and writes numbers.
+//  - Money, hours and rates are 32-bit floats; products are formed in double from float
 //    operands and double constants, then stored back into float.
 //  - Currency is an exact count of ten-thousandths of a dollar.
 //  - The default text form of a number (files, plain boxes and labels) has up to 7

@@ -20,11 +20,11 @@ class FrmTaxInfo {
     CheckBox ckKpPer, ckKpFix, ckCafeState;
     TextBox txtTax5, txtTax6, txtTax7, txtTax8, txtTax9;
 
-    // Load steps 1 to 6: defaults into empty profile values, frequency, K plan unit, every
-    // control from its field, empty captions, rate 1 "7.5" when 0. (Step 7, the store,
-    // is the session's.)
+    // Loading: defaults into empty profile values, frequency, K plan unit, every control
+    // from its field, empty captions, rate 1 "7.5" when 0. (The store that follows is
+    // the session's.)
     void load(TaxProfile& p);
-    // The store of the screen into the profile (steps 1 to 6 of fillVar_). Strict
+    // The store of the screen into the profile (fillVar_). Strict
     // conversions (state count, rates) throw ConversionError naming the box; nothing
     // is stored then.
     void store(TaxProfile& p);

@@ -83,10 +83,10 @@ class DialogState {
     const CheckBox& box(SpecialState s) const { return const_cast<DialogState*>(this)->box(s); }
     static const char* boxName(SpecialState s);  // "ckAriz", …
 
-    // Step 1 of reading the state file: every array value, the six single boxes and
+    // The first half of reading the state file: every array value, the six single boxes and
     // ckNoStateTax, ckSDI, ckSUI from the record.
     void refreshFromRecord();
-    // Step 2 of reading the state file: the special-state boxes, ckSpouse and ckRoundOff.
+    // The second half: the special-state boxes, ckSpouse and ckRoundOff.
     void setFlagBoxesFromRecord();
     // Empty boxes get the built-in defaults.
     void CheckFor();
