@@ -82,6 +82,7 @@ void EmployeeCommands::mnuNew_Click() {
     set.discard(set.leave);
     runner_.Clear_All();
     rec.ledger.ClearLedger();
+    set.discard(set.ledger);
     screens_.taxInfo().ClearAll(rec.profile);
     set.discard(set.taxInfo);
     screens_.stateScreen().cmdDefault_Click();

@@ -63,4 +63,21 @@ std::string employeeExists(const std::string& name) {
     return "........" + name + " already exists. Use Open";
 }
 
+std::string ledgerDamaged(const ReadError& e) {
+    return "The ledger file " + e.file + " is damaged at line " + std::to_string(e.line) +
+           ". The ledger shows the rows read before that line; nothing is written unless you "
+           "close it with Yes.";
+}
+
+std::string ledgerNotSaved(const std::string& fileName, const Error& e) {
+    return "The ledger was not saved to " + fileName + ": " + e.what() +
+           ". The old file is unchanged; correct this and close the ledger again.";
+}
+
+std::string weekNotUsed(int week, int rows) {
+    return "Week " + std::to_string(week) + " is not a pay period of this employee, who has " +
+           std::to_string(rows) + " (" + (rows == 53 ? "weekly" : "bi-weekly") +
+           "). Choose a week from 1 to " + std::to_string(rows) + ".";
+}
+
 }  // namespace corvella::messages

@@ -27,5 +27,8 @@ std::string employeeNotOpened(const std::string& name, const Error& e);
 std::string interruptedSave(const std::string& folder, const Error& e);
 std::string fedTableUnreadable(const std::string& fileName, int line);
 std::string employeeExists(const std::string& name);
+std::string ledgerDamaged(const ReadError& e);
+std::string ledgerNotSaved(const std::string& fileName, const Error& e);
+std::string weekNotUsed(int week, int rows);
 
 }  // namespace corvella::messages

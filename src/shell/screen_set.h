@@ -9,6 +9,7 @@
 #include "city/city.h"
 #include "common/controls.h"
 #include "employee/frm_tax_info.h"
+#include "ledger/ledger_window.h"
 #include "state/dialog_state.h"
 #include "tools/leave.h"
 #include "tools/overtime.h"
@@ -39,9 +40,11 @@ class ScreenSet {
     std::unique_ptr<FrmSaveUser> saveWindow;
     std::unique_ptr<OvertimeScreen> overtime;
     std::unique_ptr<LeaveScreen> leave;
+    std::unique_ptr<LedgerWindow> ledger;  // the frame "Year To Date" while it is open
 
     // Closes the screens that `moment` closes. Every moment but New and a failed Open
-    // also lets the ledger frame close (LedgerCloseOK).
+    // also lets the ledger frame close (LedgerCloseOK); the employee commands and the
+    // save window close the ledger frame itself, discarding its unsaved edits.
     void close(Closing moment);
     // Closes one screen.
     template <class T>

@@ -23,6 +23,7 @@ Session::Session(Ui& u, std::filesystem::path workingFolder)
       files_(ws_, screens_),
       runner_(ws_, screens_, files_),
       employees_(ws_, screens_, files_, runner_),
-      settings_(ws_, screens_, files_) {}
+      settings_(ws_, screens_, files_),
+      ledgerCommands_(ws_, screens_) {}
 
 }  // namespace corvella

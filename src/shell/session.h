@@ -7,12 +7,14 @@
 //   PayRunner         start-up, the pay run (ADD), Clear
 //   EmployeeCommands  New, Open, Save, Exit and the save window
 //   SettingsCommands  User Info, state, city, non-resident city, company header
+//   LedgerCommands    the ledger frame "Year To Date"
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "shell/employee_commands.h"
 #include "shell/file_set.h"
+#include "shell/ledger_commands.h"
 #include "shell/pay_runner.h"
 #include "shell/screens.h"
 #include "shell/settings_commands.h"
@@ -107,6 +109,16 @@ class Session {
     bool headerSave() { return settings_.headerSave(); }
     void headerClose() { settings_.headerClose(); }
 
+    // --- The ledger frame "Year To Date" ---
+    LedgerWindow& openLedger() { return ledgerCommands_.openLedger(); }
+    LedgerWindow* ledgerWindow() const { return ledgerCommands_.window(); }
+    bool ledgerPost(int week) { return ledgerCommands_.post(week); }
+    bool ledgerUnpost(int week) { return ledgerCommands_.unpost(week); }
+    void ledgerAdd() { ledgerCommands_.add(); }
+    void ledgerClearAll() { ledgerCommands_.clearAll(); }
+    bool ledgerClose() { return ledgerCommands_.close(); }
+    bool ledgerCloseBox() { return ledgerCommands_.closeBox(); }
+
     // --- The employee's files ---
     void LoadEmployee() { files_.LoadEmployee(); }
     void SaveEmployee() { files_.SaveEmployee(); }
@@ -125,6 +137,7 @@ class Session {
     PayRunner runner_;
     EmployeeCommands employees_;
     SettingsCommands settings_;
+    LedgerCommands ledgerCommands_;
 };
 
 }  // namespace corvella

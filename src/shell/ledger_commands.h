@@ -1,0 +1,52 @@
+#pragma once
+// The ledger frame "Year To Date": opening it from the main window, posting and deleting
+// rows, Add, Clear All, and its two ways of closing.
+#include <optional>
+
+#include "shell/screens.h"
+#include "shell/workspace.h"
+
+namespace corvella {
+
+class LedgerCommands {
+  public:
+    LedgerCommands(Workspace& ws, Screens& screens) : ws_(ws), screens_(screens) {}
+
+    // The Year to Date button: the frame rebuilt from the employee's ledger file.
+    LedgerWindow& openLedger();
+    // The frame as it stands (nothing when closed).
+    LedgerWindow* window() const { return ws_.screens.ledger.get(); }
+
+    // Left click on week `week` (1 to 53): the last pay run into that row. A week the
+    // employee's frequency does not use is refused with a message (false).
+    bool post(int week);
+    // Right click on week `week`: the row emptied.
+    bool unpost(int week);
+    // "&Add": the cells as typed into the rows and the totals.
+    void add();
+    // "C&lear" > "&Clear All".
+    void clearAll();
+    // "&Close" (menu or button): asks "Do you want to save YTD"; Yes saves the ledger
+    // file. False when the save failed: the message names the file and the frame stays.
+    bool close();
+    // The frame's close box: true when it may close; otherwise "USE CLOSE INSTEAD".
+    bool closeBox();
+
+  private:
+    // The rows the profile screen's frequency option shows (53 weekly, else 27), and
+    // the rows the profile's saved frequency keeps (for the file and the totals).
+    int shownRows();
+    bool weekly() const { return ws_.records.profile.weekly(); }
+    // LoadLedger: the file into the rows; a damaged file is reported, and the rows read
+    // before the fault stay.
+    void loadLedger();
+    // ReadGrid, then RecomputeTotals and the totals shown with "#####.00".
+    void readAndTotal();
+    // Refuses a week outside the employee's rows; the row index otherwise.
+    std::optional<int> rowOf(int week);
+
+    Workspace& ws_;
+    Screens& screens_;
+};
+
+}  // namespace corvella
