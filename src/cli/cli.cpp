@@ -13,6 +13,7 @@
 #include "common/errors.h"
 #include "common/fileio.h"
 #include "common/ports.h"
+#include "ledger/ledger_window.h"
 #include "shell/data_folder.h"
 #include "shell/session.h"
 
@@ -32,6 +33,10 @@ enum class Exit : int {
 const char* const kUsage =
     "usage: corvella-cli [-C DIR] calc NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"
     "                    [--week TEXT] [--json]\n"
+    "       corvella-cli [-C DIR] ledger NAME [--json]\n"
+    "       corvella-cli [-C DIR] post NAME --row N [--box I=TEXT]... [--ot2x]\n"
+    "                    [--louisiana-prior] [--week TEXT] [--json]\n"
+    "       corvella-cli [-C DIR] unpost NAME --row N [--json]\n"
     "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n";
 
 // Scripted answers with the machine's date: the command line answers every question
@@ -202,55 +207,71 @@ std::string toText(const Result& r, const Session& s) {
     return o.str();
 }
 
-int calc(const std::filesystem::path& dir, const std::vector<std::string>& args) {
+// The options of the employee commands; each command says which it takes.
+struct Options {
     std::string name;
     bool json = false, ot2x = false, louisPrior = false;
     std::optional<std::string> week;
     std::vector<std::pair<int, std::string>> boxes;
+    std::optional<int> row;
+    std::vector<std::string> positional;  // after the name
+};
+
+enum Takes : unsigned { kRunInputs = 1, kJson = 2, kRow = 4 };
+
+int usage(const std::string& what) {
+    std::cerr << "corvella-cli: " << what << " (see corvella-cli --help)\n";
+    return static_cast<int>(Exit::Usage);
+}
+
+// Parses `args` into `o`; the exit status of a usage error, or nothing.
+std::optional<int> parse(const std::vector<std::string>& args, unsigned takes, Options& o,
+                         const std::string& command) {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= args.size()) return std::nullopt;
             return args[++i];
         };
-        if (a == "--json") {
-            json = true;
-        } else if (a == "--ot2x") {
-            ot2x = true;
-        } else if (a == "--louisiana-prior") {
-            louisPrior = true;
-        } else if (a == "--week") {
-            week = value();
-            if (!week) {
-                std::cerr << "corvella-cli: --week needs a date text (see corvella-cli --help)\n";
-                return static_cast<int>(Exit::Usage);
-            }
-        } else if (a == "--box" || a.rfind("--box=", 0) == 0) {
+        const bool run = takes & kRunInputs;
+        if (a == "--json" && (takes & kJson)) {
+            o.json = true;
+        } else if (a == "--ot2x" && run) {
+            o.ot2x = true;
+        } else if (a == "--louisiana-prior" && run) {
+            o.louisPrior = true;
+        } else if (a == "--week" && run) {
+            o.week = value();
+            if (!o.week) return usage("--week needs a date text");
+        } else if ((a == "--box" || a.rfind("--box=", 0) == 0) && run) {
             std::optional<std::string> boxArg = a == "--box" ? value() : a.substr(6);
             auto eq = boxArg ? boxArg->find('=') : std::string::npos;
             int index = -1;
             if (eq == 1 && (*boxArg)[0] >= '0' && (*boxArg)[0] <= '7') index = (*boxArg)[0] - '0';
-            if (index < 0) {
-                std::cerr << "corvella-cli: --box needs I=TEXT with I from 0 to 7 (see "
-                             "corvella-cli --help)\n";
-                return static_cast<int>(Exit::Usage);
-            }
-            boxes.emplace_back(index, boxArg->substr(eq + 1));
+            if (index < 0) return usage("--box needs I=TEXT with I from 0 to 7");
+            o.boxes.emplace_back(index, boxArg->substr(eq + 1));
+        } else if (a == "--row" && (takes & kRow)) {
+            auto v = value();
+            auto n = v ? strictNumber(*v) : std::nullopt;
+            if (!n || *n != static_cast<int>(*n) || *n < 1 || *n > 53)
+                return usage("--row needs a week number from 1 to 53");
+            o.row = static_cast<int>(*n);
         } else if (!a.empty() && a[0] == '-') {
-            std::cerr << "corvella-cli: unknown option " << a << " (see corvella-cli --help)\n";
-            return static_cast<int>(Exit::Usage);
-        } else if (name.empty()) {
-            name = a;
+            return usage("unknown option " + a);
+        } else if (o.name.empty()) {
+            o.name = a;
         } else {
-            std::cerr
-                << "corvella-cli: more than one employee name given (see corvella-cli --help)\n";
-            return static_cast<int>(Exit::Usage);
+            o.positional.push_back(a);
         }
     }
-    if (name.empty()) {
-        std::cerr << "corvella-cli: calc needs an employee name (see corvella-cli --help)\n";
-        return static_cast<int>(Exit::Usage);
-    }
+    if (o.name.empty()) return usage(command + " needs an employee name");
+    if ((takes & kRow) && !o.row) return usage("--row N is needed");
+    return std::nullopt;
+}
+
+// Opens the employee as File > Open does; the exit status when it cannot.
+std::optional<int> openEmployee(const std::filesystem::path& dir, const std::string& name,
+                                CliUi& ui, Session& s) {
     try {
         checkEmployeeName(name);
     } catch (const NameError& e) {
@@ -263,9 +284,6 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
                   << useFile.filename().string() << " not found)\n";
         return static_cast<int>(Exit::NotFound);
     }
-
-    CliUi ui;
-    Session s(ui, dir);
     s.Form_Load();
     ui.openAnswers.push_back(useFile);
     if (!s.mnuOpen_Click()) {
@@ -275,25 +293,168 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
                   << "\n";
         return static_cast<int>(Exit::NotOpened);
     }
-    for (auto& [i, text] : boxes) s.main.txtAmount[i].focusAndType(text);
-    if (ot2x) {
+    return std::nullopt;
+}
+
+// Types the options' inputs into the main window and presses ADD.
+RunOutcome pressAdd(const Options& o, Session& s) {
+    for (auto& [i, text] : o.boxes) s.main.txtAmount[i].focusAndType(text);
+    if (o.ot2x) {
         s.main.opt1x.value = 0;
         s.main.opt2x.value = -1;
     }
-    if (louisPrior) s.main.ckLouisPrior.set(1);
-    if (week) s.main.setWeek(*week);
+    if (o.louisPrior) s.main.ckLouisPrior.set(1);
+    if (o.week) s.main.setWeek(*o.week);
+    return s.Calcu_late();
+}
 
-    const auto outcome = s.Calcu_late();
-    if (outcome == Session::RunOutcome::Refused) {
+int calc(const std::filesystem::path& dir, const std::vector<std::string>& args) {
+    Options o;
+    if (auto bad = parse(args, kRunInputs | kJson, o, "calc")) return *bad;
+    if (!o.positional.empty()) return usage("more than one employee name given");
+    CliUi ui;
+    Session s(ui, dir);
+    if (auto failed = openEmployee(dir, o.name, ui, s)) return *failed;
+    const auto outcome = pressAdd(o, s);
+    if (outcome == RunOutcome::Refused) {
         std::cerr << "corvella-cli: " << oneLine(ui.messages.back()) << "\n";
         return static_cast<int>(Exit::Refused);
     }
     Result r = collect(s.result, ui.messages);
-    std::cout << (json ? toJson(r) : toText(r, s));
-    if (outcome == Session::RunOutcome::SaveFailed) {
+    std::cout << (o.json ? toJson(r) : toText(r, s));
+    if (outcome == RunOutcome::SaveFailed) {
         std::cerr << "corvella-cli: " << oneLine(ui.messages.back()) << "\n";
         return static_cast<int>(Exit::SaveFailed);
     }
+    return static_cast<int>(Exit::Ok);
+}
+
+// ---------------------------------------------------------------- the ledger
+
+constexpr LedgerColumn kRowColumns[] = {
+    LedgerColumn::Fed,     LedgerColumn::SS,   LedgerColumn::Medi,  LedgerColumn::State,
+    LedgerColumn::City,    LedgerColumn::Muni, LedgerColumn::Bond,  LedgerColumn::Dues,
+    LedgerColumn::Pension, LedgerColumn::Misc, LedgerColumn::Kplan, LedgerColumn::Tips,
+    LedgerColumn::OT,      LedgerColumn::Net,  LedgerColumn::Gross};
+
+// The totals in the order the JSON lists them: Fed to Kplan, OT, Net, Gross, then the
+// second row of the totals window.
+std::vector<Field> ledgerTotals(const LedgerWindow& w) {
+    std::vector<Field> out;
+    for (int i = 0; i < 11; ++i) {
+        const auto c = static_cast<LedgerColumn>(i);
+        out.push_back({ledgerColumnName(c), w.total(c).text});
+    }
+    for (LedgerColumn c : {LedgerColumn::OT, LedgerColumn::Net, LedgerColumn::Gross})
+        out.push_back({ledgerColumnName(c), w.total(c).text});
+    out.push_back({"Cafe", w.totCafe.text});
+    out.push_back({"SDI", w.totSDI.text});
+    out.push_back({"SUI", w.totSUI.text});
+    out.push_back({"Tips", w.total(LedgerColumn::Tips).text});
+    return out;
+}
+
+std::string ledgerJson(const LedgerWindow& w, bool weekly, const std::vector<std::string>& msgs) {
+    std::ostringstream o;
+    auto object = [&](const std::vector<Field>& fields) {
+        o << "{";
+        for (size_t i = 0; i < fields.size(); ++i)
+            o << (i ? ", " : "") << jsonString(fields[i].name) << ": "
+              << jsonString(fields[i].value);
+        o << "}";
+    };
+    o << "{\"weekly\": " << (weekly ? "true" : "false") << ", \"headings\": ";
+    const char* names[] = {"Muni", "Bond", "Dues", "Pension", "Misc"};
+    std::vector<Field> headings;
+    for (size_t i = 0; i < 5; ++i) headings.push_back({names[i], w.headings[i].caption});
+    object(headings);
+    o << ", \"rows\": [";
+    for (int i = 0; i < Ledger::rowCount(weekly); ++i) {
+        const LedgerWindowRow& row = w.rows[static_cast<size_t>(i)];
+        o << (i ? ", " : "") << "{\"week\": " << i + 1
+          << ", \"Date\": " << jsonString(row.Date.text);
+        for (LedgerColumn c : kRowColumns)
+            o << ", " << jsonString(ledgerColumnName(c)) << ": " << jsonString(row.cell(c).text);
+        o << "}";
+    }
+    o << "], \"totals\": ";
+    object(ledgerTotals(w));
+    o << ", \"messages\": [";
+    for (size_t i = 0; i < msgs.size(); ++i) o << (i ? ", " : "") << jsonString(msgs[i]);
+    o << "]}\n";
+    return o.str();
+}
+
+std::string ledgerText(const LedgerWindow& w, bool weekly, const std::vector<std::string>& msgs,
+                       const std::string& name) {
+    std::ostringstream o;
+    o << "Year To Date: " << name << (weekly ? " (weekly)" : " (bi-weekly)") << "\n";
+    std::vector<std::string> heads = {"Week", "Date"};
+    const char* fixed[] = {"Federal", "SS", "Medi", "State", "City"};
+    for (const char* h : fixed) heads.push_back(h);
+    for (const auto& h : w.headings) heads.push_back(h.caption);
+    for (const char* h : {"K-Plan", "Tips", "OT", "Net", "Gross"}) heads.push_back(h);
+    auto line = [&](const std::vector<std::string>& cells) {
+        for (size_t i = 0; i < cells.size(); ++i) {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, i < 2 ? "%-11s" : "%10s", cells[i].c_str());
+            o << buf << (i + 1 < cells.size() ? " " : "\n");
+        }
+    };
+    line(heads);
+    for (int i = 0; i < Ledger::rowCount(weekly); ++i) {
+        const LedgerWindowRow& row = w.rows[static_cast<size_t>(i)];
+        std::vector<std::string> cells = {std::to_string(i + 1), row.Date.text};
+        for (LedgerColumn c : kRowColumns) cells.push_back(row.cell(c).text);
+        line(cells);
+    }
+    std::vector<std::string> totals = {"TOTALS", ""};
+    for (LedgerColumn c : kRowColumns) totals.push_back(w.total(c).text);
+    line(totals);
+    o << "Cafeteria Plan: " << w.totCafe.text << "   SDI: " << w.totSDI.text
+      << "   SUI: " << w.totSUI.text << "   Tips: " << w.total(LedgerColumn::Tips).text << "\n";
+    for (const auto& m : msgs) o << "Message: " << oneLine(m) << "\n";
+    return o.str();
+}
+
+enum class LedgerAction { Show, Post, Unpost };
+
+int ledger(const std::filesystem::path& dir, const std::vector<std::string>& args,
+           LedgerAction action) {
+    Options o;
+    const unsigned takes = kJson | (action == LedgerAction::Show ? 0u : kRow) |
+                           (action == LedgerAction::Post ? kRunInputs : 0u);
+    const char* command = action == LedgerAction::Show   ? "ledger"
+                          : action == LedgerAction::Post ? "post"
+                                                         : "unpost";
+    if (auto bad = parse(args, takes, o, command)) return *bad;
+    if (!o.positional.empty()) return usage("more than one employee name given");
+    CliUi ui;
+    Session s(ui, dir);
+    if (auto failed = openEmployee(dir, o.name, ui, s)) return *failed;
+    auto fail = [&](Exit code) {
+        std::cerr << "corvella-cli: " << oneLine(ui.messages.back()) << "\n";
+        return static_cast<int>(code);
+    };
+    bool saveFailed = false;
+    if (action == LedgerAction::Post) {
+        const auto outcome = pressAdd(o, s);
+        if (outcome == RunOutcome::Refused) return fail(Exit::Refused);
+        saveFailed = outcome == RunOutcome::SaveFailed;
+    }
+    s.openLedger();
+    if (action != LedgerAction::Show) {
+        const bool done =
+            action == LedgerAction::Post ? s.ledgerPost(*o.row) : s.ledgerUnpost(*o.row);
+        if (!done) return fail(Exit::Refused);
+        ui.yesNoAnswers.push_back(true);  // "Do you want to save YTD": Yes
+        if (!s.ledgerClose()) saveFailed = true;
+        if (!saveFailed) s.openLedger();  // as the ledger shows it afterwards
+    }
+    const bool weekly = s.profile.weekly();
+    std::cout << (o.json ? ledgerJson(*s.ledgerWindow(), weekly, ui.messages)
+                         : ledgerText(*s.ledgerWindow(), weekly, ui.messages, s.CurrentUser));
+    if (saveFailed) return fail(Exit::SaveFailed);
     return static_cast<int>(Exit::Ok);
 }
 
@@ -318,6 +479,9 @@ int run(int argc, char** argv) {
     std::string command = args[i];
     std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
     if (command == "calc") return calc(dir, rest);
+    if (command == "ledger") return ledger(dir, rest, LedgerAction::Show);
+    if (command == "post") return ledger(dir, rest, LedgerAction::Post);
+    if (command == "unpost") return ledger(dir, rest, LedgerAction::Unpost);
     if (command == "data-folder") {
         auto folder = defaultDataFolder();
         try {
