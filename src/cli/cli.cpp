@@ -37,6 +37,7 @@ const char* const kUsage =
     "       corvella-cli [-C DIR] post NAME --row N [--box I=TEXT]... [--ot2x]\n"
     "                    [--louisiana-prior] [--week TEXT] [--json]\n"
     "       corvella-cli [-C DIR] unpost NAME --row N [--json]\n"
+    "       corvella-cli [-C DIR] export NAME FILE\n"
     "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n";
 
 // Scripted answers with the machine's date: the command line answers every question
@@ -417,18 +418,24 @@ std::string ledgerText(const LedgerWindow& w, bool weekly, const std::vector<std
     return o.str();
 }
 
-enum class LedgerAction { Show, Post, Unpost };
+enum class LedgerAction { Show, Post, Unpost, Export };
 
 int ledger(const std::filesystem::path& dir, const std::vector<std::string>& args,
            LedgerAction action) {
     Options o;
-    const unsigned takes = kJson | (action == LedgerAction::Show ? 0u : kRow) |
+    const bool withRow = action == LedgerAction::Post || action == LedgerAction::Unpost;
+    const unsigned takes = (action == LedgerAction::Export ? 0u : kJson) | (withRow ? kRow : 0u) |
                            (action == LedgerAction::Post ? kRunInputs : 0u);
-    const char* command = action == LedgerAction::Show   ? "ledger"
-                          : action == LedgerAction::Post ? "post"
-                                                         : "unpost";
+    const char* command = action == LedgerAction::Show     ? "ledger"
+                          : action == LedgerAction::Post   ? "post"
+                          : action == LedgerAction::Export ? "export"
+                                                           : "unpost";
     if (auto bad = parse(args, takes, o, command)) return *bad;
-    if (!o.positional.empty()) return usage("more than one employee name given");
+    if (action == LedgerAction::Export) {
+        if (o.positional.size() != 1) return usage("export needs NAME and FILE");
+    } else if (!o.positional.empty()) {
+        return usage("more than one employee name given");
+    }
     CliUi ui;
     Session s(ui, dir);
     if (auto failed = openEmployee(dir, o.name, ui, s)) return *failed;
@@ -443,6 +450,10 @@ int ledger(const std::filesystem::path& dir, const std::vector<std::string>& arg
         saveFailed = outcome == RunOutcome::SaveFailed;
     }
     s.openLedger();
+    if (action == LedgerAction::Export) {
+        if (!s.ledgerExport(o.positional[0])) return fail(Exit::SaveFailed);
+        return static_cast<int>(Exit::Ok);
+    }
     if (action != LedgerAction::Show) {
         const bool done =
             action == LedgerAction::Post ? s.ledgerPost(*o.row) : s.ledgerUnpost(*o.row);
@@ -482,6 +493,7 @@ int run(int argc, char** argv) {
     if (command == "ledger") return ledger(dir, rest, LedgerAction::Show);
     if (command == "post") return ledger(dir, rest, LedgerAction::Post);
     if (command == "unpost") return ledger(dir, rest, LedgerAction::Unpost);
+    if (command == "export") return ledger(dir, rest, LedgerAction::Export);
     if (command == "data-folder") {
         auto folder = defaultDataFolder();
         try {

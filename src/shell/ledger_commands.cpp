@@ -1,6 +1,9 @@
 #include "shell/ledger_commands.h"
 
+#include <unistd.h>
+
 #include "common/errors.h"
+#include "ledger/ledger_export.h"
 #include "shell/messages.h"
 
 namespace corvella {
@@ -106,6 +109,31 @@ bool LedgerCommands::close() {
     ws_.screens.LedgerCloseOK = true;
     ws_.notifyChanged();
     return true;
+}
+
+bool LedgerCommands::exportTo(const std::filesystem::path& path) {
+    if (!window()) return false;
+    const LedgerExportInfo info{ws_.records.CurrentUser, ws_.records.profile.EmpSSN, weekly()};
+    try {
+        ws_.store.writer.writeThrough(path, [&](const std::filesystem::path& temporary) {
+            writeLedgerWorkbook(*window(), info, temporary);
+        });
+    } catch (const Error& e) {
+        ws_.ui.message(messages::exportNotWritten(path.string(), e), Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+std::filesystem::path LedgerCommands::exportPath() const {
+    std::error_code ec;
+    auto folder = std::filesystem::temp_directory_path(ec);
+    if (ec) folder = "/tmp";
+    folder /= "corvella-export-" + std::to_string(::getuid());
+    std::filesystem::create_directories(folder, ec);
+    // The employee's name is a checked file stem already; an unnamed ledger gets one.
+    const std::string stem = ws_.records.CurrentUser.empty() ? "ledger" : ws_.records.CurrentUser;
+    return folder / (stem + ".xlsx");
 }
 
 bool LedgerCommands::closeBox() {

@@ -1,6 +1,7 @@
 #pragma once
 // The ledger frame "Year To Date": opening it from the main window, posting and deleting
 // rows, Add, Clear All, and its two ways of closing.
+#include <filesystem>
 #include <optional>
 
 #include "shell/screens.h"
@@ -31,6 +32,12 @@ class LedgerCommands {
     bool close();
     // The frame's close box: true when it may close; otherwise "USE CLOSE INSTEAD".
     bool closeBox();
+    // "&Excel": the ledger as its windows show it, written as a workbook to `path`
+    // (replacing it whole). False when it cannot be written: a message names the file.
+    bool exportTo(const std::filesystem::path& path);
+    // Where "&Excel" writes the employee's export: a folder of this user's under the
+    // system's temporary folder, one file per employee.
+    std::filesystem::path exportPath() const;
 
   private:
     // The rows the profile screen's frequency option shows (53 weekly, else 27), and

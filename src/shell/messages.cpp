@@ -80,4 +80,9 @@ std::string weekNotUsed(int week, int rows) {
            "). Choose a week from 1 to " + std::to_string(rows) + ".";
 }
 
+std::string exportNotWritten(const std::string& path, const Error& e) {
+    return "The spreadsheet " + path + " was not written: " + e.what() +
+           ". Check that its folder exists and can be written, then export again.";
+}
+
 }  // namespace corvella::messages

@@ -30,5 +30,6 @@ std::string employeeExists(const std::string& name);
 std::string ledgerDamaged(const ReadError& e);
 std::string ledgerNotSaved(const std::string& fileName, const Error& e);
 std::string weekNotUsed(int week, int rows);
+std::string exportNotWritten(const std::string& path, const Error& e);
 
 }  // namespace corvella::messages

@@ -118,6 +118,8 @@ class Session {
     void ledgerClearAll() { ledgerCommands_.clearAll(); }
     bool ledgerClose() { return ledgerCommands_.close(); }
     bool ledgerCloseBox() { return ledgerCommands_.closeBox(); }
+    bool ledgerExport(const std::filesystem::path& path) { return ledgerCommands_.exportTo(path); }
+    std::filesystem::path ledgerExportPath() const { return ledgerCommands_.exportPath(); }
 
     // --- The employee's files ---
     void LoadEmployee() { files_.LoadEmployee(); }
