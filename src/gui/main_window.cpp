@@ -29,6 +29,7 @@
 #include "gui/header_dialog.h"
 #include "gui/help_window.h"
 #include "gui/icons.h"
+#include "gui/ledger_frame.h"
 #include "gui/noncity_dialog.h"
 #include "gui/state_dialog.h"
 #include "gui/tax_info_dialog.h"
@@ -321,12 +322,14 @@ QWidget* Form1::buildButtons() {
         return b;
     };
 
-    // Ledger, overtime, leave balances and printing: their windows are not there yet.
+    // Overtime, leave balances and printing: their windows are not there yet.
     auto* pictures = new QGroupBox(box);
     pictures->setObjectName(QStringLiteral("framePictures"));
     auto* row = new QHBoxLayout(pictures);
+    QToolButton* year = pictureButton("cmdYear", "Year to Date", Glyph::YearToDate, pictures);
+    connect(year, &QToolButton::clicked, this, &Form1::mnuYear_Click);
+    row->addWidget(year);
     const std::tuple<const char*, const char*, Glyph> later[] = {
-        {"cmdYear", "Year to Date", Glyph::YearToDate},
         {"cmdOT", "OverTime", Glyph::Overtime},
         {"Command1", "Vacation", Glyph::Vacation},
         {"cmdPrint", "Print", Glyph::Print}};
@@ -416,7 +419,7 @@ void Form1::buildMenus() {
     forms->setObjectName(QStringLiteral("mnuForms"));
     addLaterAction(forms, "mnuVac", "&Vacation", "Ctrl+V");
     addLaterAction(forms, "mnuOtItem", "OT %", "");
-    addLaterAction(forms, "mnuYear", "&Year to Date", "Ctrl+Y");
+    addAction(forms, "mnuYear", "&Year to Date", "Ctrl+Y", &Form1::mnuYear_Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
@@ -628,6 +631,17 @@ void Form1::mnuCity_Click() {
 
 void Form1::mnuNonCity_Click() {
     showSettingsWindow<NonCityDialog>(nonCityWindow_);
+}
+
+void Form1::mnuYear_Click() {
+    storeInputs();
+    // Every opening rebuilds the ledger from the file; a frame still open goes.
+    auto* frame = new LedgerFrame(session_, this);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    ledgerWindow_ = frame;
+    frame->show();
+    frame->raise();
+    frame->activateWindow();
 }
 
 void Form1::mnuHelp_Click() {

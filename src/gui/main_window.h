@@ -74,6 +74,7 @@ class Form1 : public QMainWindow {
     void mnuState_Click();
     void mnuCity_Click();
     void mnuNonCity_Click();
+    void mnuYear_Click();
     void mnuHelp_Click();
     void mnuAbout_Click();
 
@@ -96,5 +97,5 @@ class Form1 : public QMainWindow {
     QList<QKeySequence> menuShortcuts_;
 
     const corvella::DialogState* stateModel_ = nullptr;  // the screen stateWindow_ shows
-    QPointer<QDialog> stateWindow_, cityWindow_, nonCityWindow_, helpWindow_;
+    QPointer<QDialog> stateWindow_, cityWindow_, nonCityWindow_, helpWindow_, ledgerWindow_;
 };

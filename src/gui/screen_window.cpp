@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QMetaObject>
+#include <QPointer>
 
 namespace corvella::gui {
 
@@ -12,7 +13,13 @@ ScreenWindow::ScreenWindow(Session& s, const void* model, std::function<const vo
       model_(model),
       current_(std::move(current)),
       cancel_(std::move(cancel)),
-      seen_(s.screenGeneration()) {}
+      seen_(s.screenGeneration()) {
+    // A command elsewhere may throw this window's screen away: notice it at once.
+    QPointer<ScreenWindow> self(this);
+    s.onChange([self] {
+        if (self) self->alive();
+    });
+}
 
 bool ScreenWindow::alive() {
     if (finished_) return false;
@@ -35,6 +42,10 @@ void ScreenWindow::finish() {
 
 void ScreenWindow::closeEvent(QCloseEvent* e) {
     if (!finished_) {  // the close box, Esc and the window's own cancel
+        if (current_() == model_ && !mayClose()) {
+            e->ignore();
+            return;
+        }
         finished_ = true;
         if (current_() == model_) cancel_();
         setResult(QDialog::Rejected);

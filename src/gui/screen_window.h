@@ -32,6 +32,8 @@ class ScreenWindow : public QDialog {
     }
     // Model -> widgets.
     virtual void refresh() = 0;
+    // Asked before the close box closes the window: false keeps it open.
+    virtual bool mayClose() { return true; }
 
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;

@@ -164,9 +164,9 @@ class MainWindowTest : public QObject {
         QVERIFY(!text(QStringLiteral("lbTaxVer")).isEmpty());
         QVERIFY(child<QRadioButton>(QStringLiteral("opt1x"))->isChecked());
         QVERIFY(!child(QStringLiteral("ckLouisPrior"))->isVisible());
-        for (const char* later :
-             {"cmdYear", "cmdOT", "Command1", "cmdPrint", "cmdSavePrev", "cmdPeriod"})
+        for (const char* later : {"cmdOT", "Command1", "cmdPrint", "cmdSavePrev", "cmdPeriod"})
             QVERIFY2(!child(QString::fromLatin1(later))->isEnabled(), later);
+        QVERIFY(child(QStringLiteral("cmdYear"))->isEnabled());
         QCOMPARE(child(QStringLiteral("cmdYear"))->toolTip(), QStringLiteral("Year to Date"));
         QCOMPARE(child(QStringLiteral("cmdCal"))->toolTip(), QStringLiteral("Results"));
         QVERIFY(ui_->messages.empty());
@@ -188,7 +188,7 @@ class MainWindowTest : public QObject {
             {"mnuExitItem", "E&xit", "Ctrl+X", true},
             {"mnuVac", "&Vacation", "Ctrl+V", false},
             {"mnuOtItem", "OT %", "", false},
-            {"mnuYear", "&Year to Date", "Ctrl+Y", false},
+            {"mnuYear", "&Year to Date", "Ctrl+Y", true},
             {"mnuHeader", "H&eader", "Ctrl+E", true},
             {"mnuTaxInfoItem", "&User Info", "Ctrl+U", true},
             {"mnuState", "S&tate Tax", "Ctrl+T", true},

@@ -1,0 +1,169 @@
+// The frame "Year To Date" driven through its real widgets over a session whose
+// questions are answered from a script.
+#include "gui/ledger_frame.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+#include "common/fileio.h"
+#include "common/ports.h"
+#include "employee/employee_files.h"
+#include "shell/session.h"
+
+using namespace corvella;
+
+namespace {
+
+std::string readFile(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+template <class T>
+T* child(QWidget* w, const QString& name) {
+    T* c = w->findChild<T*>(name);
+    if (!c) qFatal("no widget named %s", qPrintable(name));
+    return c;
+}
+
+QString cell(QWidget* w, const QString& name) {
+    return child<QLineEdit>(w, name)->text();
+}
+
+void clickWeek(QWidget* w, int week, Qt::MouseButton button) {
+    QTest::mouseClick(child<QLabel>(w, QStringLiteral("lbWeek(%1)").arg(week)), button);
+}
+
+}  // namespace
+
+class LedgerFrameTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> tmp_;
+    std::filesystem::path dir_;
+    std::unique_ptr<ScriptedUi> ui_;
+    std::unique_ptr<Session> s_;
+
+    void openEmployee(const std::string& name = "Emp") {
+        TaxProfile p = TaxProfile::resetValues();
+        OvertimeData ot;
+        StateSettings flags;
+        EmployeeExtras x = EmployeeExtras::newEmployee();
+        writeFileAtomic(dir_ / (name + ".use"), writeUseFile(p, ot, flags, x, "11440", "0"));
+        writeFileAtomic(dir_ / (name + ".and"), writeAndFile(p, flags, x));
+        writeFileAtomic(dir_ / (name + ".cfe"), writeCfeFile(p));
+        QVERIFY(s_->openEmployee(dir_ / (name + ".use")));
+    }
+
+    void payForty() {
+        s_->main.setWeek("01/09/2015");
+        s_->main.txtAmount[0].focusAndType("40");
+        QCOMPARE(s_->Calcu_late(), RunOutcome::Done);
+    }
+
+    std::unique_ptr<LedgerFrame> openFrame() {
+        auto f = std::make_unique<LedgerFrame>(*s_);
+        f->show();
+        return f;
+    }
+
+  private slots:
+    void init() {
+        tmp_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(tmp_->isValid());
+        dir_ = tmp_->path().toStdString();
+        std::filesystem::copy_file(
+            std::filesystem::path(CORVELLA_SOURCE_DIR) / "data" / "Federal15.dtt",
+            dir_ / "Federal15.dtt");
+        ui_ = std::make_unique<ScriptedUi>();
+        s_ = std::make_unique<Session>(*ui_, dir_);
+        s_->Form_Load();
+        openEmployee();
+    }
+
+    void cleanup() {
+        s_.reset();
+        ui_.reset();
+        tmp_.reset();
+    }
+
+    void leftClickPostsAndRightClickDeletes() {
+        payForty();
+        auto f = openFrame();
+        clickWeek(f.get(), 1, Qt::LeftButton);
+        QCOMPARE(cell(f.get(), "txtDate(1)"), QString("01/09/2015"));
+        QCOMPARE(cell(f.get(), "Gross(1)"), QString("300.00"));
+        QCOMPARE(cell(f.get(), "totGross"), QString("300.00"));
+        QVERIFY(child<QLineEdit>(f.get(), "Fed(1)")->isReadOnly());
+        clickWeek(f.get(), 1, Qt::RightButton);
+        QCOMPARE(cell(f.get(), "txtDate(1)"), QString());
+        QCOMPARE(cell(f.get(), "Gross(1)"), QString("0"));
+        QCOMPARE(cell(f.get(), "totGross"), QString(".00"));
+    }
+
+    void closeWithYesSavesAndWithNoLeavesTheFile() {
+        payForty();
+        auto f = openFrame();
+        clickWeek(f.get(), 1, Qt::LeftButton);
+        ui_->yesNoAnswers.push_back(true);
+        QTest::mouseClick(child<QPushButton>(f.get(), "cmdClose"), Qt::LeftButton);
+        QVERIFY(!f->isVisible());
+        const std::string saved = readFile(dir_ / "Emp.yrw");
+        QVERIFY(saved.rfind("\"01/09/2015\",", 0) == 0);
+
+        auto again = openFrame();
+        QCOMPARE(cell(again.get(), "Gross(1)"), QString("300.00"));
+        clickWeek(again.get(), 2, Qt::LeftButton);
+        ui_->yesNoAnswers.push_back(false);
+        QTest::mouseClick(child<QPushButton>(again.get(), "cmdClose"), Qt::LeftButton);
+        QVERIFY(!again->isVisible());
+        QCOMPARE(readFile(dir_ / "Emp.yrw"), saved);
+    }
+
+    void theCloseBoxWaitsForTheLedgersOwnClose() {
+        auto f = openFrame();  // no pay run, no Close yet in this session
+        ui_->messages.clear();
+        f->close();
+        QVERIFY(f->isVisible());
+        QCOMPARE(ui_->messages, std::vector<std::string>{"USE CLOSE INSTEAD"});
+        ui_->yesNoAnswers.push_back(false);
+        QTest::mouseClick(child<QPushButton>(f.get(), "cmdClose"), Qt::LeftButton);
+        auto next = openFrame();
+        next->close();
+        QVERIFY(!next->isVisible());
+    }
+
+    void netAndGrossTakeOnlyFigures() {
+        auto f = openFrame();
+        auto* net = child<QLineEdit>(f.get(), "Net(1)");
+        net->selectAll();
+        QTest::keyClicks(net, "1a2 -.5");
+        QCOMPARE(net->text(), QString("12 -.5"));
+        auto* tips = child<QLineEdit>(f.get(), "Tips(1)");
+        tips->selectAll();
+        QTest::keyClicks(tips, "3x");
+        QCOMPARE(tips->text(), QString("3x"));
+        child<QLineEdit>(f.get(), "Gross(1)")->selectAll();
+        QTest::keyClicks(child<QLineEdit>(f.get(), "Gross(1)"), "12.50");
+        QVERIFY(QMetaObject::invokeMethod(f->findChild<QAction*>("mnuAdd"), "trigger"));
+        QCOMPARE(cell(f.get(), "totGross"), QString("12.50"));
+        QCOMPARE(cell(f.get(), "totTips"), QString("3.00"));
+    }
+
+    void openingAnotherEmployeeClosesTheFrame() {
+        auto f = openFrame();
+        openEmployee("Other");
+        QTRY_VERIFY(!f->isVisible());
+    }
+};
+
+QTEST_MAIN(LedgerFrameTest)
+#include "ledger_frame_test.moc"
