@@ -80,6 +80,8 @@ TEST_F(LedgerCli, RefusalsAndUsage) {
 }
 
 TEST_F(LedgerCli, ABiWeeklyEmployeeHasTwentySevenWeeks) {
+    ASSERT_EQ(cli("post Sample --row 1 --box 0=40").status, 0);  // a weekly ledger first
+    const std::string weeklyLedger = dir.read("Sample.yrw");
     // The sample switched to bi-weekly: the frequency flags open .use line 7.
     std::string use = dir.read("Sample.use");
     const auto weekly = use.find("#TRUE#,#FALSE#");
@@ -94,7 +96,9 @@ TEST_F(LedgerCli, ABiWeeklyEmployeeHasTwentySevenWeeks) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"weekly\": false"), std::string::npos);
     EXPECT_EQ(row(r.out, 28), "");
+    EXPECT_EQ(test::jsonField(row(r.out, 1), "Date"), "");  // the weekly ledger is not read
     EXPECT_TRUE(std::filesystem::exists(dir / "Sample.yrb"));
+    EXPECT_EQ(dir.read("Sample.yrw"), weeklyLedger);
 }
 
 }  // namespace
