@@ -459,8 +459,10 @@ int ledger(const std::filesystem::path& dir, const std::vector<std::string>& arg
             action == LedgerAction::Post ? s.ledgerPost(*o.row) : s.ledgerUnpost(*o.row);
         if (!done) return fail(Exit::Refused);
         ui.yesNoAnswers.push_back(true);  // "Do you want to save YTD": Yes
-        if (!s.ledgerClose()) saveFailed = true;
-        if (!saveFailed) s.openLedger();  // as the ledger shows it afterwards
+        if (s.ledgerClose())
+            s.openLedger();  // as the ledger shows it afterwards
+        else
+            saveFailed = true;  // the frame stays open with the posting
     }
     const bool weekly = s.profile.weekly();
     std::cout << (o.json ? ledgerJson(*s.ledgerWindow(), weekly, ui.messages)

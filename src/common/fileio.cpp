@@ -49,8 +49,21 @@ void renameOrThrow(const std::filesystem::path& from, const std::filesystem::pat
 
 // A name of the manifest that stays inside its folder.
 bool plainName(const std::string& name) {
-    return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
-           name.find('\0') == std::string::npos;
+    if (name.empty() || name == "." || name == "..") return false;
+    for (unsigned char c : name)
+        if (c == '/' || c < 0x20) return false;
+    return true;
+}
+
+// Only the temporary file of the file it replaces: "<name>.tmp-XXXXXX".
+bool temporaryOf(const std::string& from, const std::string& to) {
+    const std::string prefix = to + ".tmp-";
+    return from.size() == prefix.size() + 6 && from.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool isFolder(const std::filesystem::path& p) {
+    std::error_code ec;  // a name the system cannot take is refused later, by the write
+    return std::filesystem::is_directory(p, ec);
 }
 
 void flushFolder(const std::filesystem::path& folder) {
@@ -73,7 +86,7 @@ void FileWriter::syncFolder(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& path,
-                                                 std::string_view bytes) {
+                                                 std::string_view bytes, unsigned mode) {
     std::string tmpl = (folderOf(path) / (path.filename().string() + ".tmp-XXXXXX")).string();
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
@@ -101,7 +114,7 @@ std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& pa
     }
     if (faults.failAfterBytes) *faults.failAfterBytes -= std::min(*faults.failAfterBytes, done);
     if (simulatedFull) failWith(ENOSPC);
-    if (::fchmod(fd, 0644) != 0) failWith(errno);
+    if (::fchmod(fd, static_cast<mode_t>(mode)) != 0) failWith(errno);
     if (!syncFile(fd)) failWith(errno);
     if (::close(fd) != 0) {
         int err = errno;
@@ -122,8 +135,9 @@ void FileWriter::write(const std::filesystem::path& path, std::string_view bytes
 }
 
 void FileWriter::writeThrough(const std::filesystem::path& path,
-                              const std::function<void(const std::filesystem::path&)>& produce) {
-    const auto tmp = writeTemporary(path, {});
+                              const std::function<void(const std::filesystem::path&)>& produce,
+                              unsigned mode) {
+    const auto tmp = writeTemporary(path, {}, mode);
     auto discard = [&] { ::unlink(tmp.c_str()); };
     try {
         produce(tmp);
@@ -138,7 +152,8 @@ void FileWriter::writeThrough(const std::filesystem::path& path,
         fail(path, err);
     }
     const bool full = faults.failAfterBytes.has_value();
-    if (full || !syncFile(fd)) {
+    // The library may have made the file anew: its bits are ours to set.
+    if (full || ::fchmod(fd, static_cast<mode_t>(mode)) != 0 || !syncFile(fd)) {
         int err = full ? ENOSPC : errno;
         ::close(fd);
         discard();
@@ -157,7 +172,7 @@ void FileWriter::commit(const std::filesystem::path& folder,
                         const std::vector<FileContent>& files) {
     // A folder in a file's place would stop the renames halfway: refuse it up front.
     for (const auto& f : files)
-        if (std::filesystem::is_directory(folder / f.name)) fail(folder / f.name, EISDIR);
+        if (isFolder(folder / f.name)) fail(folder / f.name, EISDIR);
     std::vector<std::filesystem::path> temps;
     std::string manifest;
     try {
@@ -167,16 +182,33 @@ void FileWriter::commit(const std::filesystem::path& folder,
         }
         manifest += "end\n";
         // The manifest itself appears whole or not at all.
-        renameOrThrow(writeTemporary(folder / kCommitManifest, manifest), folder / kCommitManifest);
+        const auto manifestTemp = writeTemporary(folder / kCommitManifest, manifest);
+        temps.push_back(manifestTemp);
+        renameOrThrow(manifestTemp, folder / kCommitManifest);
+        temps.pop_back();
     } catch (...) {
         for (const auto& t : temps) ::unlink(t.c_str());
         throw;
     }
-    for (size_t i = 0; i <= files.size(); ++i) {
-        if (faults.stopAfterRenames && static_cast<size_t>(*faults.stopAfterRenames) == i)
-            throw SimulatedCrash{};
-        if (i < files.size()) renameOrThrow(temps[i], folder / files[i].name);
+    // The manifest and the temporary files are on disk before any rename, so a crash
+    // from here on is finished at the next start.
+    syncFolder(folder);
+    try {
+        for (size_t i = 0; i <= files.size(); ++i) {
+            if (faults.stopAfterRenames && static_cast<size_t>(*faults.stopAfterRenames) == i)
+                throw SimulatedCrash{};
+            if (i < files.size()) renameOrThrow(temps[i], folder / files[i].name);
+        }
+    } catch (const WriteError&) {
+        // Finish the set now if the system lets us; otherwise the manifest stays for the
+        // next start, and the caller hears that the save did not complete.
+        try {
+            completePendingCommit(folder);
+        } catch (const WriteError&) {
+        }
+        throw;
     }
+    // The renames are on disk before the manifest goes.
     syncFolder(folder);
     ::unlink((folder / kCommitManifest).c_str());
 }
@@ -204,13 +236,16 @@ bool completePendingCommit(const std::filesystem::path& folder) {
         auto tab = line.find('\t');
         if (tab == std::string::npos) break;
         std::string from = line.substr(0, tab), to = line.substr(tab + 1);
-        if (!plainName(from) || !plainName(to)) break;
+        if (!plainName(from) || !plainName(to) || !temporaryOf(from, to)) break;
         renames.emplace_back(std::move(from), std::move(to));
     }
     if (complete) {
         // A temporary file that is gone was renamed before the crash.
-        for (const auto& [from, to] : renames)
-            if (std::filesystem::exists(folder / from)) renameOrThrow(folder / from, folder / to);
+        for (const auto& [from, to] : renames) {
+            std::error_code ec;
+            if (std::filesystem::exists(folder / from, ec))
+                renameOrThrow(folder / from, folder / to);
+        }
         flushFolder(folder);
     }
     if (::unlink(manifestPath.c_str()) != 0) fail(manifestPath, errno);
@@ -218,12 +253,15 @@ bool completePendingCommit(const std::filesystem::path& folder) {
 }
 
 void checkEmployeeName(std::string_view name) {
-    bool bad =
-        name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos ||
-        name.find('\0') != std::string_view::npos || name.find("..") != std::string_view::npos;
+    bool bad = name.find('/') != std::string_view::npos ||
+               name.find('\\') != std::string_view::npos ||
+               name.find("..") != std::string_view::npos;
+    for (unsigned char c : name)
+        if (c < 0x20 || c == 0x7F) bad = true;  // tabs, line ends and the like
     if (bad)
         throw NameError("The name \"" + std::string(name) +
-                        "\" cannot be used: a name may not contain \"/\", \"\\\" or \"..\". "
+                        "\" cannot be used: a name may not contain \"/\", \"\\\", \"..\" or a "
+                        "control character such as a tab. "
                         "Choose another name.");
 }
 

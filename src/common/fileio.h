@@ -37,8 +37,10 @@ class FileWriter {
   public:
     void write(const std::filesystem::path& path, std::string_view bytes);
     // For a library that writes to a path: `produce` writes the temporary path given.
+    // `mode` is the file's permission bits (0600 for a file only its owner may read).
     void writeThrough(const std::filesystem::path& path,
-                      const std::function<void(const std::filesystem::path&)>& produce);
+                      const std::function<void(const std::filesystem::path&)>& produce,
+                      unsigned mode = 0644);
     // Replaces several files of one folder as one change: every temporary file is
     // written and flushed, a manifest of the renames is put in place, the files are
     // renamed, the folder is flushed once and the manifest removed. A crash between the
@@ -50,7 +52,8 @@ class FileWriter {
     int syncs() const { return syncs_; }
 
   private:
-    std::filesystem::path writeTemporary(const std::filesystem::path& path, std::string_view bytes);
+    std::filesystem::path writeTemporary(const std::filesystem::path& path, std::string_view bytes,
+                                         unsigned mode = 0644);
     bool syncFile(int fd);
     void syncFolder(const std::filesystem::path& folder);
     int syncs_ = 0;

@@ -72,7 +72,7 @@ double rounded(double v, int decimals, Decimal::Halves halves) {
     auto d = Decimal::roundedAt(v, decimals, halves);
     if (!d) return v;  // beyond any real amount: no fraction left to round
     auto n = d->scaled(decimals);
-    if (!n || *n >= (1ULL << 53)) return v;
+    if (!n || *n >= (1ULL << 53)) return d->toDouble();  // through its digits, still rounded
     const double out = static_cast<double>(*n) / kPow10[decimals];
     return d->negative ? -out : out;
 }

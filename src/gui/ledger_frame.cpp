@@ -244,10 +244,10 @@ void LedgerFrame::closeCommand() {
 
 void LedgerFrame::exportCommand() {
     if (!alive()) return;
-    const auto path = session_.ledgerExportPath();
-    if (!session_.ledgerExport(path)) return;  // a message has named the file
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path.string()))))
-        session_.ui.message("The ledger was written to " + path.string() +
+    const auto path = session_.ledgerExportForSpreadsheet();
+    if (!path) return;  // a message has named the file
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path->string()))))
+        session_.ui.message("The ledger was written to " + path->string() +
                                 ". No program for .xlsx files is set up here to open it; open "
                                 "it from that folder.",
                             Icon::Information);

@@ -21,10 +21,16 @@ ScreenWindow::ScreenWindow(Session& s, const void* model, std::function<const vo
     });
 }
 
+bool ScreenWindow::mine() const {
+    // The same address is not enough: a new screen may have taken the old one's place.
+    const uint64_t born = session_.screenBornAt(model_);
+    return current_() == model_ && born != 0 && born <= seen_;
+}
+
 bool ScreenWindow::alive() {
     if (finished_) return false;
     if (session_.screenGeneration() == seen_) return true;  // nothing was discarded since
-    if (current_() == model_) {
+    if (mine()) {
         seen_ = session_.screenGeneration();
         return true;
     }
@@ -42,12 +48,12 @@ void ScreenWindow::finish() {
 
 void ScreenWindow::closeEvent(QCloseEvent* e) {
     if (!finished_) {  // the close box, Esc and the window's own cancel
-        if (current_() == model_ && !mayClose()) {
+        if (mine() && !mayClose()) {
             e->ignore();
             return;
         }
         finished_ = true;
-        if (current_() == model_) cancel_();
+        if (mine()) cancel_();
         setResult(QDialog::Rejected);
     }
     e->accept();

@@ -42,6 +42,9 @@ class ScreenWindow : public QDialog {
     Session& session_;
 
   private:
+    // This window's screen is the one the session holds now.
+    bool mine() const;
+
     const void* model_;
     std::function<const void*()> current_;
     std::function<void()> cancel_;

@@ -39,7 +39,7 @@ std::vector<std::string> seedDataFolder(const std::filesystem::path& folder,
     for (const auto& entry : std::filesystem::directory_iterator(shipped, ec)) {
         if (!entry.is_regular_file()) continue;
         auto target = folder / entry.path().filename();
-        if (std::filesystem::exists(target)) continue;
+        if (std::filesystem::exists(target, ec) || ec) continue;
         auto bytes = readFileBytes(entry.path());
         if (!bytes) continue;
         writeFileAtomic(target, *bytes);

@@ -1,6 +1,10 @@
 #include "shell/ledger_commands.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include "common/errors.h"
 #include "ledger/ledger_export.h"
@@ -40,7 +44,7 @@ LedgerWindow& LedgerCommands::openLedger() {
     if (set.ledger && !set.LedgerCloseOK) ws_.ui.message("USE CLOSE INSTEAD");
     set.discard(set.ledger);  // unsaved edits go: the frame is rebuilt from the file
 
-    set.ledger = std::make_unique<LedgerWindow>();
+    set.create(set.ledger);
     LedgerWindow& w = *set.ledger;
     Ledger& l = ws_.records.ledger;
     const int used = Ledger::rowCount(weekly());
@@ -51,6 +55,7 @@ LedgerWindow& LedgerCommands::openLedger() {
     w.heightTwips = screens_.taxInfo().optWeek.selected() ? 12075 : 6550;
     w.fillCells(l, used, true);
     readAndTotal();
+    ws_.notifyChanged();  // a frame still open sees that its copy has gone
     return w;
 }
 
@@ -67,7 +72,14 @@ bool LedgerCommands::post(int week) {
     if (!window()) return false;
     auto row = rowOf(week);
     if (!row) return false;
-    window()->PostPayRun(*row, ws_.main.txtWeek.text, ws_.result, ws_.records.ledger);
+    // The captions as the main window shows them: empty after Clear or Open.
+    PayResult shown = ws_.result;
+    const MainWindow& m = ws_.main;
+    for (size_t i = 0; i < shown.lbTaxDed.size(); ++i) shown.lbTaxDed[i] = m.lbTaxDed[i].caption;
+    shown.lbSDI = m.lbSDI.caption;
+    shown.lbSUI = m.lbSUI.caption;
+    shown.lbCafe = m.lbCafe.caption;
+    window()->PostPayRun(*row, m.txtWeek.text, shown, ws_.records.ledger);
     readAndTotal();
     return true;
 }
@@ -111,13 +123,33 @@ bool LedgerCommands::close() {
     return true;
 }
 
+namespace {
+
+constexpr unsigned kOwnerOnly = 0600;
+
+// A folder of this user's alone: created 0700, and refused when another user made it
+// or others may look into it (the workbook holds the social security number).
+void ownFolder(const std::filesystem::path& folder) {
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        throw WriteError(folder.string(), std::strerror(errno));
+    struct stat st {};
+    if (::lstat(folder.c_str(), &st) != 0) throw WriteError(folder.string(), std::strerror(errno));
+    if (!S_ISDIR(st.st_mode) || st.st_uid != ::getuid() || (st.st_mode & 077) != 0)
+        throw WriteError(folder.string(), "the folder is not this user's own");
+}
+
+}  // namespace
+
 bool LedgerCommands::exportTo(const std::filesystem::path& path) {
     if (!window()) return false;
     const LedgerExportInfo info{ws_.records.CurrentUser, ws_.records.profile.EmpSSN, weekly()};
     try {
-        ws_.store.writer.writeThrough(path, [&](const std::filesystem::path& temporary) {
-            writeLedgerWorkbook(*window(), info, temporary);
-        });
+        ws_.store.writer.writeThrough(
+            path,
+            [&](const std::filesystem::path& temporary) {
+                writeLedgerWorkbook(*window(), info, temporary);
+            },
+            kOwnerOnly);
     } catch (const Error& e) {
         ws_.ui.message(messages::exportNotWritten(path.string(), e), Icon::Warning);
         return false;
@@ -125,15 +157,22 @@ bool LedgerCommands::exportTo(const std::filesystem::path& path) {
     return true;
 }
 
-std::filesystem::path LedgerCommands::exportPath() const {
+std::optional<std::filesystem::path> LedgerCommands::exportForSpreadsheet() {
     std::error_code ec;
     auto folder = std::filesystem::temp_directory_path(ec);
     if (ec) folder = "/tmp";
     folder /= "corvella-export-" + std::to_string(::getuid());
-    std::filesystem::create_directories(folder, ec);
     // The employee's name is a checked file stem already; an unnamed ledger gets one.
     const std::string stem = ws_.records.CurrentUser.empty() ? "ledger" : ws_.records.CurrentUser;
-    return folder / (stem + ".xlsx");
+    const auto path = folder / (stem + ".xlsx");
+    try {
+        ownFolder(folder);
+    } catch (const Error& e) {
+        ws_.ui.message(messages::exportNotWritten(path.string(), e), Icon::Warning);
+        return std::nullopt;
+    }
+    if (!exportTo(path)) return std::nullopt;
+    return path;
 }
 
 bool LedgerCommands::closeBox() {

@@ -32,12 +32,13 @@ class LedgerCommands {
     bool close();
     // The frame's close box: true when it may close; otherwise "USE CLOSE INSTEAD".
     bool closeBox();
-    // "&Excel": the ledger as its windows show it, written as a workbook to `path`
-    // (replacing it whole). False when it cannot be written: a message names the file.
+    // The ledger as its windows show it, written as a workbook to `path` (replacing it
+    // whole). False when it cannot be written: a message names the file.
     bool exportTo(const std::filesystem::path& path);
-    // Where "&Excel" writes the employee's export: a folder of this user's under the
-    // system's temporary folder, one file per employee.
-    std::filesystem::path exportPath() const;
+    // "&Excel": the workbook in a folder of this user's alone under the system's
+    // temporary folder, one file per employee, readable by the user only. Its path, or
+    // nothing when it could not be written (a message says why).
+    std::optional<std::filesystem::path> exportForSpreadsheet();
 
   private:
     // The rows the profile screen's frequency option shows (53 weekly, else 27), and

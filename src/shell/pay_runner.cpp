@@ -77,6 +77,7 @@ RunOutcome PayRunner::Calcu_late(bool save) {
     EmployeeRecords& rec = ws_.records;
     main.clearDeductionCaptions();
     main.clearResultCaptions();
+    const float cafeAtStart = rec.profile.CafeAmt;
     LoadFedTable();
     screens_.cityScreen();
     DialogState& s = screens_.stateScreen();
@@ -87,6 +88,7 @@ RunOutcome PayRunner::Calcu_late(bool save) {
     in.YtdWages = rec.ledger.YtdWages();
     in.YtdSocSec = rec.ledger.totals.SS;
     in.YtdMedi = rec.ledger.totals.Medi;
+    in.CafeAmt = cafeAtStart;
     ws_.result = computePayRun(in, rec.profile, rec.state, rec.city, rec.nonCity, ws_.fed);
     ws_.fed.clearNumbers();
     // What the run hands back: the rounded standing deductions, the adjustment boxes'

@@ -8,7 +8,7 @@ void ScreenSet::close(Closing moment) {
     };
     // The city screens always go together.
     static constexpr Row kTable[] = {
-        /* PayRun         */ {false, true, true, true, true, true, false, true},
+        /* PayRun         */ {false, true, true, true, true, true, true, true},
         /* Saved          */ {false, true, true, true, true, true, true, true},
         /* SaveWindowShut */ {true, true, true, false, true, false, true, true},
         /* Quit           */ {true, true, true, false, true, true, true, true},

@@ -4,6 +4,7 @@
 // which screens is one table (close); every discard moves the generation on, so an open
 // window can tell that its working copy may be gone.
 #include <cstdint>
+#include <map>
 #include <memory>
 
 #include "city/city.h"
@@ -23,7 +24,7 @@ struct FrmSaveUser {
 
 // The moments that close screens.
 enum class Closing {
-    PayRun,          // the end of a pay run; "Make Default" closes the same
+    PayRun,          // the end of a pay run (its save is the Save command's), Make Default
     Saved,           // the save window's "&Save" succeeded
     SaveWindowShut,  // the save window closed by any button but "&Quit"
     Quit,            // the save window's "&Quit"
@@ -46,13 +47,30 @@ class ScreenSet {
     // also lets the ledger frame close (LedgerCloseOK); the employee commands and the
     // save window close the ledger frame itself, discarding its unsaved edits.
     void close(Closing moment);
+    // Creates a screen in its slot. Every creation and every discard moves the
+    // generation on; a screen remembers the generation it was created at, so a new one
+    // at the address of an old one is not taken for it.
+    template <class T, class... Args>
+    T& create(std::unique_ptr<T>& slot, Args&&... args) {
+        discard(slot);
+        slot = std::make_unique<T>(std::forward<Args>(args)...);
+        born_[slot.get()] = ++generation_;
+        return *slot;
+    }
     // Closes one screen.
     template <class T>
     void discard(std::unique_ptr<T>& screen) {
-        if (screen) ++generation_;
+        if (!screen) return;
+        born_.erase(screen.get());
+        ++generation_;
         screen.reset();
     }
     uint64_t generation() const { return generation_; }
+    // The generation `screen` was created at; 0 when it is not a screen of this set.
+    uint64_t bornAt(const void* screen) const {
+        auto it = born_.find(screen);
+        return it == born_.end() ? 0 : it->second;
+    }
 
     // Set by the employee commands and the pay run; the ledger frame's close box waits
     // for it.
@@ -60,6 +78,7 @@ class ScreenSet {
 
   private:
     uint64_t generation_ = 0;
+    std::map<const void*, uint64_t> born_;
 };
 
 }  // namespace corvella

@@ -33,7 +33,7 @@ bool readWhole(const Workspace& ws, const char* ext, Record& record, Reader read
 FrmTaxInfo& Screens::taxInfo() {
     auto& screen = ws_.screens.taxInfo;
     if (!screen) {
-        screen = std::make_unique<FrmTaxInfo>();
+        ws_.screens.create(screen);
         screen->load(ws_.records.profile);
         try {
             storeTaxInfo();
@@ -100,7 +100,7 @@ void Screens::showProfile() {
 DialogState& Screens::stateScreen() {
     auto& screen = ws_.screens.state;
     if (screen) return *screen;
-    screen = std::make_unique<DialogState>(ws_.records.state);
+    ws_.screens.create(screen, ws_.records.state);
     DialogState& s = *screen;
     s.setLouisPriorVisible = [this](bool v) { ws_.main.ckLouisPrior.visible = v; };
     s.runPreset = [&s](SpecialState which) { runStatePreset(s, which); };
@@ -138,7 +138,7 @@ DialogState& Screens::stateScreen() {
 DialogCity& Screens::cityScreen() {
     auto& screen = ws_.screens.city;
     if (screen) return *screen;
-    screen = std::make_unique<DialogCity>(ws_.records.city);
+    ws_.screens.create(screen, ws_.records.city);
     DialogCity& c = *screen;
     // On a damaged file the boxes stay empty and take the defaults.
     if (readWhole(ws_, ".cti", ws_.records.city, readCityFile)) c.refreshFromTable();
@@ -153,7 +153,7 @@ DialogCity& Screens::cityScreen() {
 DialogNonCity& Screens::nonCityScreen() {
     auto& screen = ws_.screens.nonCity;
     if (screen) return *screen;
-    screen = std::make_unique<DialogNonCity>(ws_.records.nonCity);
+    ws_.screens.create(screen, ws_.records.nonCity);
     DialogNonCity& n = *screen;
     if (readWhole(ws_, ".nci", ws_.records.nonCity, readNonCityFile)) n.refreshFromTable();
     n.fillEmptyWithDefaults();
@@ -167,7 +167,7 @@ DialogNonCity& Screens::nonCityScreen() {
 FrmSaveUser& Screens::saveWindow() {
     auto& screen = ws_.screens.saveWindow;
     if (!screen) {
-        screen = std::make_unique<FrmSaveUser>();
+        ws_.screens.create(screen);
         screen->txtSaveUser.text = ws_.records.CurrentUser;
     }
     return *screen;
@@ -176,7 +176,7 @@ FrmSaveUser& Screens::saveWindow() {
 OvertimeScreen& Screens::overtimeScreen() {
     auto& screen = ws_.screens.overtime;
     if (!screen) {
-        screen = std::make_unique<OvertimeScreen>();
+        ws_.screens.create(screen);
         screen->FillInOT(ws_.records.ot, ws_.records.profile.weekly());
         for (auto& b : screen->txtOT)
             if (b.text.empty()) b.text = "0";
@@ -187,7 +187,7 @@ OvertimeScreen& Screens::overtimeScreen() {
 LeaveScreen& Screens::leaveScreen() {
     auto& screen = ws_.screens.leave;
     if (!screen) {
-        screen = std::make_unique<LeaveScreen>();
+        ws_.screens.create(screen);
         const std::string& name = ws_.records.CurrentUser;
         try {
             if (auto bytes = ws_.store.read(name, ".hol")) {

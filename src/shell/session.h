@@ -56,6 +56,7 @@ class Session {
     // Moves on whenever a screen is discarded: an open window compares it with the value
     // it last saw before it trusts its working copy.
     uint64_t screenGeneration() const { return ws_.screens.generation(); }
+    uint64_t screenBornAt(const void* screen) const { return ws_.screens.bornAt(screen); }
     bool ledgerCloseOK() const { return ws_.screens.LedgerCloseOK; }
 
     // --- Screens: created (and loaded) on first use, discarded by the commands ---
@@ -119,7 +120,9 @@ class Session {
     bool ledgerClose() { return ledgerCommands_.close(); }
     bool ledgerCloseBox() { return ledgerCommands_.closeBox(); }
     bool ledgerExport(const std::filesystem::path& path) { return ledgerCommands_.exportTo(path); }
-    std::filesystem::path ledgerExportPath() const { return ledgerCommands_.exportPath(); }
+    std::optional<std::filesystem::path> ledgerExportForSpreadsheet() {
+        return ledgerCommands_.exportForSpreadsheet();
+    }
 
     // --- The employee's files ---
     void LoadEmployee() { files_.LoadEmployee(); }

@@ -79,6 +79,15 @@ TEST_F(LedgerCli, RefusalsAndUsage) {
     EXPECT_FALSE(std::filesystem::exists(dir / "Sample.yrw"));
 }
 
+TEST_F(LedgerCli, AFailedRunSaveStillPostsAndSaysSo) {
+    std::filesystem::create_directory(dir / "Sample.hol");  // the run's save cannot finish
+    auto r = cli("post Sample --row 1 --box 0=40 --json");
+    EXPECT_EQ(r.status, 5) << r.err;
+    EXPECT_NE(r.err.find("not saved"), std::string::npos);
+    EXPECT_EQ(test::jsonField(row(r.out, 1), "Gross"), "600.00");
+    EXPECT_TRUE(std::filesystem::exists(dir / "Sample.yrw"));
+}
+
 TEST_F(LedgerCli, ABiWeeklyEmployeeHasTwentySevenWeeks) {
     ASSERT_EQ(cli("post Sample --row 1 --box 0=40").status, 0);  // a weekly ledger first
     const std::string weeklyLedger = dir.read("Sample.yrw");

@@ -124,12 +124,13 @@ class FileSetCommit : public ::testing::Test {
     }
 };
 
-TEST_F(FileSetCommit, FlushesEachFileAndTheFolderOnce) {
+TEST_F(FileSetCommit, FlushesEachFileAndTheFolderBeforeAndAfterTheRenames) {
     FileWriter w;
     w.commit(dir.path(), newSet());
     expectAll("new");
-    // The four files, the manifest of the renames, and the folder.
-    EXPECT_EQ(w.syncs(), 6);
+    // The four files and the manifest of the renames; the folder before the first rename
+    // (so the manifest is there for a crash) and after the last (before it goes).
+    EXPECT_EQ(w.syncs(), 7);
 }
 
 TEST_F(FileSetCommit, AWriteFailingPartwayChangesNothing) {
@@ -168,6 +169,12 @@ TEST_F(FileSetCommit, AManifestCutShortRenamesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir / kCommitManifest));
 }
 
+TEST_F(FileSetCommit, AManifestRenamesOnlyTemporaryFilesOverTheirOwn) {
+    dir.write(kCommitManifest, "E.cfe\tE.use\nend\n");  // one member over another
+    EXPECT_TRUE(completePendingCommit(dir.path()));
+    expectAll("old");
+}
+
 TEST_F(FileSetCommit, AManifestCannotRenameOutsideItsFolder) {
     dir.write("E.use.tmp-abcdef", "new");
     dir.write(kCommitManifest, "E.use.tmp-abcdef\t../E.use\nend\n");
@@ -177,7 +184,7 @@ TEST_F(FileSetCommit, AManifestCannotRenameOutsideItsFolder) {
 }
 
 TEST(EmployeeName, RefusesNamesThatLeaveTheFolder) {
-    for (const char* bad : {"../evil", "a/b", "a\\b", "..", "x..y"})
+    for (const char* bad : {"../evil", "a/b", "a\\b", "..", "x..y", "a\tb", "a\nb"})
         EXPECT_THROW(checkEmployeeName(bad), NameError) << bad;
     for (const char* good : {"Sample", "", "Mary Ann", "O'Brien", "José"})
         EXPECT_NO_THROW(checkEmployeeName(good)) << good;

@@ -158,6 +158,14 @@ class LedgerFrameTest : public QObject {
         QCOMPARE(cell(f.get(), "totTips"), QString("3.00"));
     }
 
+    void reopeningTheLedgerReplacesAnOpenFrame() {
+        auto f = openFrame();
+        s_->openLedger();  // as the Year to Date button does; the new copy may take the
+                           // old one's address, and the old frame must not take it for its own
+        QTRY_VERIFY(!f->isVisible());
+        QVERIFY(s_->ledgerWindow() != nullptr);
+    }
+
     void openingAnotherEmployeeClosesTheFrame() {
         auto f = openFrame();
         openEmployee("Other");

@@ -160,10 +160,22 @@ TEST_F(EmployeeCommands, AFullSaveIsWhollyOldOrWhollyNew) {
     for (const auto& [name, bytes] : snapshot())
         EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name;
 
-    // Eight files, the manifest, one flush of the folder.
+    // Eight files, the manifest, and the folder before and after the renames.
     const int before = s.writer.syncs();
     s.saveAllFiles();
-    EXPECT_EQ(s.writer.syncs() - before, 10);
+    EXPECT_EQ(s.writer.syncs() - before, 11);
+}
+
+TEST_F(EmployeeCommands, ANameTooLongForAFileIsReportedNotFatal) {
+    openEmployee(profileOf());
+    const auto before = snapshot();
+    ui.saveAnswers.push_back({SaveWindowButton::Save, std::string(300, 'x')});
+    ui.saveAnswers.push_back({SaveWindowButton::No, std::nullopt});
+    ui.messages.clear();
+    s.mnuSave_Click();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("not saved"), std::string::npos);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(EmployeeCommands, AFailedSaveIsReportedAndTheWindowStaysOpen) {

@@ -1,8 +1,10 @@
 // The ledger frame "Year To Date" through the session: posting, deleting, Add, Clear All,
 // the close rules and the ledger file.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "common/errors.h"
 #include "engine/pay_run_fixture.h"
@@ -229,6 +231,52 @@ TEST_F(LedgerFrame, ASaveThatCannotWriteNamesTheFileAndKeepsTheOldOne) {
     EXPECT_NE(ui.messages[0].find("Emp.yrw"), std::string::npos);
     EXPECT_NE(s.ledgerWindow(), nullptr);  // the frame stays, with the posting
     EXPECT_EQ(dir.read("Emp.yrw"), before);
+}
+
+TEST_F(LedgerFrame, APostingTakesWhatTheMainWindowShows) {
+    openWeekly();
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+    s.Clear_All();  // the captions are empty now, whatever the last run was
+    s.openLedger();
+    ASSERT_TRUE(s.ledgerPost(1));
+    EXPECT_EQ(cell(1, C::Fed), "");
+    EXPECT_EQ(cell(1, C::Gross), ".00");
+    EXPECT_EQ(total(C::Fed), ".00");
+    EXPECT_EQ(s.ledger.rows[0].SDI, 0.0f);
+}
+
+TEST_F(LedgerFrame, APayRunClosesTheFrame) {
+    openWeekly();
+    s.openLedger();
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+    EXPECT_EQ(s.ledgerWindow(), nullptr);
+}
+
+TEST_F(LedgerFrame, TheSpreadsheetIsTheUsersAlone) {
+    const char* old = std::getenv("TMPDIR");
+    const std::string saved = old ? old : "";
+    ::setenv("TMPDIR", dir.path().c_str(), 1);
+    openWeekly();
+    s.openLedger();
+    auto path = s.ledgerExportForSpreadsheet();
+    ASSERT_TRUE(path.has_value());
+    struct stat file {
+    }, folder{};
+    ASSERT_EQ(::stat(path->c_str(), &file), 0);
+    ASSERT_EQ(::stat(path->parent_path().c_str(), &folder), 0);
+    EXPECT_EQ(file.st_mode & 0777, 0600u);
+    EXPECT_EQ(folder.st_mode & 0777, 0700u);
+    // A folder that others may look into is refused, and nothing is written there.
+    ::chmod(path->parent_path().c_str(), 0755);
+    std::filesystem::remove(*path);
+    ui.messages.clear();
+    EXPECT_FALSE(s.ledgerExportForSpreadsheet().has_value());
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(*path));
+    if (old)
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
 }
 
 TEST_F(LedgerFrame, OpeningAnotherEmployeeClosesTheFrame) {
