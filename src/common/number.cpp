@@ -1,5 +1,6 @@
 #include "common/number.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <charconv>
 #include <cmath>
@@ -11,11 +12,40 @@ namespace corvella {
 
 namespace {
 
+// Whether a number text beyond a double's range is too small (rather than too large):
+// the power of ten of its first significant digit is negative.
+bool underflows(const std::string& s) {
+    size_t i = 0;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+    long intDigits = 0, fractionZeros = 0;
+    bool significant = false;
+    for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) {
+        significant = significant || s[i] != '0';
+        if (significant) ++intDigits;
+    }
+    if (i < s.size() && s[i] == '.') {
+        ++i;
+        for (; i < s.size() && s[i] == '0' && !significant; ++i) ++fractionZeros;
+        while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
+    }
+    long exp = 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        ++i;
+        const bool negative = i < s.size() && s[i] == '-';
+        if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
+        for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
+            exp = std::min(exp * 10 + (s[i] - '0'), 100000L);
+        if (negative) exp = -exp;
+    }
+    return (intDigits > 0 ? intDigits : -fractionZeros) + exp < 0;
+}
+
 double parseDouble(const std::string& s) {
     double v = 0;
     auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec == std::errc::result_out_of_range) return HUGE_VAL;  // caught by range checks
     (void)p;
+    // Too small to hold is 0; too large is caught by the range checks.
+    if (ec == std::errc::result_out_of_range) return underflows(s) ? 0.0 : HUGE_VAL;
     return v;
 }
 

@@ -33,6 +33,20 @@ TEST(StrictNumber, AcceptsOnlyAWholeNumber) {
         EXPECT_FALSE(strictNumber(bad).has_value()) << bad;
 }
 
+TEST(Numbers, TooSmallToHoldReadsAsZeroAndTooLargeIsRefused) {
+    const std::string tiny = "0." + std::string(400, '0') + "1";
+    for (const std::string& t : {std::string("1e-400"), tiny, std::string("-2.5e-999"),
+                                 std::string("0.00000e-400"), "123" + std::string("e-500")}) {
+        EXPECT_EQ(strictNumber(t), 0.0) << t;
+        EXPECT_EQ(leadingNumber(t), 0.0) << t;
+    }
+    for (const char* big : {"1e400",
+                            "1"
+                            "000000000000000000000e300",
+                            "0.01e311"})
+        EXPECT_FALSE(strictNumber(big).has_value()) << big;
+}
+
 TEST(StrictFloat, NamesTheBoxItRefuses) {
     try {
         strictFloat("1.2.3", "txtHourRate2");
