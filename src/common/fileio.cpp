@@ -1,9 +1,11 @@
 #include "common/fileio.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -73,6 +75,37 @@ void flushFolder(const std::filesystem::path& folder) {
     ::close(dfd);
 }
 
+// Writers of one folder take turns: an exclusive lock on the folder itself, held while
+// files are replaced or a leftover commit is finished.
+class FolderLock {
+  public:
+    explicit FolderLock(const std::filesystem::path& folder)
+        : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~FolderLock() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+  private:
+    int fd_;
+};
+
+// "<name>.tmp-XXXXXX", as writeTemporary names its files.
+bool isTemporaryName(const std::string& name) {
+    const auto at = name.rfind(".tmp-");
+    if (at == std::string::npos || at == 0 || name.size() != at + 11) return false;
+    for (size_t i = at + 5; i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
+    return true;
+}
+
+bool finishCommit(const std::filesystem::path& folder);
+
 }  // namespace
 
 bool FileWriter::syncFile(int fd) {
@@ -125,6 +158,7 @@ std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& pa
 }
 
 void FileWriter::write(const std::filesystem::path& path, std::string_view bytes) {
+    FolderLock lock(folderOf(path));
     const auto tmp = writeTemporary(path, bytes);
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
         int err = errno;
@@ -137,6 +171,7 @@ void FileWriter::write(const std::filesystem::path& path, std::string_view bytes
 void FileWriter::writeThrough(const std::filesystem::path& path,
                               const std::function<void(const std::filesystem::path&)>& produce,
                               unsigned mode) {
+    FolderLock lock(folderOf(path));
     const auto tmp = writeTemporary(path, {}, mode);
     auto discard = [&] { ::unlink(tmp.c_str()); };
     try {
@@ -170,6 +205,7 @@ void FileWriter::writeThrough(const std::filesystem::path& path,
 
 void FileWriter::commit(const std::filesystem::path& folder,
                         const std::vector<FileContent>& files) {
+    FolderLock lock(folder);
     // A folder in a file's place would stop the renames halfway: refuse it up front.
     for (const auto& f : files)
         if (isFolder(folder / f.name)) fail(folder / f.name, EISDIR);
@@ -203,7 +239,7 @@ void FileWriter::commit(const std::filesystem::path& folder,
         // Finish the set now if the system lets us; otherwise the manifest stays for the
         // next start, and the caller hears that the save did not complete.
         try {
-            completePendingCommit(folder);
+            finishCommit(folder);
         } catch (const WriteError&) {
         }
         throw;
@@ -218,6 +254,21 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
 }
 
 bool completePendingCommit(const std::filesystem::path& folder) {
+    FolderLock lock(folder);
+    const bool found = finishCommit(folder);
+    // What is left with a temporary name now is a killed write's: no one is writing.
+    std::error_code ec;
+    for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
+        std::error_code fileEc;
+        if (e.is_regular_file(fileEc) && isTemporaryName(e.path().filename().string()))
+            ::unlink(e.path().c_str());
+    }
+    return found;
+}
+
+namespace {
+
+bool finishCommit(const std::filesystem::path& folder) {
     const auto manifestPath = folder / kCommitManifest;
     auto text = readFileBytes(manifestPath);
     if (!text) return false;
@@ -252,12 +303,20 @@ bool completePendingCommit(const std::filesystem::path& folder) {
     return true;
 }
 
+}  // namespace
+
 void checkEmployeeName(std::string_view name) {
     bool bad = name.find('/') != std::string_view::npos ||
                name.find('\\') != std::string_view::npos ||
                name.find("..") != std::string_view::npos;
     for (unsigned char c : name)
         if (c < 0x20 || c == 0x7F) bad = true;  // tabs, line ends and the like
+    // The longest file of the set, with its temporary suffix (".yrw.tmp-XXXXXX"), must
+    // still fit the file system's 255 bytes.
+    if (name.size() > kLongestEmployeeName)
+        throw NameError("The name is " + std::to_string(name.size()) +
+                        " characters long; a name may have at most " +
+                        std::to_string(kLongestEmployeeName) + ". Choose a shorter name.");
     if (bad)
         throw NameError("The name \"" + std::string(name) +
                         "\" cannot be used: a name may not contain \"/\", \"\\\", \"..\" or a "

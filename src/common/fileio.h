@@ -30,6 +30,9 @@ struct FileContent {
     std::string bytes;
 };
 
+// Files hold pay and social security numbers: only their owner may read them.
+inline constexpr unsigned kOwnerOnly = 0600;
+
 // Every write replaces its file whole: a temporary file in the same folder is written
 // and flushed to disk, then renamed over the old one. On failure the old file is left
 // as it was and WriteError is thrown.
@@ -37,10 +40,10 @@ class FileWriter {
   public:
     void write(const std::filesystem::path& path, std::string_view bytes);
     // For a library that writes to a path: `produce` writes the temporary path given.
-    // `mode` is the file's permission bits (0600 for a file only its owner may read).
+    // `mode` is the file's permission bits.
     void writeThrough(const std::filesystem::path& path,
                       const std::function<void(const std::filesystem::path&)>& produce,
-                      unsigned mode = 0644);
+                      unsigned mode = kOwnerOnly);
     // Replaces several files of one folder as one change: every temporary file is
     // written and flushed, a manifest of the renames is put in place, the files are
     // renamed, the folder is flushed once and the manifest removed. A crash between the
@@ -53,7 +56,7 @@ class FileWriter {
 
   private:
     std::filesystem::path writeTemporary(const std::filesystem::path& path, std::string_view bytes,
-                                         unsigned mode = 0644);
+                                         unsigned mode = kOwnerOnly);
     bool syncFile(int fd);
     void syncFolder(const std::filesystem::path& folder);
     int syncs_ = 0;
@@ -65,11 +68,15 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 inline constexpr const char* kCommitManifest = ".corvella-commit";
 
 // Finishes the renames of a commit that a crash interrupted, so the files are wholly
-// the new set. True when there was one. Throws WriteError when it cannot.
+// the new set, then removes temporary files a killed write left behind. True when there
+// was a commit to finish. Throws WriteError when it cannot. Writers of one folder take
+// turns (a lock on the folder), so this never touches another program's write.
 bool completePendingCommit(const std::filesystem::path& folder);
 
-// Refuses a name that would leave the working folder; throws NameError with the
-// message to show.
+inline constexpr size_t kLongestEmployeeName = 240;  // bytes
+
+// Refuses a name that would leave the working folder, or whose files the file system
+// could not hold; throws NameError with the message to show.
 void checkEmployeeName(std::string_view name);
 
 }  // namespace corvella

@@ -34,6 +34,9 @@ bool EmployeeCommands::cmdSaveUser_Click() {
         checkEmployeeName(name);
         ws_.records.CurrentUser = name;
         files_.saveAllFiles();
+    } catch (const NameError& e) {
+        ws_.ui.message(e.what(), Icon::Warning);  // says what to do already
+        return false;
     } catch (const ConversionError& e) {
         ws_.ui.message(messages::correctAndSaveAgain(e), Icon::Warning);
         return false;

@@ -125,7 +125,6 @@ bool LedgerCommands::close() {
 
 namespace {
 
-constexpr unsigned kOwnerOnly = 0600;
 
 // A folder of this user's alone: created 0700, and refused when another user made it
 // or others may look into it (the workbook holds the social security number).

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <fstream>
 
@@ -183,11 +184,40 @@ TEST_F(FileSetCommit, AManifestCannotRenameOutsideItsFolder) {
     EXPECT_FALSE(std::filesystem::exists(dir.path().parent_path() / "E.use"));
 }
 
-TEST(EmployeeName, RefusesNamesThatLeaveTheFolder) {
+TEST(AtomicWrite, FilesAreReadableByTheirOwnerOnly) {
+    test::TempDir dir;
+    writeFileAtomic(dir / "a.and", "123-45-6789");
+    FileWriter().commit(dir.path(), {{"b.use", "x"}});
+    for (const char* name : {"a.and", "b.use"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat((dir / name).c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << name;
+    }
+}
+
+TEST(AtomicWrite, AKilledWritesTemporaryFilesGoAtTheNextStart) {
+    test::TempDir dir;
+    dir.write("Ann.and.tmp-Ab12Cd", "half a file");
+    dir.write("Ann.use.tmp-000000", "");
+    dir.write("Ann.use", "kept");
+    dir.write("notes.tmp-short", "kept");
+    EXPECT_FALSE(completePendingCommit(dir.path()));  // no commit to finish, only leftovers
+    EXPECT_FALSE(std::filesystem::exists(dir / "Ann.and.tmp-Ab12Cd"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Ann.use.tmp-000000"));
+    EXPECT_EQ(dir.read("Ann.use"), "kept");
+    EXPECT_EQ(dir.read("notes.tmp-short"), "kept");
+}
+
+TEST(EmployeeName, RefusesNamesThatLeaveTheFolderOrDoNotFit) {
     for (const char* bad : {"../evil", "a/b", "a\\b", "..", "x..y", "a\tb", "a\nb"})
         EXPECT_THROW(checkEmployeeName(bad), NameError) << bad;
     for (const char* good : {"Sample", "", "Mary Ann", "O'Brien", "José"})
         EXPECT_NO_THROW(checkEmployeeName(good)) << good;
+    // Its longest file, with the temporary suffix, must fit in 255 bytes.
+    EXPECT_NO_THROW(checkEmployeeName(std::string(240, 'x')));
+    EXPECT_THROW(checkEmployeeName(std::string(241, 'x')), NameError);
+    test::TempDir dir;
+    FileWriter().commit(dir.path(), {{std::string(240, 'x') + ".yrw", "a"}});
 }
 
 }  // namespace
