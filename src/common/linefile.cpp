@@ -161,7 +161,8 @@ FieldReader::Field FieldReader::next() {
         ++pos_;
         afterComma_ = true;
     } else if (pos_ < n) {
-        if (data_[pos_] == '\r') ++pos_;
+        // One line end, however many CRs stand before its LF.
+        while (pos_ < n && data_[pos_] == '\r') ++pos_;
         if (pos_ < n && data_[pos_] == '\n') ++pos_;
         ++line_;
     }

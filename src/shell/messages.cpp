@@ -33,7 +33,7 @@ std::string employeeNotSaved(const Error& e) {
 
 std::string payRunNotSaved(const Error& e) {
     return "The pay run is shown, but the employee's files were not saved: " +
-           std::string(e.what()) + ". Correct this and save with File, Save.";
+           std::string(e.what()) + ". Correct this, then save the employee again.";
 }
 
 std::string headingNotSaved(const Error& e) {

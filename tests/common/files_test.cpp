@@ -25,6 +25,19 @@ TEST(LineFormat, WritesFieldsOfEveryKind) {
     EXPECT_EQ(w.bytes(), "1234.5,0,-12.04,\"Single\"\r\n0,,,\r\n#TRUE#,#FALSE#,\"say 'hi'\"\r\n");
 }
 
+TEST(LineFormat, CountsACrCrLfLineEndOnce) {
+    FieldReader r("1,2\r\r\n3,x\r\r\n", "x.dat");
+    EXPECT_EQ(r.number(), 1.0f);
+    EXPECT_EQ(r.number(), 2.0f);
+    EXPECT_EQ(r.number(), 3.0f);
+    try {
+        r.number();
+        FAIL() << "no error";
+    } catch (const ReadError& e) {
+        EXPECT_EQ(e.line, 2);
+    }
+}
+
 TEST(LineFormat, ReadsDeclaredFieldsWhateverTheLineBreaks) {
     FieldReader r("1,2\r\n3,\"a,b\"\r\n.5,,#TRUE#\r\n", "x.dat");
     EXPECT_EQ(r.number(), 1.0f);
