@@ -103,10 +103,12 @@ bool EmployeeCommands::mnuOpen_Click() {
     return openEmployee(*chosen);
 }
 
-void EmployeeCommands::loadAll() {
+void EmployeeCommands::loadAll(bool newFolder) {
     files_.LoadEmployee();
     files_.LoadLedger();
-    runner_.LoadFedTable();  // a missing table is reported; the open goes on
+    // A missing table refuses every run; it is reported here only for a folder that start
+    // has not reported on. The open goes on.
+    runner_.LoadFedTable(newFolder);
     // A damaged state file stops the open here, so the previous employee is put back
     // whole rather than mixed with this one.
     if (auto sta = ws_.store.read(ws_.records.CurrentUser, ".sta")) {
@@ -149,7 +151,7 @@ bool EmployeeCommands::openEmployee(const std::filesystem::path& useFile) {
     screens_.saveWindow().txtSaveUser.text = name;
     ws_.screens.close(Closing::NewEmployee);
     try {
-        loadAll();
+        loadAll(folder != beforeFolder);
     } catch (const Error& e) {
         ws_.store.folder = beforeFolder;
         ws_.records = before;

@@ -27,8 +27,9 @@ class EmployeeCommands {
     bool cmdSaveUser_Click();
 
   private:
-    // Reads every file of the employee named in the records; throws.
-    void loadAll();
+    // Reads every file of the employee named in the records; throws. `newFolder`: the
+    // employee's folder is not the one the program started in or last opened from.
+    void loadAll(bool newFolder);
 
     Workspace& ws_;
     Screens& screens_;

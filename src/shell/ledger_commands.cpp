@@ -125,7 +125,6 @@ bool LedgerCommands::close() {
 
 namespace {
 
-
 // A folder of this user's alone: created 0700, and refused when another user made it
 // or others may look into it (the workbook holds the social security number).
 void ownFolder(const std::filesystem::path& folder) {

@@ -59,6 +59,12 @@ std::string fedTableUnreadable(const std::string& fileName, int line) {
            "). Federal tax stays 0 until the file is replaced.";
 }
 
+std::string fedTableMissing(const std::string& fileName, const std::string& folder) {
+    return "The federal table " + fileName + " is missing or damaged in " + folder +
+           ", so federal tax cannot be computed. Nothing was computed or saved. Put a good "
+           "copy of the file there and press ADD again.";
+}
+
 std::string employeeExists(const std::string& name) {
     return "........" + name + " already exists. Use Open";
 }

@@ -26,6 +26,7 @@ std::string headingNotSaved(const Error& e);
 std::string employeeNotOpened(const std::string& name, const Error& e);
 std::string interruptedSave(const std::string& folder, const Error& e);
 std::string fedTableUnreadable(const std::string& fileName, int line);
+std::string fedTableMissing(const std::string& fileName, const std::string& folder);
 std::string employeeExists(const std::string& name);
 std::string ledgerDamaged(const ReadError& e);
 std::string ledgerNotSaved(const std::string& fileName, const Error& e);

@@ -13,18 +13,20 @@ std::string PayRunner::todayText() {
     return std::to_string(d.month) + "/" + std::to_string(d.day) + "/" + std::to_string(d.year);
 }
 
-bool PayRunner::LoadFedTable() {
+bool PayRunner::LoadFedTable(bool report) {
     auto path = ws_.store.folder / kFedFileName;
     auto bytes = readFileBytes(path);
     if (!bytes) {
-        ws_.ui.message(fedFileFailureMessage(), Icon::Warning);
+        ws_.fed.clearNumbers();
+        if (report) ws_.ui.message(fedFileFailureMessage(), Icon::Warning);
         return false;
     }
     try {
         ws_.fed = readFedTable(*bytes, kFedFileName);
     } catch (const ReadError& e) {
         ws_.fed.clearNumbers();
-        ws_.ui.message(messages::fedTableUnreadable(kFedFileName, e.line), Icon::Warning);
+        if (report)
+            ws_.ui.message(messages::fedTableUnreadable(kFedFileName, e.line), Icon::Warning);
         return false;
     }
     ws_.main.lbTaxVer.caption = ws_.fed.FedTableVer;
@@ -72,13 +74,18 @@ RunOutcome PayRunner::Calcu_late(bool save) {
         ws_.ui.message(*message, Icon::Warning);
         return RunOutcome::Refused;
     }
+    // Without the federal table no pay can be right: refuse, once, before anything changes.
+    if (!LoadFedTable(false)) {
+        ws_.ui.message(messages::fedTableMissing(kFedFileName, ws_.store.folder.string()),
+                       Icon::Warning);
+        return RunOutcome::Refused;
+    }
 
     MainWindow& main = ws_.main;
     EmployeeRecords& rec = ws_.records;
     main.clearDeductionCaptions();
     main.clearResultCaptions();
     const float cafeAtStart = rec.profile.CafeAmt;
-    LoadFedTable();
     screens_.cityScreen();
     DialogState& s = screens_.stateScreen();
     FrmTaxInfo& f = screens_.taxInfo();

@@ -19,8 +19,8 @@ class PayRunner {
     // The pay run (ADD). A refused run changes nothing; a message says why.
     RunOutcome Calcu_late(bool save = true);
     void Clear_All();
-    // Reads Federal15.dtt; shows the failure message and returns false when it cannot.
-    bool LoadFedTable();
+    // Reads Federal15.dtt; false when it cannot, after the failure message when `report`.
+    bool LoadFedTable(bool report = true);
     std::string todayText();
 
   private:

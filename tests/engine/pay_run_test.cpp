@@ -282,20 +282,31 @@ TEST_F(PayRun_, TheRunSavesTheEmployeeAndAFailedSaveIsReported) {
     EXPECT_EQ(s.main.Label13.caption, "$300.00");  // the results still stand
 }
 
-TEST_F(PayRun_, AMissingFederalTableIsReportedAtEveryRunAndWithholdsNothing) {
+// Issue 12: a run without the federal table withheld only the additional amount and
+// saved it; now every such run is refused with one message and changes nothing.
+TEST_F(PayRun_, ARunWithoutTheFederalTableIsRefusedAndSavesNothing) {
     TaxProfile p = profileOf();
     p.HourRate = 15;
     p.FedAddl = 2;
     auto st = noStateTax();
     openEmployee(p, &st);
     run({{0, "40"}});  // the table read at Open is forgotten after a run
-    std::filesystem::remove(dir / "Federal15.dtt");
-    for (int i = 0; i < 2; ++i) {
+    const std::string fed = s.main.lbTaxDed[0].caption;
+    for (const char* damage : {"missing", "cut short"}) {
+        SCOPED_TRACE(damage);
+        if (std::string(damage) == "missing")
+            std::filesystem::remove(dir / "Federal15.dtt");
+        else
+            dir.write("Federal15.dtt", "1,2,3\r\n");
+        const std::string use = dir.read("Emp.use");
         ui.messages.clear();
-        run({{0, "40"}});
+        EXPECT_EQ(run({{0, "38"}}), Outcome::Refused);
         ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0].rfind("   Operation Failed ! ! !", 0), 0u);
-        EXPECT_EQ(s.main.lbTaxDed[0].caption, "2.00");  // only the additional amount
+        EXPECT_NE(
+            ui.messages[0].find("Federal15.dtt is missing or damaged in " + dir.path().string()),
+            std::string::npos);
+        EXPECT_EQ(s.main.lbTaxDed[0].caption, fed);  // the last run still shows
+        EXPECT_EQ(dir.read("Emp.use"), use);
     }
 }
 
