@@ -527,7 +527,9 @@ void Form1::cmdCal_Click() {
     const bool ran = session_.Calcu_late() != corvella::Session::RunOutcome::Refused;
     refreshFromModel();
     closeStaleSettingsWindows(ran);
+    // Ready for the next period: what is typed replaces box 0, focused already or not.
     txtAmount_[0]->setFocus();
+    txtAmount_[0]->selectAll();
 }
 
 void Form1::cmdClear_Click() {

@@ -237,6 +237,10 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(child<QToolButton>(QStringLiteral("cmdCal")), Qt::LeftButton);
         QCOMPARE(text(QStringLiteral("Label13")), QStringLiteral("$500.00"));
         QVERIFY(box(0)->hasFocus());
+        // Typed after ADD, the next hours replace the box (the focus never left it).
+        QTest::keyClicks(box(0), QStringLiteral("38"));
+        QCOMPARE(box(0)->text(), QStringLiteral("38"));
+        typeInto(0, QStringLiteral("40"));
         QVERIFY(ui_->messages.empty());
         QCOMPARE(text(QStringLiteral("lbTaxDed(5)")), QStringLiteral("15.00"));
         QCOMPARE(text(QStringLiteral("lbTaxDed(9)")), QStringLiteral("20.25"));
