@@ -332,11 +332,7 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
 
 // ---------------------------------------------------------------- the ledger
 
-constexpr LedgerColumn kRowColumns[] = {
-    LedgerColumn::Fed,     LedgerColumn::SS,   LedgerColumn::Medi,  LedgerColumn::State,
-    LedgerColumn::City,    LedgerColumn::Muni, LedgerColumn::Bond,  LedgerColumn::Dues,
-    LedgerColumn::Pension, LedgerColumn::Misc, LedgerColumn::Kplan, LedgerColumn::Tips,
-    LedgerColumn::OT,      LedgerColumn::Net,  LedgerColumn::Gross};
+constexpr auto& kRowColumns = kLedgerColumnOrder;
 
 // The totals in the order the JSON lists them: Fed to Kplan, OT, Net, Gross, then the
 // second row of the totals window.

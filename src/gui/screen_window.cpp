@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QMetaObject>
-#include <QPointer>
 
 namespace corvella::gui {
 
@@ -15,10 +14,11 @@ ScreenWindow::ScreenWindow(Session& s, const void* model, std::function<const vo
       cancel_(std::move(cancel)),
       seen_(s.screenGeneration()) {
     // A command elsewhere may throw this window's screen away: notice it at once.
-    QPointer<ScreenWindow> self(this);
-    s.onChange([self] {
-        if (self) self->alive();
-    });
+    observer_ = s.onChange([this] { alive(); });
+}
+
+ScreenWindow::~ScreenWindow() {
+    session_.removeOnChange(observer_);
 }
 
 bool ScreenWindow::mine() const {

@@ -19,6 +19,7 @@ class ScreenWindow : public QDialog {
     // without loading one; `cancel` throws the working copy away.
     ScreenWindow(Session& s, const void* model, std::function<const void*()> current,
                  std::function<void()> cancel, QWidget* parent);
+    ~ScreenWindow() override;
 
   protected:
     // True while this window's screen is still the session's; once it is not, the
@@ -50,6 +51,7 @@ class ScreenWindow : public QDialog {
     std::function<void()> cancel_;
     bool finished_ = false;
     uint64_t seen_;  // the screen generation when the screen was last found in place
+    int observer_;   // this window's place among the session's observers
 };
 
 }  // namespace corvella::gui

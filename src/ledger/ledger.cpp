@@ -106,6 +106,17 @@ void Ledger::read(const std::string& bytes, const std::string& fileName, bool we
     t.Tips = readCurrency(r);
 }
 
+void writeLedgerTotals(LineWriter& w, const LedgerTotals& t) {
+    w.number(t.Fed).number(t.SS).number(t.Medi).number(t.State).number(t.City).endLine();
+    w.number(t.Muni).number(t.Bond).number(t.Dues).number(t.Pension).number(t.Misc).endLine();
+    w.number(t.Kplan)
+        .number(t.OT.toDouble())
+        .number(t.Gross.toDouble())
+        .number(t.Net.toDouble())
+        .number(t.Tips.toDouble())
+        .endLine();
+}
+
 std::string Ledger::write(bool weekly) const {
     LineWriter w;
     for (int i = 0; i < rowCount(weekly); ++i) {
@@ -119,15 +130,7 @@ std::string Ledger::write(bool weekly) const {
         w.number(row.SDI).number(row.SUI).number(row.Cafe).number(row.Tips);
         w.endLine();
     }
-    const LedgerTotals& t = totals;
-    w.number(t.Fed).number(t.SS).number(t.Medi).number(t.State).number(t.City).endLine();
-    w.number(t.Muni).number(t.Bond).number(t.Dues).number(t.Pension).number(t.Misc).endLine();
-    w.number(t.Kplan)
-        .number(t.OT.toDouble())
-        .number(t.Gross.toDouble())
-        .number(t.Net.toDouble())
-        .number(t.Tips.toDouble())
-        .endLine();
+    writeLedgerTotals(w, totals);
     return w.bytes();
 }
 

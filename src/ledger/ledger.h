@@ -21,6 +21,11 @@ struct LedgerTotals {
     float SDI = 0, SUI = 0, Cafe = 0;
 };
 
+class LineWriter;
+
+// The three totals lines of the ledger file.
+void writeLedgerTotals(LineWriter& w, const LedgerTotals& t);
+
 struct Ledger {
     std::array<LedgerRow, 53> rows{};
     LedgerTotals totals;

@@ -87,8 +87,7 @@ void writeLedgerWorkbook(const LedgerWindow& w, const LedgerExportInfo& info,
 
     // The data rows, then the totals row right after them.
     using C = LedgerColumn;
-    const C order[] = {C::Fed,     C::SS,   C::Medi,  C::State, C::City, C::Muni, C::Bond, C::Dues,
-                       C::Pension, C::Misc, C::Kplan, C::Tips,  C::OT,   C::Net,  C::Gross};
+    const auto& order = kLedgerColumnOrder;
     const int rows = Ledger::rowCount(info.weekly);
     for (int i = 0; i < rows; ++i) {
         const LedgerWindowRow& r = w.rows[static_cast<size_t>(i)];

@@ -8,11 +8,7 @@ namespace corvella {
 
 namespace {
 
-constexpr LedgerColumn kColumns[] = {
-    LedgerColumn::Fed,     LedgerColumn::SS,   LedgerColumn::Medi,  LedgerColumn::State,
-    LedgerColumn::City,    LedgerColumn::Muni, LedgerColumn::Bond,  LedgerColumn::Dues,
-    LedgerColumn::Pension, LedgerColumn::Misc, LedgerColumn::Kplan, LedgerColumn::Tips,
-    LedgerColumn::OT,      LedgerColumn::Net,  LedgerColumn::Gross};
+constexpr auto& kColumns = kLedgerColumnOrder;
 
 std::string plain2(double v) {
     return format(v, Pattern::Plain2);
@@ -30,11 +26,6 @@ std::string reformat(const std::string& caption) {
 
 float cellNumber(const TextBox& b) {
     return static_cast<float>(leadingNumber(b.text));
-}
-
-bool isCurrencyTotal(LedgerColumn c) {
-    return c == LedgerColumn::Tips || c == LedgerColumn::OT || c == LedgerColumn::Net ||
-           c == LedgerColumn::Gross;
 }
 
 }  // namespace
@@ -149,14 +140,10 @@ void LedgerWindow::ReadGrid(Ledger& l, int used) const {
                        &t.Bond, &t.Dues, &t.Pension, &t.Misc,  &t.Kplan};
     for (int i = 0; i < 11; ++i) *floats[i] = cellNumber(totals[static_cast<size_t>(i)]);
     auto currency = [](const TextBox& b) { return Currency::fromDouble(leadingNumber(b.text)); };
-    for (LedgerColumn c : kColumns)
-        if (isCurrencyTotal(c)) {
-            Currency v = currency(total(c));
-            if (c == LedgerColumn::Tips) t.Tips = v;
-            if (c == LedgerColumn::OT) t.OT = v;
-            if (c == LedgerColumn::Net) t.Net = v;
-            if (c == LedgerColumn::Gross) t.Gross = v;
-        }
+    t.Tips = currency(total(LedgerColumn::Tips));
+    t.OT = currency(total(LedgerColumn::OT));
+    t.Net = currency(total(LedgerColumn::Net));
+    t.Gross = currency(total(LedgerColumn::Gross));
     t.Cafe = cellNumber(totCafe);
     t.SDI = cellNumber(totSDI);
     t.SUI = cellNumber(totSUI);
@@ -228,15 +215,7 @@ std::string LedgerWindow::fileBytes(const Ledger& l, bool weekly) const {
         w.number(stored.SDI).number(stored.SUI).number(stored.Cafe).number(cell(r, C::Tips));
         w.endLine();
     }
-    const LedgerTotals& t = l.totals;
-    w.number(t.Fed).number(t.SS).number(t.Medi).number(t.State).number(t.City).endLine();
-    w.number(t.Muni).number(t.Bond).number(t.Dues).number(t.Pension).number(t.Misc).endLine();
-    w.number(t.Kplan)
-        .number(t.OT.toDouble())
-        .number(t.Gross.toDouble())
-        .number(t.Net.toDouble())
-        .number(t.Tips.toDouble())
-        .endLine();
+    writeLedgerTotals(w, l.totals);
     return w.bytes();
 }
 

@@ -32,6 +32,12 @@ enum class LedgerColumn {
     Gross
 };
 inline constexpr int kLedgerColumns = 15;
+// Every column, left to right.
+inline constexpr LedgerColumn kLedgerColumnOrder[kLedgerColumns] = {
+    LedgerColumn::Fed,     LedgerColumn::SS,   LedgerColumn::Medi,  LedgerColumn::State,
+    LedgerColumn::City,    LedgerColumn::Muni, LedgerColumn::Bond,  LedgerColumn::Dues,
+    LedgerColumn::Pension, LedgerColumn::Misc, LedgerColumn::Kplan, LedgerColumn::Tips,
+    LedgerColumn::OT,      LedgerColumn::Net,  LedgerColumn::Gross};
 
 // A column's field of a row, and its name ("Fed", …, "Gross").
 float& ledgerField(LedgerRow& row, LedgerColumn c);

@@ -14,24 +14,31 @@ std::optional<std::string> EmployeeStore::read(const std::string& name,
 }
 
 void EmployeeStore::readEmployee(EmployeeRecords& r) const {
-    EmployeeRecords fresh = r;
-    const std::string& name = fresh.CurrentUser;
+    // Copies of just the records these members fill, handed over when all have read
+    // (this runs at every pay run, through the state screen's load sequence).
+    TaxProfile profile = r.profile;
+    OvertimeData ot = r.ot;
+    StateSettings state = r.state;
+    EmployeeExtras extras = r.extras;
+    const std::string& name = r.CurrentUser;
     auto member = [&](std::string_view ext, auto&& fill) {
         if (auto bytes = read(name, ext)) fill(*bytes, name + std::string(ext));
     };
     member(".use", [&](const std::string& b, const std::string& n) {
-        readUseFile(b, n, fresh.profile, fresh.ot, fresh.state, fresh.extras);
+        readUseFile(b, n, profile, ot, state, extras);
     });
     member(".and", [&](const std::string& b, const std::string& n) {
-        readAndFile(b, n, fresh.profile, fresh.state, fresh.extras);
+        readAndFile(b, n, profile, state, extras);
     });
-    member(".cfe",
-           [&](const std::string& b, const std::string& n) { readCfeFile(b, n, fresh.profile); });
-    const bool weekly = fresh.profile.weekly();
+    member(".cfe", [&](const std::string& b, const std::string& n) { readCfeFile(b, n, profile); });
+    const bool weekly = profile.weekly();
     member(weekly ? ".ovw" : ".ovb", [&](const std::string& b, const std::string& n) {
-        readOvertimeFile(b, n, overtimeRowCount(weekly), fresh.ot);
+        readOvertimeFile(b, n, overtimeRowCount(weekly), ot);
     });
-    r = std::move(fresh);
+    r.profile = std::move(profile);
+    r.ot = std::move(ot);
+    r.state = state;
+    r.extras = std::move(extras);
 }
 
 void EmployeeStore::readLedger(EmployeeRecords& r) const {

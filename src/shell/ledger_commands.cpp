@@ -26,7 +26,7 @@ void LedgerCommands::loadLedger() {
     }
 }
 
-void LedgerCommands::readAndTotal() {
+bool LedgerCommands::readAndTotal() {
     LedgerWindow& w = *ws_.screens.ledger;
     Ledger& l = ws_.records.ledger;
     w.ReadGrid(l, shownRows());
@@ -34,9 +34,10 @@ void LedgerCommands::readAndTotal() {
         l.RecomputeTotals(weekly());
     } catch (const Error& e) {
         ws_.ui.message(e.what());  // "CHECK YOUR ENTRY FOR NON NUMBER TYPE"
-        return;
+        return false;
     }
     w.showTotals(l.totals, true);
+    return true;
 }
 
 LedgerWindow& LedgerCommands::openLedger() {
@@ -106,11 +107,11 @@ void LedgerCommands::clearAll() {
 bool LedgerCommands::close() {
     if (!window()) return true;
     if (ws_.ui.askYesNo("     Do you want to save YTD", "Save?")) {
-        readAndTotal();
+        // Totals that overflowed are not saved: the frame stays for the entry to be mended.
+        if (!readAndTotal()) return false;
         Ledger& l = ws_.records.ledger;
         const std::string name = ws_.records.CurrentUser + (weekly() ? ".yrw" : ".yrb");
         try {
-            l.RecomputeTotals(weekly());
             ws_.store.commit({{name, window()->fileBytes(l, weekly())}});
         } catch (const Error& e) {
             ws_.ui.message(messages::ledgerNotSaved(name, e), Icon::Warning);

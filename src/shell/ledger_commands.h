@@ -48,8 +48,9 @@ class LedgerCommands {
     // LoadLedger: the file into the rows; a damaged file is reported, and the rows read
     // before the fault stay.
     void loadLedger();
-    // ReadGrid, then RecomputeTotals and the totals shown with "#####.00".
-    void readAndTotal();
+    // ReadGrid, then RecomputeTotals and the totals shown with "#####.00". False when
+    // the totals overflowed (the message is shown).
+    bool readAndTotal();
     // Refuses a week outside the employee's rows; the row index otherwise.
     std::optional<int> rowOf(int week);
 

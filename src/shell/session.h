@@ -48,8 +48,13 @@ class Session {
     CompanyHeader& header;
     FileWriter& writer;  // every file of the working folder is written through it
 
-    // Runs `f` after every command that may have changed what the main window shows.
-    void onChange(std::function<void()> f) { ws_.observers.push_back(std::move(f)); }
+    // Runs `f` after every command that may have changed what the main window shows,
+    // until removeOnChange is given the number this returns.
+    int onChange(std::function<void()> f) {
+        ws_.observers.emplace(ws_.nextObserver, std::move(f));
+        return ws_.nextObserver++;
+    }
+    void removeOnChange(int id) { ws_.observers.erase(id); }
     // For a view that changed the main window's model directly (a preset on the state
     // screen shows or hides ckLouisPrior).
     void notifyChanged() const { ws_.notifyChanged(); }

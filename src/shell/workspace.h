@@ -4,7 +4,7 @@
 // The parts hold a reference to it; only the session owns it.
 #include <filesystem>
 #include <functional>
-#include <vector>
+#include <map>
 
 #include "common/ports.h"
 #include "employee/company_header.h"
@@ -30,10 +30,12 @@ struct Workspace {
     CompanyHeader header;
     bool programEnded = false;
 
-    // Told after every command that may have changed what the main window shows.
-    std::vector<std::function<void()>> observers;
+    // Told after every command that may have changed what the main window shows, by
+    // the number they were added under.
+    std::map<int, std::function<void()>> observers;
+    int nextObserver = 0;
     void notifyChanged() const {
-        for (const auto& o : observers) o();
+        for (const auto& [id, o] : observers) o();
     }
 };
 
