@@ -229,6 +229,10 @@ void Screens::LoadStateFile(DialogState& s, bool defaults) {
         profile.FedExempFlag = pf.FedExempFlag;
         profile.SSMediExempFlag = pf.SSMediExempFlag;
         s.refreshFromRecord();
+    } else if (!defaults) {
+        // An employee without settings of its own starts unchecked, as at program start,
+        // rather than taxed under the previous employee's special-state flags.
+        clearStateFlags(ws_.records.state);
     }
     s.setFlagBoxesFromRecord();
     FrmTaxInfo& f = taxInfo();

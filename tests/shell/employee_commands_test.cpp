@@ -11,8 +11,10 @@
 namespace corvella {
 namespace {
 
+using test::dataDir;
 using test::newYorkSettings;
 using test::PayRunFixture;
+using test::TempDir;
 
 class EmployeeCommands : public PayRunFixture {
   protected:
@@ -60,6 +62,53 @@ TEST_F(EmployeeCommands, NewStartsFromTheResetProfileAndWritesOnlyOnSave) {
     EXPECT_EQ(s.main.lbTaxTag[9].caption, "Misc.");
     EXPECT_EQ(s.ledger.YtdWages(), Currency());
     EXPECT_FALSE(std::filesystem::exists(dir / "Fresh.use"));
+}
+
+// An employee without a state file of its own is taxed with every flag unchecked, not
+// with the special states, Round State and Spouse Works of whoever was open before.
+TEST_F(EmployeeCommands, AnEmployeeWithoutAStateFileStartsWithEveryFlagUnchecked) {
+    for (bool viaNew : {true, false}) {
+        SCOPED_TRACE(viaNew ? "File > New" : "File > Open");
+        TempDir fresh;
+        std::filesystem::copy_file(dataDir() / "Federal15.dtt", fresh / "Federal15.dtt");
+        ScriptedUi ui2;
+        Session s2(ui2, fresh.path());
+        s2.Form_Load();
+        // The tax a fresh program computes for the same employee.
+        const TaxProfile p = profileOf();
+        StateSettings none;
+        writeFileAtomic(
+            fresh / "Other.use",
+            writeUseFile(p, OvertimeData{}, none, EmployeeExtras::newEmployee(), "11440", "0"));
+        ASSERT_TRUE(s2.openEmployee(fresh / "Other.use"));
+        s2.main.txtAmount[0].focusAndType("41");
+        s2.Calcu_late(false);
+        const std::string expected = s2.main.lbTaxDed[3].caption;
+
+        StateSettings flagged = newYorkSettings();
+        flagged.RoundStateFlag = flagged.SpouseFlag = flagged.IowaFlag = 1;
+        openEmployee(p, &flagged);
+        ASSERT_EQ(s.state.RoundStateFlag, 1);
+        if (viaNew) {
+            ui.inputAnswers.push_back("Jane Doe");
+            s.mnuNew_Click();
+            ASSERT_EQ(s.CurrentUser, "Jane Doe");
+        } else {
+            std::filesystem::copy_file(fresh / "Other.use", dir / "Other.use");
+            ASSERT_TRUE(s.openEmployee(dir / "Other.use"));
+        }
+        const StateSettings& st = s.state;
+        for (int16_t flag : {st.RoundStateFlag, st.SpouseFlag, st.IowaFlag, st.LouisFlag})
+            EXPECT_EQ(flag, 0);
+        DialogState& screen = s.stateScreen();
+        EXPECT_EQ(screen.ckRoundOff.value, 0);
+        EXPECT_EQ(screen.ckIowa.value, 0);
+        EXPECT_EQ(screen.ckSpouse.value, 0);
+        run({{0, "41"}});
+        EXPECT_EQ(s.main.lbTaxDed[3].caption, expected);
+        std::filesystem::remove(dir / "Other.use");
+        std::filesystem::remove(dir / "Emp.sta");
+    }
 }
 
 TEST_F(EmployeeCommands, OpenShowsTheEmployeesDeductionNames) {
