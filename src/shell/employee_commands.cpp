@@ -30,6 +30,8 @@ void EmployeeCommands::showSaveWindow() {
 
 bool EmployeeCommands::cmdSaveUser_Click() {
     const std::string name = screens_.saveWindow().txtSaveUser.text;
+    if (name.empty() && !ws_.ui.askYesNo(messages::kNameEmptySaveAsDefaults, "Defaults"))
+        return false;
     try {
         checkEmployeeName(name);
         ws_.records.CurrentUser = name;

@@ -8,6 +8,13 @@
 namespace corvella::messages {
 
 inline constexpr const char* kNonNumerial = "You have entered a NON numerial.";
+inline constexpr const char* kSaveAsDefaults =
+    "No employee is open. Save these settings as the defaults for new employees?";
+inline constexpr const char* kNameEmptySaveAsDefaults =
+    "The name box is empty. Save this employee's settings as the defaults for new "
+    "employees?";
+inline constexpr const char* kDefaultsMade =
+    "Saved. These settings are now the defaults for new employees.";
 
 // A box on the state screen that is not a number.
 std::string stateBoxNotANumber(const ConversionError& e);

@@ -5,7 +5,12 @@
 
 namespace corvella {
 
+bool SettingsCommands::mayOverwriteDefaults(const std::string& name) {
+    return !name.empty() || ws_.ui.askYesNo(messages::kSaveAsDefaults, "Defaults");
+}
+
 bool SettingsCommands::taxInfoSave() {
+    if (!mayOverwriteDefaults(screens_.saveWindow().txtSaveUser.text)) return false;
     try {
         screens_.storeTaxInfo();
         files_.saveAllFiles();
@@ -25,7 +30,10 @@ DialogState& SettingsCommands::mnuState_Click() {
     return s;
 }
 
-bool SettingsCommands::stateSave() {
+bool SettingsCommands::stateSave() { return saveState(true); }
+
+bool SettingsCommands::saveState(bool askForDefaults) {
+    if (askForDefaults && !mayOverwriteDefaults(ws_.records.CurrentUser)) return false;
     DialogState& s = screens_.stateScreen();
     try {
         s.fillVari();
@@ -51,14 +59,17 @@ bool SettingsCommands::stateSave() {
 }
 
 bool SettingsCommands::stateMakeDefault() {
-    if (!stateSave()) return false;  // the employee's own files first
+    if (!saveState(false)) return false;  // the employee's own files first
     // The defaults are the employee's files under the empty name.
     screens_.saveWindow().txtSaveUser.text.clear();
+    bool made = true;
     try {
         files_.saveAllFiles();
     } catch (const Error& e) {
         ws_.ui.message(messages::defaultsNotSaved(e), Icon::Warning);
+        made = false;
     }
+    if (made) ws_.ui.message(messages::kDefaultsMade);
     ws_.screens.close(Closing::PayRun);
     ws_.records.CurrentUser = ws_.main.lbUser.caption;
     ws_.notifyChanged();
@@ -79,12 +90,14 @@ bool SettingsCommands::reportingSave(const std::function<void()>& save) {
 }
 
 bool SettingsCommands::citySave() {
+    if (!mayOverwriteDefaults(ws_.records.CurrentUser)) return false;
     if (!reportingSave([this] { ws_.store.commit({files_.cityFileContent()}); })) return false;
     ws_.screens.discard(ws_.screens.city);
     return true;
 }
 
 bool SettingsCommands::nonCitySave() {
+    if (!mayOverwriteDefaults(ws_.records.CurrentUser)) return false;
     if (!reportingSave([this] { ws_.store.commit({files_.nonCityFileContent()}); })) return false;
     ws_.screens.discard(ws_.screens.nonCity);
     return true;

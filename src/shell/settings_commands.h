@@ -59,6 +59,10 @@ class SettingsCommands {
   private:
     // Runs a screen's save; a refused box or a failed write is reported.
     bool reportingSave(const std::function<void()>& save);
+    // Files under the empty name are the defaults for new employees: a save that would
+    // write them (no employee open) asks first. True when the save may go on.
+    bool mayOverwriteDefaults(const std::string& name);
+    bool saveState(bool askForDefaults);
 
     Workspace& ws_;
     Screens& screens_;

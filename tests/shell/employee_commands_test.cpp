@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "common/errors.h"
@@ -109,6 +110,55 @@ TEST_F(EmployeeCommands, AnEmployeeWithoutAStateFileStartsWithEveryFlagUnchecked
         std::filesystem::remove(dir / "Other.use");
         std::filesystem::remove(dir / "Emp.sta");
     }
+}
+
+// The files under the empty name are the defaults for every new employee: a save that
+// would write them asks first, and No writes nothing.
+TEST_F(EmployeeCommands, SavingWithNoEmployeeOpenAsksBeforeReplacingTheDefaults) {
+    struct Case {
+        const char* what;
+        std::function<bool(Session&)> save;
+        const char* file;  // written by a Yes
+    };
+    const Case cases[] = {
+        {"User Info > Save", [](Session& s) { return s.taxInfoSave(); }, ".use"},
+        {"State Tax > SAVE", [](Session& s) { return s.stateSave(); }, ".sta"},
+        {"City Tax > SAVE", [](Session& s) { return s.citySave(); }, ".cti"},
+        {"Non-resident > SAVE", [](Session& s) { return s.nonCitySave(); }, ".nci"},
+        {"File > Save, name emptied",
+         [](Session& s) {
+             s.saveWindow().txtSaveUser.text.clear();
+             return s.cmdSaveUser_Click();
+         },
+         ".use"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(s.CurrentUser, "");
+        const auto before = snapshot();
+        ui.questions.clear();
+        ui.yesNoAnswers = {false};
+        EXPECT_FALSE(c.save(s));
+        ASSERT_EQ(ui.questions.size(), 1u);
+        EXPECT_NE(ui.questions[0].find("defaults for new employees?"), std::string::npos);
+        EXPECT_EQ(snapshot(), before);
+
+        ui.yesNoAnswers = {true};
+        EXPECT_TRUE(c.save(s));
+        EXPECT_TRUE(std::filesystem::exists(dir / c.file));
+        for (auto& e : std::filesystem::directory_iterator(dir.path()))
+            if (e.path().filename() != "Federal15.dtt") std::filesystem::remove(e.path());
+    }
+}
+
+TEST_F(EmployeeCommands, MakeDefaultAsksNothingAndSaysItDid) {
+    openEmployee(profileOf(), nullptr);
+    ui.questions.clear();
+    ASSERT_TRUE(s.stateMakeDefault());
+    EXPECT_TRUE(ui.questions.empty());
+    EXPECT_EQ(ui.messages.back(), "Saved. These settings are now the defaults for new employees.");
+    EXPECT_TRUE(std::filesystem::exists(dir / ".sta"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "Emp.sta"));
 }
 
 TEST_F(EmployeeCommands, OpenShowsTheEmployeesDeductionNames) {
