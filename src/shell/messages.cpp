@@ -1,21 +1,113 @@
 #include "shell/messages.h"
 
+#include <utility>
+
+#include "federal/federal.h"
+
 namespace corvella::messages {
 
+namespace {
+
+// "txtCityMinBS(3)" -> ("txtCityMinBS", 3); a plain name gives -1.
+std::pair<std::string, int> split(const std::string& control) {
+    const auto open = control.find('(');
+    if (open == std::string::npos || control.back() != ')') return {control, -1};
+    int index = 0;
+    for (size_t i = open + 1; i + 1 < control.size(); ++i) {
+        if (control[i] < '0' || control[i] > '9') return {control, -1};
+        index = index * 10 + (control[i] - '0');
+    }
+    return {control.substr(0, open), index};
+}
+
+struct Place {
+    const char* control;
+    const char* caption;
+    enum Row { None, FromOne, Count } row = None;  // how the screen numbers its lines
+};
+
+// What the operator sees for each box that a save or a run reads as a number.
+constexpr Place kPlaces[] = {
+    {"txtStateMinBS", "State Tax, Table for SINGLE Persons, Minimum Range", Place::FromOne},
+    {"txtStateAmtBS", "State Tax, Table for SINGLE Persons, Amount to Withhold", Place::FromOne},
+    {"txtStatePerBS", "State Tax, Table for SINGLE Persons, Multiply by Percentage in Decimal",
+     Place::FromOne},
+    {"txtStateMinBM", "State Tax, Table for MARRIED Persons, Minimum Range", Place::FromOne},
+    {"txtStateAmtBM", "State Tax, Table for MARRIED Persons, Amount to Withhold", Place::FromOne},
+    {"txtStatePerBM", "State Tax, Table for MARRIED Persons, Multiply by Percentage in Decimal",
+     Place::FromOne},
+    {"txtStateSgExp", "State Tax, Withholding Allowance, Single", Place::Count},
+    {"txtStateMarExp", "State Tax, Withholding Allowance, Married", Place::Count},
+    {"txtSDIpercent", "State Tax, State Disability Insurance, % Rate"},
+    {"txtSDIwageBase", "State Tax, State Disability Insurance, Wage Base"},
+    {"txtSUIpercent", "State Tax, State UnEmployment Insurance, % Rate"},
+    {"txtSUIwageBase", "State Tax, State UnEmployment Insurance, Wage Base"},
+    {"txtStateAdj", "State Tax, Adustment (the figure to add to State Tax)"},
+    {"txtCalAllow", "State Tax, California Exempt Allowance"},
+    {"txtCityMinBS", "City Tax, SINGLE, Minimum Range", Place::FromOne},
+    {"txtCityAmtBS", "City Tax, SINGLE, Amount to Withhold", Place::FromOne},
+    {"txtCityPerBS", "City Tax, SINGLE, Multiply by Percentage in Decimal", Place::FromOne},
+    {"txtCityMinBM", "City Tax, MARRIED, Minimum Range", Place::FromOne},
+    {"txtCityAmtBM", "City Tax, MARRIED, Amount to Withhold", Place::FromOne},
+    {"txtCityPerBM", "City Tax, MARRIED, Multiply by Percentage in Decimal", Place::FromOne},
+    {"txtCitySgExp", "City Tax, Withholding Allowance, SINGLE", Place::Count},
+    {"txtCityMarExp", "City Tax, Withholding Allowance, MARRIED", Place::Count},
+    {"txtNonMinBi", "NON Resident Table, BIWEEKLY, Minimum Range", Place::FromOne},
+    {"txtNonExpBi", "NON Resident Table, BIWEEKLY, Subtract", Place::FromOne},
+    {"txtNonMinWk", "NON Resident Table, WEEKLY, Minimum Range", Place::FromOne},
+    {"txtNonExpWk", "NON Resident Table, WEEKLY, Subtract", Place::FromOne},
+    {"txtNonPer", "NON Resident Table, Multiply by Percentage in Decimal"},
+    {"txtHourRate", "User Info, Hourly Rate 1"},
+    {"txtHourRate2", "User Info, Hourly Rate 2"},
+    {"txtTipsRate", "User Info, Tips Rate"},
+    {"txtFedAddL", "User Info, Additional Federal Withholdings"},
+    {"txtCafe", "User Info, Cafeteria Plan"},
+    {"txtKplan", "User Info, K Plan"},
+    {"txtPension", "User Info, the percent beside the fourth deduction (Pension)"},
+    {"txtMuni", "User Info, the amount beside the first deduction (Muni)"},
+    {"txtBond", "User Info, the amount beside the second deduction (Bond)"},
+    {"txtDues", "User Info, the amount beside the third deduction (Dues)"},
+    {"txtMisc", "User Info, the amount beside the fifth deduction (Misc)"},
+    {"cboDepend", "User Info, FEDERAL STATUS, Exemptions"},
+    {"cboStatus", "User Info, FEDERAL STATUS, Status"},
+    {"cboDepend2", "User Info, STATE & CITY STATUS, Exemptions"},
+    {"cboStatus2", "User Info, STATE & CITY STATUS, Status"},
+};
+
+std::string notANumber(const Error& e) {
+    const auto* c = dynamic_cast<const ConversionError*>(&e);
+    if (!c) return e.what();
+    return "\"" + c->text + "\" in " + boxCaption(c->control) + " is not a number";
+}
+
+}  // namespace
+
+std::string boxCaption(const std::string& control) {
+    const auto [name, index] = split(control);
+    for (const Place& p : kPlaces) {
+        if (name != p.control) continue;
+        if (index < 0 || p.row == Place::None) return p.caption;
+        if (p.row == Place::Count)
+            return std::string(p.caption) + ", # of Exemp " + std::to_string(index);
+        return std::string(p.caption) + ", line " + std::to_string(index + 1);
+    }
+    return control;
+}
+
 std::string stateBoxNotANumber(const ConversionError& e) {
-    return std::string(kNonNumerial) + "\n" + e.what() + ".";
+    return std::string(kNonNumerial) + "\n" + notANumber(e) + ".";
 }
 
 std::string correctAndSaveAgain(const Error& e) {
-    return std::string(e.what()) + ". Correct it and save again.";
+    return notANumber(e) + ". Correct it and save again.";
 }
 
 std::string checkYourNumbers(const Error& e) {
-    return "Check your numbers\nNo blanks\nOnly numbers\n(" + std::string(e.what()) + ")";
+    return "Check your numbers\nNo blanks\nOnly numbers\n(" + notANumber(e) + ")";
 }
 
 std::string userInfoRateNotANumber(const std::string& text, const std::string& box) {
-    return "\"" + text + "\" in the User Info box " + box +
+    return "\"" + text + "\" in " + boxCaption(box) +
            " is not a number. Correct it in User Info and press ADD again.";
 }
 
@@ -54,9 +146,14 @@ std::string interruptedSave(const std::string& folder, const Error& e) {
            ". Check the folder, then open the employee again.";
 }
 
-std::string fedTableUnreadable(const std::string& fileName, int line) {
-    return "The federal table file " + fileName + " cannot be read (line " + std::to_string(line) +
-           "). Federal tax stays 0 until the file is replaced.";
+std::string fedTableNotFound(const std::string& fileName, const std::string& folder) {
+    return fedFileFailureMessage() + "\r\n\r\n" + fileName + " was not found in " + folder +
+           ". Pay runs are refused until it is there.";
+}
+
+std::string fedTableUnreadable(const std::string& fileName, const std::string& folder, int line) {
+    return "The federal table " + fileName + " in " + folder + " cannot be read (line " +
+           std::to_string(line) + "). Pay runs are refused until a good copy is put there.";
 }
 
 std::string fedTableMissing(const std::string& fileName, const std::string& folder) {

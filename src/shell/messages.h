@@ -16,6 +16,9 @@ inline constexpr const char* kNameEmptySaveAsDefaults =
 inline constexpr const char* kDefaultsMade =
     "Saved. These settings are now the defaults for new employees.";
 
+// The caption and line of a box as its window shows it ("City Tax, SINGLE, Minimum
+// Range, line 2" for txtCityMinBS(1)); an unknown name is given back as it is.
+std::string boxCaption(const std::string& control);
 // A box on the state screen that is not a number.
 std::string stateBoxNotANumber(const ConversionError& e);
 // A box of a settings screen that is not a number, at its save.
@@ -32,7 +35,9 @@ std::string payRunNotSaved(const Error& e);
 std::string headingNotSaved(const Error& e);
 std::string employeeNotOpened(const std::string& name, const Error& e);
 std::string interruptedSave(const std::string& folder, const Error& e);
-std::string fedTableUnreadable(const std::string& fileName, int line);
+// At start-up and Open: the federal table file is not in the folder, or is damaged.
+std::string fedTableNotFound(const std::string& fileName, const std::string& folder);
+std::string fedTableUnreadable(const std::string& fileName, const std::string& folder, int line);
 std::string fedTableMissing(const std::string& fileName, const std::string& folder);
 std::string employeeExists(const std::string& name);
 std::string ledgerDamaged(const ReadError& e);

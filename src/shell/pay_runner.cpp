@@ -18,7 +18,9 @@ bool PayRunner::LoadFedTable(bool report) {
     auto bytes = readFileBytes(path);
     if (!bytes) {
         ws_.fed.clearNumbers();
-        if (report) ws_.ui.message(fedFileFailureMessage(), Icon::Warning);
+        if (report)
+            ws_.ui.message(messages::fedTableNotFound(kFedFileName, ws_.store.folder.string()),
+                           Icon::Warning);
         return false;
     }
     try {
@@ -26,7 +28,9 @@ bool PayRunner::LoadFedTable(bool report) {
     } catch (const ReadError& e) {
         ws_.fed.clearNumbers();
         if (report)
-            ws_.ui.message(messages::fedTableUnreadable(kFedFileName, e.line), Icon::Warning);
+            ws_.ui.message(
+                messages::fedTableUnreadable(kFedFileName, ws_.store.folder.string(), e.line),
+                Icon::Warning);
         return false;
     }
     ws_.main.lbTaxVer.caption = ws_.fed.FedTableVer;

@@ -14,8 +14,11 @@ bool SettingsCommands::taxInfoSave() {
     try {
         screens_.storeTaxInfo();
         files_.saveAllFiles();
+    } catch (const ConversionError& e) {
+        ws_.ui.message(messages::correctAndSaveAgain(e), Icon::Warning);
+        return false;
     } catch (const Error& e) {
-        ws_.ui.message(e.what(), Icon::Warning);
+        ws_.ui.message(messages::employeeNotSaved(e), Icon::Warning);
         return false;
     }
     ws_.screens.discard(ws_.screens.taxInfo);

@@ -316,7 +316,8 @@ TEST_F(EmployeeCommands, SaveRefusesARateThatIsNotANumber) {
     ui.messages.clear();
     s.mnuSave_Click();
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].find("txtHourRate2"), std::string::npos);
+    EXPECT_NE(ui.messages[0].find("\"1.2.3\" in User Info, Hourly Rate 2 is not a number"),
+              std::string::npos);
     EXPECT_EQ(snapshot(), before);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "engine/pay_run_fixture.h"
 
 namespace corvella {
@@ -54,6 +56,46 @@ TEST_F(ScreenCommands, MakeDefaultWritesTheEmptyNameFilesAndGetDefaultReadsThem)
     EXPECT_EQ(s.taxInfo().cboStatus2.text, "Married");
 }
 
+// A refused box is named as its window shows it, never by its internal name.
+TEST_F(ScreenCommands, RefusedBoxesAreNamedByTheirCaptions) {
+    struct Case {
+        std::function<void(Session&)> type;
+        std::function<bool(Session&)> save;
+        const char* where;
+    };
+    const Case cases[] = {
+        {[](Session& s) { s.stateScreen().txtSDIpercent.text = "1.2.3"; },
+         [](Session& s) { return s.stateSave(); },
+         "\"1.2.3\" in State Tax, State Disability Insurance, % Rate is not a number"},
+        {[](Session& s) { s.stateScreen().txtStateMarExp[4].text = "7-"; },
+         [](Session& s) { return s.stateSave(); },
+         "\"7-\" in State Tax, Withholding Allowance, Married, # of Exemp 4 is not a number"},
+        {[](Session& s) { s.cityScreen().txtCityMinBS[1].text = "4-5"; },
+         [](Session& s) { return s.citySave(); },
+         "\"4-5\" in City Tax, SINGLE, Minimum Range, line 2 is not a number"},
+        {[](Session& s) { s.nonCityScreen().txtNonPer.text = "x"; },
+         [](Session& s) { return s.nonCitySave(); },
+         "\"x\" in NON Resident Table, Multiply by Percentage in Decimal is not a number"},
+        {[](Session& s) { s.taxInfo().txtTipsRate.text = "1..2"; },
+         [](Session& s) { return s.taxInfoSave(); },
+         "\"1..2\" in User Info, Tips Rate is not a number"},
+    };
+    openEmployee(profileOf());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        c.type(s);
+        ui.messages.clear();
+        EXPECT_FALSE(c.save(s));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(ui.messages[0].find(c.where), std::string::npos) << ui.messages[0];
+        EXPECT_EQ(ui.messages[0].find("txt"), std::string::npos);
+        s.stateCancel();
+        s.cityCancel();
+        s.nonCityCancel();
+        s.taxInfoClose();
+    }
+}
+
 TEST_F(ScreenCommands, CitySaveWritesTheTableAndRefusesNonNumbers) {
     openEmployee(profileOf());
     DialogCity& c = s.cityScreen();
@@ -62,7 +104,9 @@ TEST_F(ScreenCommands, CitySaveWritesTheTableAndRefusesNonNumbers) {
     ui.messages.clear();
     EXPECT_FALSE(s.citySave());
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].find("txtCityPerBS(2)"), std::string::npos);
+    EXPECT_NE(ui.messages[0].find(
+                  "in City Tax, SINGLE, Multiply by Percentage in Decimal, line 3 is not a number"),
+              std::string::npos);
     c.txtCityPerBS[2].text = "0.031";
     EXPECT_TRUE(s.citySave());
     EXPECT_EQ(s.city.CityMinBS[6], 19231.0f);  // the New York line 7
