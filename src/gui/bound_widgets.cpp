@@ -32,8 +32,12 @@ QLabel* columnCaption(const QString& text) {
     auto* l = new QLabel(text);
     l->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     l->setWordWrap(true);
-    // A wrapped label in a grid does not ask for its height: give it three lines.
+    // A wrapped label in a grid does not ask for its height: give it three lines. Its
+    // column takes the width of the boxes under it, so the caption wraps rather than
+    // widening the table.
     l->setMinimumHeight(l->fontMetrics().lineSpacing() * 3);
+    l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    l->setMinimumWidth(1);
     return l;
 }
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -128,7 +129,6 @@ LedgerFrame::LedgerFrame(Session& s, QWidget* parent)
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, [this] { closeCommand(); });
     instruction->addWidget(closeButton);
-    grid->addLayout(instruction, at++, 0, 1, 17);
     headingRow(at++, false);
     for (int week = 1; week <= 26; ++week) rowOfCells(week, at++);
     auto* lowerInstruction = new QLabel(kInstruction);
@@ -145,9 +145,10 @@ LedgerFrame::LedgerFrame(Session& s, QWidget* parent)
     const QRect screen =
         this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
     const bool allRows = m.heightTwips > 6550;
-    rowsArea_->setFixedHeight(allRows ? std::min(rows->height() + 4, screen.height() - 220)
+    rowsArea_->setFixedHeight(allRows ? std::min(rows->height() + 4, screen.height() - 250)
                                       : upperBlock + 4);
-    rowsArea_->setMinimumWidth(rows->sizeHint().width() + 24);
+    // Narrower screens scroll sideways rather than cut the right-hand columns off.
+    const int rowsWidth = rows->sizeHint().width() + 24;
 
     // The totals window.
     auto* totals = new QWidget;
@@ -195,11 +196,23 @@ LedgerFrame::LedgerFrame(Session& s, QWidget* parent)
     second->addStretch();
     tg->addLayout(second, 2, 0, 1, 15);
 
+    auto* totalsArea = new QScrollArea;
+    totalsArea->setObjectName("totalsArea");
+    totalsArea->setWidget(totals);
+    totalsArea->setFrameShape(QFrame::NoFrame);
+    totalsArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    totals->adjustSize();
+    const int scrollBar = totalsArea->horizontalScrollBar()->sizeHint().height();
+    totalsArea->setFixedHeight(totals->height() + scrollBar + 2);
+
     auto* root = new QVBoxLayout(this);
     root->setMenuBar(menu);
+    root->addLayout(instruction);  // above the rows, so Close stays in sight as they scroll
     root->addWidget(rowsArea_);
-    root->addWidget(totals);
+    root->addWidget(totalsArea);
     refresh();
+    const int wanted = std::max(rowsWidth, totals->width()) + 24;
+    resize(std::min(wanted, screen.width() - 16), sizeHint().height());
 }
 
 void LedgerFrame::refresh() {

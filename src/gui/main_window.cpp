@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -131,7 +132,11 @@ Form1::Form1(corvella::Session& session, QWidget* parent) : QMainWindow(parent),
         l->clear();
     }
     QWidget::setTabOrder(txtAmount_[7], opt1x_);
-    resize(sizeHint().expandedTo(QSize(1040, 600)));
+    // Roomy where the screen allows, never past its edge (a frame's width kept free).
+    QSize opening = sizeHint().expandedTo(QSize(1040, 600));
+    if (const QScreen* sc = screen())
+        opening = opening.boundedTo(sc->availableGeometry().size() - QSize(16, 48));
+    resize(opening.expandedTo(minimumSizeHint()));
 
     QPointer<Form1> self(this);
     session_.onChange([self] {

