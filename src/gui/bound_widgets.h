@@ -32,6 +32,8 @@ class BoundLineEdit : public QLineEdit {
     void setGuard(ModelGuard g) { guard_ = std::move(g); }
     void pull();  // model -> widget: text, enabled, visible
     void push();  // widget -> model
+    bool numeric() const { return numeric_; }
+    const std::string& modelText() const { return box_->text; }
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -71,6 +71,16 @@ void setText(QLabel* l, const std::string& text) {
     if (l->text() != t) l->setText(t);
 }
 
+// A deduction name longer than its column shows its start and "…", the whole name in
+// its tooltip, so that a long name never widens the window.
+void setCaption(QLabel* l, const std::string& text) {
+    const QString full = q(text);
+    const QString shown = l->fontMetrics().elidedText(full, Qt::ElideRight, l->maximumWidth());
+    if (l->text() != shown) l->setText(shown);
+    const QString tip = shown == full ? QString() : full;
+    if (l->toolTip() != tip) l->setToolTip(tip);
+}
+
 const char* const kHoursTips[8] = {"Pay rate 1",        "Pay rate 2",       "", "", "", "",
                                    "Use Dollar amount", "Use Dollar amount"};
 
@@ -262,6 +272,10 @@ QGroupBox* Form1::buildTaxes() {
     int row = 0;
     for (int i = 0; i < 11; ++i, ++row) {
         lbTaxTag_[i] = label(QString(), indexed("lbTaxTag", i), frame);
+        // Room for a name of about twenty-four characters; longer ones are cut short.
+        lbTaxTag_[i]->setMaximumWidth(lbTaxTag_[i]->fontMetrics().horizontalAdvance(
+                                          QStringLiteral("Additional Withholding")) +
+                                      8);
         lbTaxDed_[i] = valueLabel(indexed("lbTaxDed", i), frame);
         grid->addWidget(lbTaxTag_[i], row, 0);
         grid->addWidget(lbTaxDed_[i], row, 1);
@@ -466,7 +480,7 @@ void Form1::refreshFromModel() {
     }
     ckLouisPrior_->setVisible(m.ckLouisPrior.visible);
     for (int i = 0; i < 18; ++i)
-        if (lbTaxTag_[i]) setText(lbTaxTag_[i], m.lbTaxTag[i].caption);
+        if (lbTaxTag_[i]) setCaption(lbTaxTag_[i], m.lbTaxTag[i].caption);
     for (int i = 0; i < 11; ++i) setText(lbTaxDed_[i], m.lbTaxDed[i].caption);
     const std::pair<QLabel*, const corvella::Label*> values[] = {
         {lbSDI_, &m.lbSDI},     {lbSUI_, &m.lbSUI},     {lbCafe_, &m.lbCafe},
@@ -491,6 +505,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(key->keyCombination());
+    // In an entry box the paste key pastes (through the box's key filter), although
+    // the same keys open a menu command elsewhere.
+    if (key->matches(QKeySequence::Paste)) return QMainWindow::eventFilter(watched, event);
     if (key->modifiers() & Qt::ControlModifier) {
         for (const QKeySequence& s : menuShortcuts_) {
             if (s.matches(pressed) == QKeySequence::ExactMatch) {

@@ -112,6 +112,80 @@ class OperatorTest : public QObject {
         }
         QVERIFY2(tooBig.isEmpty(), qPrintable(tooBig.join(", ")));
     }
+
+    void aLongDeductionNameIsCutShortNotWidened() {
+        Form1 w(*s_);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const QSize before = w.size();
+        const QSize minBefore = w.minimumSizeHint();
+        const std::string longName(77, 'W');
+        s_->taxInfo().txtTax5.text = longName;
+        QVERIFY(s_->taxInfoSave());
+        QApplication::processEvents();
+        auto* tag = w.findChild<QLabel*>(QStringLiteral("lbTaxTag(5)"));
+        QVERIFY(tag);
+        QVERIFY(tag->text().size() < 77);
+        QVERIFY(tag->text().endsWith(QChar(0x2026)));
+        QCOMPARE(tag->toolTip(), QString::fromStdString(longName));
+        QCOMPARE(w.size(), before);
+        QCOMPARE(w.minimumSizeHint(), minBefore);
+
+        s_->taxInfo().txtTax5.text = "Union";
+        QVERIFY(s_->taxInfoSave());
+        QApplication::processEvents();
+        QCOMPARE(tag->text(), QStringLiteral("Union"));
+        QVERIFY(tag->toolTip().isEmpty());
+        QCOMPARE(w.size(), before);
+    }
+
+    // "$1,234.50" pasted into a box gives what typing it would: the figures a number box
+    // takes, the whole text in a text box. Every box of every window.
+    void pastedTextPassesEachBoxsKeyFilter() {
+        QGuiApplication::clipboard()->setText(QStringLiteral("$1,234.50"));
+        int numeric = 0;
+        for (auto& [title, make] : windows()) {
+            std::unique_ptr<QWidget> w(make());
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            for (auto* box : w->findChildren<gui::BoundLineEdit*>()) {
+                if (!box->isVisible() || !box->isEnabled() || box->isReadOnly()) continue;
+                box->setFocus();
+                box->selectAll();
+                QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                const QString want =
+                    box->numeric() ? QStringLiteral("1234.50") : QStringLiteral("$1,234.50");
+                numeric += box->numeric();
+                QVERIFY2(
+                    box->text() == want,
+                    qPrintable(
+                        QStringLiteral("%1, %2: %3").arg(title, box->objectName(), box->text())));
+                QCOMPARE(box->modelText(), box->text().toStdString());
+            }
+        }
+        QVERIFY(numeric > 100);  // the hours, rates and tables were all among them
+    }
+
+    // A refused name of 240 characters: the message box wraps it rather than running
+    // off the screen.
+    void aLongNameWrapsInsideTheMessageBox() {
+        QtUi ui;
+        int width = 0, needed = -1, given = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            width = box->width();
+            // Nothing cut off: the text's longest unbreakable run fits the label.
+            if (auto* l = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                needed = l->minimumSizeHint().width(), given = l->width();
+            box->accept();
+        });
+        ui.message("The name \"" + std::string(240, 'x') + "\" cannot be used.", Icon::Warning);
+        QVERIFY(width > 0);
+        QVERIFY(width <= kScreenWidth);
+        QVERIFY(needed >= 0);
+        QVERIFY2(needed <= given, qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(given)));
+    }
 };
 
 // The offscreen platform given a 1024x768 screen with window frames, as a small
