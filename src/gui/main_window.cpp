@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDockWidget>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,6 +28,7 @@
 #include "gui/about_dialog.h"
 #include "gui/bound_widgets.h"
 #include "gui/city_dialog.h"
+#include "gui/employee_list_panel.h"
 #include "gui/header_dialog.h"
 #include "gui/help_window.h"
 #include "gui/icons.h"
@@ -142,10 +144,20 @@ Form1::Form1(corvella::Session& session, QWidget* parent) : QMainWindow(parent),
         l->clear();
     }
     QWidget::setTabOrder(txtAmount_[7], opt1x_);
+
+    // The employees of the working folder, under the window (it may be moved or closed).
+    auto* dock = new QDockWidget(QStringLiteral("Employees"), this);
+    dock->setObjectName(QStringLiteral("dockEmployees"));
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable |
+                      QDockWidget::DockWidgetClosable);
+    employees_ = new corvella::gui::EmployeeListPanel(session_, dock);
+    dock->setWidget(employees_);
+    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    connect(employees_, &corvella::gui::EmployeeListPanel::openRequested, this, &Form1::openListed);
     // Roomy where the screen allows, never past its edge (a frame's width kept free).
     QSize opening = sizeHint().expandedTo(QSize(1040, 600));
     if (const QScreen* sc = screen())
-        opening = opening.boundedTo(sc->availableGeometry().size() - QSize(16, 48));
+        opening = opening.boundedTo(sc->availableGeometry().size() - QSize(16, 72));
     resize(opening.expandedTo(minimumSizeHint()));
 
     QPointer<Form1> self(this);
@@ -575,6 +587,17 @@ void Form1::mnuOpen_Click() {
     refreshFromModel();
     if (session_.programEnded) return endProgram();
     closeStaleSettingsWindows(true);  // the save window came first and discarded them
+    txtAmount_[0]->setFocus();
+}
+
+void Form1::openListed(const QString& name) {
+    storeInputs();
+    if (session_.openListed(name.toStdString()))
+        QDir::setCurrent(QString::fromStdString(session_.dir.string()));
+    refreshFromModel();
+    if (session_.programEnded) return endProgram();
+    closeStaleSettingsWindows(true);  // the save window came first and discarded them
+    employees_->reload();
     txtAmount_[0]->setFocus();
 }
 

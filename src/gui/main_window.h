@@ -24,6 +24,10 @@ class QRadioButton;
 class QToolButton;
 class QPushButton;
 
+namespace corvella::gui {
+class EmployeeListPanel;
+}
+
 class Form1 : public QMainWindow {
     Q_OBJECT
   public:
@@ -45,6 +49,7 @@ class Form1 : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    corvella::gui::EmployeeListPanel* employees_ = nullptr;
     QWidget* buildHeader();
     QGroupBox* buildHours();
     QGroupBox* buildOvertimeTips();
@@ -67,6 +72,7 @@ class Form1 : public QMainWindow {
     void cmdClear_Click();
     void mnuNew_Click();
     void mnuOpen_Click();
+    void openListed(const QString& name);  // from the employee list, as File > Open
     void mnuSave_Click();
     void mnuExit_Click();
     void mnuHeader_Click();

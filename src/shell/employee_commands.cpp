@@ -105,6 +105,18 @@ bool EmployeeCommands::mnuOpen_Click() {
     return openEmployee(*chosen);
 }
 
+bool EmployeeCommands::openListed(const std::string& name) {
+    try {
+        checkEmployeeName(name);
+    } catch (const NameError& e) {
+        ws_.ui.message(e.what(), Icon::Warning);
+        return false;
+    }
+    showSaveWindow();
+    if (ws_.programEnded) return false;
+    return openEmployee(ws_.store.file(name, ".use"));
+}
+
 void EmployeeCommands::loadAll(bool newFolder) {
     files_.LoadEmployee();
     files_.LoadLedger();

@@ -17,6 +17,9 @@ class EmployeeCommands {
 
     void mnuNew_Click();
     bool mnuOpen_Click();
+    // The employee list's double-click or Enter: File > Open with the employee's file in
+    // the working folder as the dialog's choice, its save window first.
+    bool openListed(const std::string& name);
     // Open with the file the dialog chose (the steps after the dialog). False on failure.
     bool openEmployee(const std::filesystem::path& useFile);
     void mnuSave_Click() { showSaveWindow(); }

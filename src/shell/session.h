@@ -5,7 +5,8 @@
 //   Screens           creates each per-employee screen by its load sequence
 //   FileSet           reads and writes the employee's file set as one change
 //   PayRunner         start-up, the pay run (ADD), Clear
-//   EmployeeCommands  New, Open, Save, Exit and the save window
+//   EmployeeCommands  New, Open (also from the employee list), Save, Exit and the save
+//                     window
 //   SettingsCommands  User Info, state, city, non-resident city, company header
 //   LedgerCommands    the ledger frame "Year To Date"
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include <string>
 
 #include "shell/employee_commands.h"
+#include "shell/employee_list.h"
 #include "shell/file_set.h"
 #include "shell/ledger_commands.h"
 #include "shell/pay_runner.h"
@@ -94,6 +96,9 @@ class Session {
     bool openEmployee(const std::filesystem::path& useFile) {
         return employees_.openEmployee(useFile);
     }
+    // The employee list beside the main window.
+    std::vector<EmployeeEntry> employeeList() const { return listEmployees(ws_.store.folder); }
+    bool openListed(const std::string& name) { return employees_.openListed(name); }
     void mnuSave_Click() { employees_.mnuSave_Click(); }
     void mnuExit_Click() { employees_.mnuExit_Click(); }
     void showSaveWindow() { employees_.showSaveWindow(); }

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
@@ -148,8 +149,9 @@ class OperatorTest : public QObject {
             std::unique_ptr<QWidget> w(make());
             w->show();
             QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-            for (auto* box : w->findChildren<gui::BoundLineEdit*>()) {
-                if (!box->isVisible() || !box->isEnabled() || box->isReadOnly()) continue;
+            for (auto* edit : w->findChildren<QLineEdit*>()) {
+                auto* box = dynamic_cast<gui::BoundLineEdit*>(edit);
+                if (!box || !box->isVisible() || !box->isEnabled() || box->isReadOnly()) continue;
                 box->setFocus();
                 box->selectAll();
                 QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
@@ -185,6 +187,45 @@ class OperatorTest : public QObject {
         QVERIFY(width <= kScreenWidth);
         QVERIFY(needed >= 0);
         QVERIFY2(needed <= given, qPrintable(QStringLiteral("%1 > %2").arg(needed).arg(given)));
+    }
+
+    // The list follows the folder, filters, highlights the open employee and opens the
+    // chosen one as File > Open does (its save window first).
+    void theEmployeeListFollowsTheFolderAndOpensAsFileOpen() {
+        Form1 w(*s_);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* list = w.findChild<QTreeWidget*>(QStringLiteral("lstEmployees"));
+        auto* filter = w.findChild<QLineEdit*>(QStringLiteral("txtEmployeeFilter"));
+        QVERIFY(list && filter);
+        auto names = [list] {
+            QStringList n;
+            for (int i = 0; i < list->topLevelItemCount(); ++i) n << list->topLevelItem(i)->text(0);
+            return n;
+        };
+        QCOMPARE(names(), QStringList{QStringLiteral("Emp")});
+        QVERIFY(list->topLevelItem(0)->font(0).bold());
+        QCOMPARE(list->topLevelItem(0)->text(1), QStringLiteral("Weekly"));
+
+        openEmployee("Zed");  // writes Zed's files (and opens Zed)
+        QTRY_COMPARE(names(), (QStringList{QStringLiteral("Emp"), QStringLiteral("Zed")}));
+        QTRY_VERIFY(list->topLevelItem(1)->font(0).bold());
+
+        filter->setText(QStringLiteral("em"));
+        QCOMPARE(names(), QStringList{QStringLiteral("Emp")});
+        filter->clear();
+
+        ui_->saveAnswers.push_back({SaveWindowButton::No, std::nullopt});
+        list->setCurrentItem(list->topLevelItem(0));
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Return);
+        QCOMPARE(s_->CurrentUser, std::string("Emp"));
+        QVERIFY(ui_->saveAnswers.empty());  // the save window came first
+        QTRY_VERIFY(list->topLevelItem(0)->font(0).bold());
+        QVERIFY(!list->topLevelItem(1)->font(0).bold());
+
+        std::filesystem::remove(dir_ / "Zed.use");
+        QTRY_COMPARE(names(), QStringList{QStringLiteral("Emp")});
     }
 };
 
