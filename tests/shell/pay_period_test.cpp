@@ -1,5 +1,7 @@
 // Saved pay periods and the date pickers through the session: file names, the .prv
 // round trip, damaged files, and where the calendar opens.
+#include "shell/pay_period.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,7 +9,6 @@
 
 #include "common/errors.h"
 #include "engine/pay_run_fixture.h"
-#include "shell/pay_period.h"
 
 namespace corvella {
 namespace {
@@ -170,14 +171,22 @@ TEST(PayPeriodDates, ShortDatesAreReadAsTheFieldHoldsThem) {
         std::optional<Date> date;
     };
     const Case cases[] = {
-        {"1/9/2015", Date{2015, 1, 9}},    {"01/09/2015", Date{2015, 1, 9}},
-        {"1/9/2015  ", Date{2015, 1, 9}},  {"12-31-2015", Date{2015, 12, 31}},
-        {"2/29/2016", Date{2016, 2, 29}},  {"1/9/15", Date{2015, 1, 9}},
-        {"2/29/2015", std::nullopt},       {"13/1/2015", std::nullopt},
-        {"1/32/2015", std::nullopt},       {"0/1/2015", std::nullopt},
-        {"1/9", std::nullopt},             {"May 5", std::nullopt},
-        {"1/9/2015x", std::nullopt},       {"1/9-2015", std::nullopt},
-        {"", std::nullopt},                {"1/9/201", std::nullopt},
+        {"1/9/2015", Date{2015, 1, 9}},
+        {"01/09/2015", Date{2015, 1, 9}},
+        {"1/9/2015  ", Date{2015, 1, 9}},
+        {"12-31-2015", Date{2015, 12, 31}},
+        {"2/29/2016", Date{2016, 2, 29}},
+        {"1/9/15", Date{2015, 1, 9}},
+        {"2/29/2015", std::nullopt},
+        {"13/1/2015", std::nullopt},
+        {"1/32/2015", std::nullopt},
+        {"0/1/2015", std::nullopt},
+        {"1/9", std::nullopt},
+        {"May 5", std::nullopt},
+        {"1/9/2015x", std::nullopt},
+        {"1/9-2015", std::nullopt},
+        {"", std::nullopt},
+        {"1/9/201", std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

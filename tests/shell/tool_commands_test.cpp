@@ -78,7 +78,8 @@ TEST_F(Tools, ARefusedTotalSaysWhyAndWritesNothing) {
     ui.titles.clear();
     EXPECT_EQ(s.otTotal(), RunOutcome::Refused);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "Please enter amounts in\nAnnual Salary and\nApproved Percent Boxes.");
+    EXPECT_EQ(ui.messages[0],
+              "Please enter amounts in\nAnnual Salary and\nApproved Percent Boxes.");
     EXPECT_EQ(ui.titles[0], "Attention");
     EXPECT_FALSE(std::filesystem::exists(dir / "Emp.ovw"));
 

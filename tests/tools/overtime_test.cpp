@@ -44,13 +44,25 @@ TEST_P(OvertimeTotal, ShowsTheFiguresOfTheWorkedCases) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, OvertimeTotal,
     ::testing::Values(
-        Worked{"TwoRows", "50000", "10", {"500", "250"}, "$750.00", "1.5%", "$5,000.00",
-               "$4,250.00"},
-        Worked{"OverTheLimit", "40000", "2", {"600", "", "400"}, "$1,000.00", "2.5%", "$800.00",
+        Worked{
+            "TwoRows", "50000", "10", {"500", "250"}, "$750.00", "1.5%", "$5,000.00", "$4,250.00"},
+        Worked{"OverTheLimit",
+               "40000",
+               "2",
+               {"600", "", "400"},
+               "$1,000.00",
+               "2.5%",
+               "$800.00",
                "-$200.00"},
         Worked{"NoOvertime", "25600", "5", {}, "$.00", ".%", "$1,280.00", "$1,280.00"},
-        Worked{"CentsAndBlanks", "10000", "1.5", {" 12.5", ".25", " "}, "$12.75", ".13%",
-               "$150.00", "$137.25"},
+        Worked{"CentsAndBlanks",
+               "10000",
+               "1.5",
+               {" 12.5", ".25", " "},
+               "$12.75",
+               ".13%",
+               "$150.00",
+               "$137.25"},
         Worked{"NoPercentage", "50000", "0", {"100"}, "$100.00", ".2%", "$.00", "-$100.00"}),
     [](const auto& info) { return std::string(info.param.name); });
 
