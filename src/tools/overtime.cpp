@@ -39,7 +39,6 @@ std::string amountCaption(int row) {
 
 OvertimeScreen::OvertimeScreen() {
     for (auto& b : txtOT) b.numericOnly = true;
-    txtPercent.enabled = false;
 }
 
 void OvertimeScreen::FillInOT(const OvertimeData& d, bool weekly) {
