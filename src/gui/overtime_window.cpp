@@ -112,6 +112,7 @@ OvertimeWindow::OvertimeWindow(Session& s, QWidget* parent)
             grid->addWidget(amount, row, 2);
         }
         grid->setRowStretch(last - first + 2, 1);
+        grid->setColumnStretch(3, 1);  // the cells stay beside their week numbers
         return box;
     };
     auto* rows = new QHBoxLayout;
