@@ -194,7 +194,9 @@ LeaveScreen& Screens::leaveScreen() {
                 screen->show(readLeaveFile(*bytes, name + ".hol"));
             }
         } catch (const ReadError& e) {
-            ws_.ui.message(messages::fileDamaged(e, "The balances were not read from it."),
+            ws_.ui.message(messages::fileDamaged(e,
+                                                 "The balances were not read from it; saving "
+                                                 "them replaces it with what is shown."),
                            Icon::Warning);
         }
     }
