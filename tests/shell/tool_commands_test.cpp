@@ -179,6 +179,14 @@ TEST_F(Tools, LeaveBalancesFollowTheCountsAndAreSaved) {
         EXPECT_EQ(c.account->balanceCaption.caption, c.balance);
     }
     l.vac.dates[0].text = "May 5-7";
+    l.hol.counts[4].text = std::string(41, '9');  // beyond a float: refused, naming the box
+    ui.messages.clear();
+    EXPECT_EQ(s.leaveSave(), RunOutcome::Refused);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("The number in Holiday/Personel #Taken, line 5 is too large", 0),
+              0u);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Emp.hol"));
+    l.hol.counts[4].text = "0";
     ASSERT_EQ(s.leaveSave(), RunOutcome::Done);
     EXPECT_EQ(s.leaveWindow(), nullptr);
     const auto hol = lines(dir.read("Emp.hol"));
