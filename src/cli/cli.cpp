@@ -20,6 +20,13 @@ const char* const kUsage =
     "                    [--louisiana-prior] [--week TEXT] [--json]\n"
     "       corvella-cli [-C DIR] unpost NAME --row N [--json]\n"
     "       corvella-cli [-C DIR] export NAME FILE\n"
+    "       corvella-cli [-C DIR] ot NAME [--annual TEXT] [--percent TEXT] [--amount W=TEXT]...\n"
+    "                    [--date W=TEXT]... [--new-week] [--json]\n"
+    "       corvella-cli [-C DIR] leave NAME [--start A=TEXT]... [--count A,I=TEXT]...\n"
+    "                    [--date A,I=TEXT]... [--clear] [--json]   (A: vac, hol or sick)\n"
+    "       corvella-cli [-C DIR] period-save NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"
+    "                    [--week TEXT]\n"
+    "       corvella-cli [-C DIR] period-get FILE [--json]\n"
     "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n";
 
 }  // namespace
@@ -47,6 +54,10 @@ int run(int argc, char** argv) {
     if (command == "post") return ledger(dir, rest, LedgerAction::Post);
     if (command == "unpost") return ledger(dir, rest, LedgerAction::Unpost);
     if (command == "export") return ledger(dir, rest, LedgerAction::Export);
+    if (command == "ot") return ot(dir, rest);
+    if (command == "leave") return leave(dir, rest);
+    if (command == "period-save") return periodSave(dir, rest);
+    if (command == "period-get") return periodGet(dir, rest);
     if (command == "data-folder") {
         auto folder = defaultDataFolder();
         try {

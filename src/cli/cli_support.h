@@ -97,5 +97,9 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
 enum class LedgerAction { Show, Post, Unpost, Export };
 int ledger(const std::filesystem::path& dir, const std::vector<std::string>& args,
            LedgerAction action);
+int ot(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int leave(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int periodSave(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int periodGet(const std::filesystem::path& dir, const std::vector<std::string>& args);
 
 }  // namespace corvella::cli

@@ -41,6 +41,7 @@ class Ui {
 class ScriptedUi : public Ui {
   public:
     std::vector<std::string> messages;  // every message box text, in order
+    std::vector<std::string> titles;    // and its title
     std::vector<std::string> questions;
     std::deque<bool> yesNoAnswers;
     std::deque<std::optional<std::string>> inputAnswers;
@@ -52,8 +53,9 @@ class ScriptedUi : public Ui {
     std::deque<SaveAnswer> saveAnswers;
     Date date{2015, 1, 9};
 
-    void message(const std::string& text, Icon, const std::string&) override {
+    void message(const std::string& text, Icon, const std::string& title) override {
         messages.push_back(text);
+        titles.push_back(title);
     }
     bool askYesNo(const std::string& text, const std::string&) override {
         questions.push_back(text);

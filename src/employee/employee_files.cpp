@@ -1,8 +1,11 @@
 #include "employee/employee_files.h"
 
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
 #include <span>
 
+#include "common/errors.h"
 #include "common/linefile.h"
 #include "common/number.h"
 
@@ -188,7 +191,13 @@ void readOvertimeFile(const std::string& bytes, const std::string& fileName, int
     FieldReader r(bytes, fileName);
     for (int i = 0; i < n; ++i) {
         weekEnding[i] = r.text();
-        amount[i] = r.text();  // written as a number, kept as the box's text
+        // Written as a number, kept as the box's text: a number as it stands, or empty.
+        const int line = r.line();
+        std::string text = r.raw();
+        auto v = strictNumber(text);
+        if (!text.empty() && (!v || std::fabs(*v) > FLT_MAX))
+            throw ReadError(fileName, line, "\"" + text + "\" is not an overtime amount");
+        amount[i] = std::move(text);
     }
     ot.OtWeekEnding = std::move(weekEnding);
     ot.OtAmount = std::move(amount);

@@ -55,3 +55,10 @@ HelpWindow::HelpWindow(const std::filesystem::path& workingFolder, QWidget* pare
         browser_->setSource(QUrl::fromLocalFile(QString::fromStdString(page.string())));
     resize(720, 600);
 }
+
+void HelpWindow::showTopic(const QString& anchor) {
+    if (browser_->source().isEmpty()) return;  // no help pages: the window says so
+    QUrl url = browser_->source();
+    url.setFragment(anchor);
+    browser_->setSource(url);
+}

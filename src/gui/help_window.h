@@ -12,6 +12,8 @@ class HelpWindow : public QDialog {
     // help shipped with the program.
     explicit HelpWindow(const std::filesystem::path& workingFolder, QWidget* parent = nullptr);
     static std::filesystem::path startPage(const std::filesystem::path& workingFolder);
+    // The help page at the part named `anchor` ("leave").
+    void showTopic(const QString& anchor);
 
   private:
     QTextBrowser* browser_;

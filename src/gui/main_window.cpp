@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMetaObject>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -28,12 +30,15 @@
 #include "gui/about_dialog.h"
 #include "gui/bound_widgets.h"
 #include "gui/city_dialog.h"
+#include "gui/date_picker.h"
 #include "gui/employee_list_panel.h"
 #include "gui/header_dialog.h"
 #include "gui/help_window.h"
 #include "gui/icons.h"
+#include "gui/leave_window.h"
 #include "gui/ledger_frame.h"
 #include "gui/noncity_dialog.h"
+#include "gui/overtime_window.h"
 #include "gui/state_dialog.h"
 #include "gui/tax_info_dialog.h"
 
@@ -360,13 +365,16 @@ QWidget* Form1::buildButtons() {
     QToolButton* year = pictureButton("cmdYear", "Year to Date", Glyph::YearToDate, pictures);
     connect(year, &QToolButton::clicked, this, &Form1::mnuYear_Click);
     row->addWidget(year);
-    const std::tuple<const char*, const char*, Glyph> later[] = {
-        {"cmdOT", "OverTime", Glyph::Overtime},
-        {"Command1", "Vacation", Glyph::Vacation},
-        {"cmdPrint", "Print", Glyph::Print}};
-    for (auto [name, tip, glyph] : later) {
+    const std::tuple<const char*, const char*, Glyph, void (Form1::*)()> later[] = {
+        {"cmdOT", "OverTime", Glyph::Overtime, &Form1::mnuOtItem_Click},
+        {"Command1", "Vacation", Glyph::Vacation, &Form1::mnuVac_Click},
+        {"cmdPrint", "Print", Glyph::Print, nullptr}};
+    for (auto [name, tip, glyph, slot] : later) {
         QToolButton* b = pictureButton(name, tip, glyph, pictures);
-        b->setEnabled(false);
+        if (slot)
+            connect(b, &QToolButton::clicked, this, slot);
+        else
+            b->setEnabled(false);
         row->addWidget(b);
     }
     layout->addWidget(pictures);
@@ -402,10 +410,10 @@ QWidget* Form1::buildButtons() {
 
     auto* savePrev = new QPushButton(QStringLiteral("Save This Pay Period"), box);
     savePrev->setObjectName(QStringLiteral("cmdSavePrev"));
-    savePrev->setEnabled(false);
+    connect(savePrev, &QPushButton::clicked, this, &Form1::cmdSavePrev_Click);
     auto* period = new QPushButton(QStringLiteral("Get Pay Period"), box);
     period->setObjectName(QStringLiteral("cmdPeriod"));
-    period->setEnabled(false);
+    connect(period, &QPushButton::clicked, this, &Form1::cmdPeriod_Click);
     layout->addWidget(savePrev);
     layout->addWidget(period);
     layout->addStretch();
@@ -448,8 +456,8 @@ void Form1::buildMenus() {
 
     QMenu* forms = menuBar()->addMenu(QStringLiteral("Forms"));
     forms->setObjectName(QStringLiteral("mnuForms"));
-    addLaterAction(forms, "mnuVac", "&Vacation", "Ctrl+V");
-    addLaterAction(forms, "mnuOtItem", "OT %", "");
+    addAction(forms, "mnuVac", "&Vacation", "Ctrl+V", &Form1::mnuVac_Click);
+    addAction(forms, "mnuOtItem", "OT %", "", &Form1::mnuOtItem_Click);
     addAction(forms, "mnuYear", "&Year to Date", "Ctrl+Y", &Form1::mnuYear_Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
@@ -513,6 +521,12 @@ void Form1::storeInputs() {
 // Ctrl+C clears rather than copies.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
+    if (watched == txtWeek_ && type == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // After the click is done: the picker is modal.
+        QMetaObject::invokeMethod(this, &Form1::txtWeek_Click, Qt::QueuedConnection);
+        return false;
+    }
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
@@ -705,4 +719,41 @@ void Form1::mnuHelp_Click() {
 void Form1::mnuAbout_Click() {
     AboutDialog about(this);
     about.exec();
+}
+
+// ------------------------------------------------------------------ overtime, leave, pay periods
+
+void Form1::mnuOtItem_Click() {
+    storeInputs();
+    showSettingsWindow<OvertimeWindow>(overtimeWindow_);
+}
+
+void Form1::mnuVac_Click() {
+    showSettingsWindow<LeaveWindow>(leaveWindow_);
+}
+
+void Form1::txtWeek_Click() {
+    const corvella::Date start = session_.openWeekPicker();
+    refreshFromModel();
+    DatePickerDialog picker(
+        QStringLiteral("frmDateMain"), QStringLiteral("Ok"), start,
+        [this](corvella::Date d) { session_.pickWeek(d); }, this);
+    picker.exec();
+    refreshFromModel();
+}
+
+void Form1::cmdSavePrev_Click() {
+    storeInputs();
+    const auto saved = session_.SavePayPeriod();
+    refreshFromModel();
+    if (saved.outcome == corvella::RunOutcome::Done)
+        statusBar()->showMessage(
+            QStringLiteral("Pay period saved as %1").arg(QString::fromStdString(saved.fileName)),
+            8000);
+}
+
+void Form1::cmdPeriod_Click() {
+    storeInputs();
+    session_.LoadPayPeriod();
+    refreshFromModel();
 }

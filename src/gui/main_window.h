@@ -83,6 +83,11 @@ class Form1 : public QMainWindow {
     void mnuYear_Click();
     void mnuHelp_Click();
     void mnuAbout_Click();
+    void mnuOtItem_Click();
+    void mnuVac_Click();
+    void txtWeek_Click();
+    void cmdSavePrev_Click();
+    void cmdPeriod_Click();
 
     corvella::Session& session_;
     bool ending_ = false;
@@ -104,4 +109,5 @@ class Form1 : public QMainWindow {
 
     const corvella::DialogState* stateModel_ = nullptr;  // the screen stateWindow_ shows
     QPointer<QDialog> stateWindow_, cityWindow_, nonCityWindow_, helpWindow_, ledgerWindow_;
+    QPointer<QDialog> overtimeWindow_, leaveWindow_;
 };

@@ -188,4 +188,61 @@ std::string exportNotWritten(const std::string& path, const Error& e) {
            ". Check that its folder exists and can be written, then export again.";
 }
 
+std::string overtimeNotANumber(const std::string& box, const std::string& text,
+                               const std::string& button) {
+    return "\"" + text + "\" in " + box + " is not a number. Correct it and press " + button +
+           " again.";
+}
+
+std::string numberTooLarge(const std::string& box, const std::string& button) {
+    return "The number in " + box + " is too large to keep. Correct it and press " + button +
+           " again.";
+}
+
+std::string overtimeNoSalary(const std::string& text) {
+    return "The Annual Salary is " + text +
+           ", so no percentage of it can be worked out. Enter the annual salary and press "
+           "TOTAL again.";
+}
+
+std::string overtimeTooLarge() {
+    return "The figures are too large to work out. Check the Annual Salary, the approved "
+           "percentage and the O.T. Only amounts, then press TOTAL again.";
+}
+
+std::string overtimeNotSaved(const Error& e) {
+    return "The overtime figures are shown, but the employee's files were not saved: " +
+           std::string(e.what()) + ". Correct this, then press TOTAL again.";
+}
+
+std::string fileDamaged(const ReadError& e, const std::string& consequence) {
+    return "The file " + e.file + " is damaged at line " + std::to_string(e.line) + ". " +
+           consequence + " Correct or delete that file.";
+}
+
+std::string leaveNotSaved(const std::string& fileName, const Error& e) {
+    return "The balances were not saved to " + fileName + ": " + e.what() +
+           ". Correct this and press Save again.";
+}
+
+std::string leaveNoEmployee() {
+    return "No employee is open, so the balances have no file to go to. Open or create the "
+           "employee first (File menu), then enter the balances again.";
+}
+
+std::string payPeriodNotANumber(const std::string& where, const std::string& text) {
+    return "\"" + text + "\" in " + where +
+           " is not a number, so the pay period was not saved. Correct it and save the pay "
+           "period again.";
+}
+
+std::string payPeriodNotSaved(const std::string& fileName, const Error& e) {
+    return "The pay period was not saved to " + fileName + ": " + e.what() +
+           ". Correct this and save the pay period again.";
+}
+
+std::string payPeriodMissing(const std::string& fileName) {
+    return "The saved pay period " + fileName + " was not found. Choose another file.";
+}
+
 }  // namespace corvella::messages

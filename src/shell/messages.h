@@ -45,4 +45,24 @@ std::string ledgerNotSaved(const std::string& fileName, const Error& e);
 std::string weekNotUsed(int week, int rows);
 std::string exportNotWritten(const std::string& path, const Error& e);
 
+// The overtime calculator's TOTAL (title "Attention", warning icon).
+inline constexpr const char* kOtAttention =
+    "Please enter amounts in\nAnnual Salary and\nApproved Percent Boxes.";
+inline constexpr const char* kOtAttentionTitle = "Attention";
+// A calculator box that is not a number; `button` is the one to press again.
+std::string overtimeNotANumber(const std::string& box, const std::string& text,
+                               const std::string& button);
+std::string numberTooLarge(const std::string& box, const std::string& button);
+std::string overtimeNoSalary(const std::string& text);
+std::string overtimeTooLarge();
+std::string overtimeNotSaved(const Error& e);
+// A data file that cannot be read: its name, line and what to do.
+std::string fileDamaged(const ReadError& e, const std::string& consequence);
+std::string leaveNotSaved(const std::string& fileName, const Error& e);
+std::string leaveNoEmployee();
+// "Save This Pay Period": a box or caption of the main window that is not a number.
+std::string payPeriodNotANumber(const std::string& where, const std::string& text);
+std::string payPeriodNotSaved(const std::string& fileName, const Error& e);
+std::string payPeriodMissing(const std::string& fileName);
+
 }  // namespace corvella::messages

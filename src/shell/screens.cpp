@@ -194,7 +194,10 @@ LeaveScreen& Screens::leaveScreen() {
                 screen->show(readLeaveFile(*bytes, name + ".hol"));
             }
         } catch (const ReadError& e) {
-            ws_.ui.message(corruptedFileMessage(e.file), Icon::Warning);
+            ws_.ui.message(messages::fileDamaged(e,
+                                                 "The balances were not read from it; saving "
+                                                 "them replaces it with what is shown."),
+                           Icon::Warning);
         }
     }
     return *ws_.screens.leave;

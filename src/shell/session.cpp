@@ -24,6 +24,8 @@ Session::Session(Ui& u, std::filesystem::path workingFolder)
       runner_(ws_, screens_, files_),
       employees_(ws_, screens_, files_, runner_),
       settings_(ws_, screens_, files_),
-      ledgerCommands_(ws_, screens_) {}
+      ledgerCommands_(ws_, screens_),
+      tools_(ws_, screens_, files_),
+      periods_(ws_) {}
 
 }  // namespace corvella

@@ -9,6 +9,8 @@
 //                     window
 //   SettingsCommands  User Info, state, city, non-resident city, company header
 //   LedgerCommands    the ledger frame "Year To Date"
+//   ToolCommands      the overtime calculator and the leave screen
+//   PayPeriodCommands the week-ending date pickers and saved pay periods
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -17,9 +19,11 @@
 #include "shell/employee_list.h"
 #include "shell/file_set.h"
 #include "shell/ledger_commands.h"
+#include "shell/pay_period_commands.h"
 #include "shell/pay_runner.h"
 #include "shell/screens.h"
 #include "shell/settings_commands.h"
+#include "shell/tool_commands.h"
 #include "shell/workspace.h"
 
 namespace corvella {
@@ -134,6 +138,31 @@ class Session {
         return ledgerCommands_.exportForSpreadsheet();
     }
 
+    // --- The overtime calculator and the leave screen ---
+    OvertimeScreen& openOvertime() { return tools_.openOvertime(); }
+    OvertimeScreen* overtimeWindow() const { return tools_.overtimeWindow(); }
+    RunOutcome otTotal() { return tools_.otTotal(); }
+    void otNewWeek() { tools_.otNewWeek(); }
+    bool otUndo() { return tools_.otUndo(); }
+    RunOutcome otBack() { return tools_.otBack(); }
+    void otCloseBox() { tools_.otCloseBox(); }
+    LeaveScreen& openLeave() { return tools_.openLeave(); }
+    LeaveScreen* leaveWindow() const { return tools_.leaveWindow(); }
+    RunOutcome leaveSave() { return tools_.leaveSave(); }
+    void leaveClearAll() { tools_.leaveClearAll(); }
+    void leaveCloseBox() { tools_.leaveCloseBox(); }
+
+    // --- Pay period dates and saved pay periods ---
+    Date openWeekPicker() { return periods_.openWeekPicker(); }
+    void pickWeek(Date d) { periods_.pickWeek(d); }
+    std::optional<Date> openCellPicker(int row) { return periods_.openCellPicker(row); }
+    void pickCell(Date d) { periods_.pickCell(d); }
+    PayPeriodCommands::Saved SavePayPeriod() { return periods_.SavePayPeriod(); }
+    bool LoadPayPeriod() { return periods_.LoadPayPeriod(); }
+    bool loadPayPeriodFile(const std::filesystem::path& file) {
+        return periods_.loadPayPeriodFile(file);
+    }
+
     // --- The employee's files ---
     void LoadEmployee() { files_.LoadEmployee(); }
     void SaveEmployee() { files_.SaveEmployee(); }
@@ -153,6 +182,8 @@ class Session {
     EmployeeCommands employees_;
     SettingsCommands settings_;
     LedgerCommands ledgerCommands_;
+    ToolCommands tools_;
+    PayPeriodCommands periods_;
 };
 
 }  // namespace corvella

@@ -10,9 +10,15 @@ namespace corvella {
 
 struct LeaveAccount {
     TextBox startBalance = TextBox::numeric();
-    float balance = 0;  // stored balance (shown in the balance caption)
+    float balance = 0;     // stored balance (shown in the balance caption)
+    Label balanceCaption;  // lbVacBal, lbHolBal, lbSickBal
     std::array<TextBox, 20> counts{};
     std::array<TextBox, 20> dates{};
+
+    // The start balance less the counts taken: the counts summed into a float, the
+    // difference in double and shown with up to 15 digits. Run whenever the start
+    // balance or a count changes.
+    void recompute();
 };
 
 // DialogVac's values: vacation, holiday, sick.
@@ -25,6 +31,8 @@ struct LeaveScreen {
     LeaveBalances values() const;
     // clearVac: counts "0", dates empty, start balances "0", balances 0.
     void clearVac();
+    // The screen opening: empty start balances become "0", the balances are recomputed.
+    void opened();
 };
 
 }  // namespace corvella

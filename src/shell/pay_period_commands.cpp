@@ -1,0 +1,124 @@
+#include "shell/pay_period_commands.h"
+
+#include <cfloat>
+#include <cmath>
+#include <vector>
+
+#include "common/errors.h"
+#include "common/fileio.h"
+#include "common/format.h"
+#include "common/number.h"
+#include "shell/messages.h"
+
+namespace corvella {
+
+Date PayPeriodCommands::openWeekPicker() {
+    std::string field = ws_.main.txtWeek.text;
+    const Date start = pickerStart(field, ws_.ui.today());
+    if (field != ws_.main.txtWeek.text) {
+        ws_.main.setWeek(field);
+        ws_.notifyChanged();
+    }
+    return start;
+}
+
+void PayPeriodCommands::pickWeek(Date d) {
+    ws_.main.setWeek(shortDate(d));
+    ws_.notifyChanged();
+}
+
+std::optional<Date> PayPeriodCommands::openCellPicker(int row) {
+    OvertimeScreen* o = ws_.screens.overtime.get();
+    if (!o || row < 0 || row >= kOtRows) return std::nullopt;
+    DateCellIndex = row;
+    return pickerStart(o->Text1[row].text, ws_.ui.today());
+}
+
+void PayPeriodCommands::pickCell(Date d) {
+    if (OvertimeScreen* o = ws_.screens.overtime.get()) o->Text1[DateCellIndex].text = shortDate(d);
+}
+
+PayPeriodCommands::Saved PayPeriodCommands::SavePayPeriod() {
+    MainWindow& m = ws_.main;
+    std::string fileName;
+    try {
+        fileName = payPeriodFileName(m.txtWeek.text, ws_.records.CurrentUser);
+    } catch (const NameError& e) {
+        ws_.ui.message(e.what(), Icon::Warning);
+        return {RunOutcome::Refused, {}};
+    }
+    // Every value is read before anything changes: a refused save leaves the window as it was.
+    struct Source {
+        std::string* text;
+        std::string where;
+        bool caption;
+    };
+    std::vector<Source> sources;
+    for (int i = 0; i < 8; ++i)
+        sources.push_back({&m.txtAmount[i].text, amountBoxCaption(i), false});
+    for (int i = 0; i < 11; ++i)
+        sources.push_back({&m.lbTaxDed[i].caption, m.lbTaxTag[i].caption, true});
+    sources.push_back({&m.lbSDI.caption, m.lbTaxTag[14].caption, true});
+    sources.push_back({&m.lbSUI.caption, m.lbTaxTag[15].caption, true});
+    sources.push_back({&m.lbCafe.caption, m.lbTaxTag[16].caption, true});
+    sources.push_back({&m.Label13.caption, "GROSS PAY", true});
+    sources.push_back({&m.lbTaxes.caption, "TAXES", true});
+    sources.push_back({&m.lbDeduct.caption, "DEDUCTIONS", true});
+    sources.push_back({&m.lbNet.caption, "NET PAY", true});
+    PayPeriodValues values{};
+    for (size_t k = 0; k < sources.size(); ++k) {
+        const std::string& text = *sources[k].text;
+        if (text.empty()) continue;
+        auto v = sources[k].caption ? captionNumber(text) : strictNumber(text);
+        if (!v || std::fabs(*v) > FLT_MAX) {
+            ws_.ui.message(messages::payPeriodNotANumber(sources[k].where, text), Icon::Warning);
+            return {RunOutcome::Refused, {}};
+        }
+        values[k] = static_cast<float>(*v);
+    }
+    try {
+        ws_.store.writer.write(ws_.store.folder / fileName, writePayPeriodFile(values));
+    } catch (const Error& e) {
+        ws_.ui.message(messages::payPeriodNotSaved(fileName, e), Icon::Warning);
+        return {RunOutcome::SaveFailed, fileName};
+    }
+    for (const Source& s : sources)
+        if (s.text->empty()) s.text->assign(1, '0');
+    ws_.notifyChanged();
+    return {RunOutcome::Done, fileName};
+}
+
+bool PayPeriodCommands::LoadPayPeriod() {
+    auto chosen = ws_.ui.openFile("Saved Files (*.prv)|*.prv");
+    if (!chosen) return false;
+    return loadPayPeriodFile(*chosen);
+}
+
+bool PayPeriodCommands::loadPayPeriodFile(const std::filesystem::path& file) {
+    // Read where the dialog chose it; the working folder stays the employee's.
+    const std::string name = file.filename().string();
+    const auto path = file.has_parent_path() ? file : ws_.store.folder / file;
+    auto bytes = readFileBytes(path);
+    if (!bytes) {
+        ws_.ui.message(messages::payPeriodMissing(name), Icon::Warning);
+        return false;
+    }
+    PayPeriodValues v;
+    try {
+        v = readPayPeriodFile(*bytes, name);
+    } catch (const ReadError& e) {
+        ws_.ui.message(messages::fileDamaged(e, "Nothing was loaded from it."), Icon::Warning);
+        return false;
+    }
+    MainWindow& m = ws_.main;
+    for (int i = 0; i < 8; ++i) m.txtAmount[i].text = floatText(v[i]);
+    Label* captions[] = {&m.lbSDI,   &m.lbSUI,    &m.lbCafe, &m.Label13,
+                         &m.lbTaxes, &m.lbDeduct, &m.lbNet};
+    for (int i = 0; i < 11; ++i) m.lbTaxDed[i].caption = format(v[8 + i], Pattern::Plain2);
+    for (int i = 0; i < 7; ++i) captions[i]->caption = format(v[19 + i], Pattern::Plain2);
+    m.setWeek(weekOfPayPeriodFile(name));
+    ws_.notifyChanged();
+    return true;
+}
+
+}  // namespace corvella

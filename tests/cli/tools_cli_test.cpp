@@ -1,0 +1,111 @@
+// corvella-cli ot, leave, period-save and period-get on a copy of the shipped data folder.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "test_support.h"
+
+namespace corvella {
+namespace {
+
+using test::CliResult;
+using test::jsonField;
+using test::runCli;
+
+class ToolsCli : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    ToolsCli() {
+        for (auto& f : std::filesystem::directory_iterator(test::dataDir()))
+            if (f.is_regular_file())
+                std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
+    }
+    CliResult cli(const std::string& args) {
+        return runCli("-C '" + dir.path().string() + "' " + args);
+    }
+};
+
+TEST_F(ToolsCli, OtTotalsSavesAndReportsWhatTheWindowShows) {
+    CliResult r =
+        cli("ot Sample --annual 40000 --percent 2 --amount 1=600 --amount 2=4x00 --date 1=1/2/2015 "
+            "--amount 3=9 --new-week --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    // New Week after typing: week 1 has gone, week 2's 400 is now week 1.
+    EXPECT_EQ(jsonField(r.out, "lbEarned"), "$409.00");
+    EXPECT_EQ(jsonField(r.out, "lbMax"), "$800.00");
+    EXPECT_EQ(jsonField(r.out, "lbAvail"), "$391.00");
+    EXPECT_EQ(jsonField(r.out, "txtPercent"), "1.02%");
+    EXPECT_NE(r.out.find("{\"week\": 1, \"date\": \"\", \"amount\": \"400\"}"), std::string::npos);
+    EXPECT_NE(r.out.find("{\"week\": 53, \"date\": \"\", \"amount\": \"0\"}"), std::string::npos);
+    EXPECT_NE(r.out.find("\"messages\": []"), std::string::npos);
+    EXPECT_EQ(dir.read("Sample.use").substr(0, 25), "409,0,0\r\n40000,2,0.01\r\n15");
+
+    CliResult again = cli("ot Sample --amount 1=1000 --amount 2=0 --json");
+    ASSERT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(jsonField(again.out, "lbAvail"), "-$200.00");
+    EXPECT_EQ(jsonField(again.out, "txtPercent"), "2.5%");
+}
+
+TEST_F(ToolsCli, OtRefusalsAndUsage) {
+    const std::string use = dir.read("Sample.use");
+    CliResult r = cli("ot Sample --annual 0 --percent 0 --json");
+    EXPECT_EQ(r.status, 4);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Please enter amounts in Annual Salary and Approved Percent Boxes."),
+              std::string::npos);
+    r = cli("ot Sample --percent 4-5");
+    EXPECT_EQ(r.status, 4);
+    EXPECT_NE(r.err.find("\"4-5\" in Enter Your Approved Percentage is not a number"),
+              std::string::npos);
+    EXPECT_EQ(dir.read("Sample.use"), use);
+    EXPECT_EQ(cli("ot Sample --amount 54=1").status, 1);
+    EXPECT_EQ(cli("ot Sample --amount 3").status, 1);
+    EXPECT_EQ(cli("ot Nobody").status, 2);
+}
+
+TEST_F(ToolsCli, LeaveShowsTheBalancesAndSavesThem) {
+    CliResult r = cli(
+        "leave Sample --start vac=10 --count vac,1=0.1 --count vac,2=0.2 --date 'hol,20=May 5-7' "
+        "--start sick=3 --count sick,4=x1 --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(jsonField(r.out, "lbVacBal"), "9.69999998807907");
+    EXPECT_EQ(jsonField(r.out, "txtHolBal"), "0");
+    EXPECT_EQ(jsonField(r.out, "lbSickBal"), "2");
+    EXPECT_NE(r.out.find("{\"count\": \"0\", \"date\": \"May 5-7\"}], \"sick\""),
+              std::string::npos);
+    const std::string hol = dir.read("Sample.hol");
+    EXPECT_EQ(hol.substr(0, hol.find("\r\n")), "9.7,10,0,0,2,3");
+
+    r = cli("leave Sample --clear --json");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(jsonField(r.out, "lbVacBal"), "0");
+    EXPECT_EQ(dir.read("Sample.hol").substr(0, 13), "0,0,0,0,0,0\r\n");
+    EXPECT_EQ(cli("leave Sample --count vac,21=1").status, 1);
+    EXPECT_EQ(cli("leave Sample --start pto=1").status, 1);
+}
+
+TEST_F(ToolsCli, APeriodSavedIsGotBack) {
+    CliResult saved = cli("period-save Sample --box 0=40 --week 01/09/2015");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, "01_09_2015  Sample.prv\n");
+
+    CliResult got = cli("period-get '01_09_2015  Sample.prv' --json");
+    ASSERT_EQ(got.status, 0) << got.err;
+    EXPECT_EQ(jsonField(got.out, "txtWeek"), "01/09/2015");
+    EXPECT_EQ(jsonField(got.out, "txtAmount(0)"), "40");
+    EXPECT_EQ(jsonField(got.out, "txtAmount(1)"), "0");
+    EXPECT_EQ(jsonField(got.out, "lbTaxDed(0)"), "62.96");
+    EXPECT_EQ(jsonField(got.out, "Label13"), "600.00");
+    EXPECT_EQ(jsonField(got.out, "lbNet"), "454.33");
+
+    EXPECT_EQ(cli("period-save Sample --box 0=40 --week 'a\\b'").status, 4);
+    EXPECT_EQ(cli("period-get 'Nothing.prv'").status, 2);
+    dir.write("Bad.prv", "40\r\n1\r\n");
+    CliResult bad = cli("period-get Bad.prv");
+    EXPECT_EQ(bad.status, 3);
+    EXPECT_NE(bad.err.find("Bad.prv is damaged at line 3"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace corvella

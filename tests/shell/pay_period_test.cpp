@@ -1,0 +1,250 @@
+// Saved pay periods and the date pickers through the session: file names, the .prv
+// round trip, damaged files, and where the calendar opens.
+#include "shell/pay_period.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "common/errors.h"
+#include "engine/pay_run_fixture.h"
+
+namespace corvella {
+namespace {
+
+std::vector<std::string> lines(const std::string& bytes) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t eol; (eol = bytes.find("\r\n", start)) != std::string::npos; start = eol + 2)
+        out.push_back(bytes.substr(start, eol - start));
+    return out;
+}
+
+class PayPeriods : public test::PayRunFixture {
+  protected:
+    void SetUp() override {
+        TaxProfile p = profileOf();
+        p.HourRate = 15;
+        auto st = noStateTax();
+        openEmployee(p, &st, "Sample");
+    }
+    size_t filesInFolder() {
+        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir.path()),
+                                                 std::filesystem::directory_iterator()));
+    }
+};
+
+TEST_F(PayPeriods, TheFileIsNamedByTheWeekAndTheEmployee) {
+    struct Case {
+        const char* week;
+        const char* file;
+        const char* weekBack;  // txtWeek after Get Pay Period
+    };
+    const Case cases[] = {
+        {"01/09/2015", "01_09_2015  Sample.prv", "01/09/2015"},
+        {"1/9/2015", "1_9_2015  Sample.prv", "1/9/2015  "},
+        {"", "  Sample.prv", "  Sample.p"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.week);
+        s.main.txtWeek.text = c.week;
+        auto saved = s.SavePayPeriod();
+        ASSERT_EQ(saved.outcome, RunOutcome::Done);
+        EXPECT_EQ(saved.fileName, c.file);
+        EXPECT_EQ(lines(dir.read(c.file)).size(), 26u);
+        s.main.setWeek("12/31/2015");
+        ui.openAnswers.push_back(dir / c.file);
+        ASSERT_TRUE(s.LoadPayPeriod());
+        EXPECT_EQ(s.main.txtWeek.text, c.weekBack);
+    }
+}
+
+TEST_F(PayPeriods, InputsAndResultsComeBackAsSavedAndShown) {
+    s.main.setWeek("01/09/2015");
+    ASSERT_EQ(run({{0, "40"}, {3, "2.5"}}), RunOutcome::Done);
+    s.main.txtAmount[1].text.clear();
+    s.main.lbTaxDed[0].caption = "1,234.50";
+    s.main.lbNet.caption = "$1,234.56";
+    s.main.lbCafe.caption.clear();
+    ASSERT_EQ(s.SavePayPeriod().outcome, RunOutcome::Done);
+    // Empty boxes and captions are saved, and shown, as 0.
+    EXPECT_EQ(s.main.txtAmount[1].text, "0");
+    EXPECT_EQ(s.main.lbCafe.caption, "0");
+    const auto saved = lines(dir.read("01_09_2015  Sample.prv"));
+    ASSERT_EQ(saved.size(), 26u);
+    EXPECT_EQ(saved[0], "40");
+    EXPECT_EQ(saved[1], "0");
+    EXPECT_EQ(saved[3], "2.5");
+    EXPECT_EQ(saved[8], "1234.5");
+    EXPECT_EQ(saved[21], "0");
+    EXPECT_EQ(saved[22], "656.25");  // gross: 40 x 15 + 2.5 x 22.5
+    EXPECT_EQ(saved[25], "1234.56");
+
+    s.Clear_All();
+    ui.openAnswers.push_back(dir / "01_09_2015  Sample.prv");
+    ASSERT_TRUE(s.LoadPayPeriod());
+    EXPECT_EQ(s.main.txtAmount[0].text, "40");
+    EXPECT_EQ(s.main.txtAmount[1].text, "0");
+    EXPECT_EQ(s.main.txtAmount[3].text, "2.5");
+    EXPECT_EQ(s.main.lbTaxDed[0].caption, "1234.50");
+    EXPECT_EQ(s.main.Label13.caption, "656.25");
+    EXPECT_EQ(s.main.lbCafe.caption, ".00");
+    EXPECT_EQ(s.main.lbNet.caption, "1234.56");
+    EXPECT_EQ(s.main.txtWeek.text, "01/09/2015");
+
+    // Saving again under the same date replaces the file.
+    s.main.txtAmount[0].text = "8";
+    ASSERT_EQ(s.SavePayPeriod().outcome, RunOutcome::Done);
+    EXPECT_EQ(lines(dir.read("01_09_2015  Sample.prv"))[0], "8");
+}
+
+TEST_F(PayPeriods, AWeekThatCannotBePartOfAFileNameIsRefused) {
+    const size_t before = filesInFolder();
+    for (const char* week : {"a\\b", "..", "1/9/15\t", "x..y"}) {
+        SCOPED_TRACE(week);
+        s.main.txtWeek.text = week;
+        ui.messages.clear();
+        EXPECT_EQ(s.SavePayPeriod().outcome, RunOutcome::Refused);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(ui.messages[0].find("cannot be part of a file name"), std::string::npos);
+    }
+    // "/" becomes "_", so a week with slashes stays in the folder.
+    s.main.txtWeek.text = "../../x";
+    EXPECT_EQ(s.SavePayPeriod().outcome, RunOutcome::Refused);
+    EXPECT_EQ(filesInFolder(), before);
+}
+
+TEST_F(PayPeriods, AnEntryThatIsNotANumberRefusesTheSaveAndChangesNothing) {
+    s.main.setWeek("01/09/2015");
+    s.main.txtAmount[2].text = "4-5";
+    s.main.txtAmount[0].text.clear();
+    EXPECT_EQ(s.SavePayPeriod().outcome, RunOutcome::Refused);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_NE(ui.messages.back().find("\"4-5\" in O.T."), std::string::npos);
+    EXPECT_EQ(s.main.txtAmount[0].text, "");
+    EXPECT_FALSE(std::filesystem::exists(dir / "01_09_2015  Sample.prv"));
+}
+
+TEST_F(PayPeriods, ADamagedOrMissingFileIsReportedAndNothingChanges) {
+    std::string good;
+    for (int i = 0; i < 26; ++i) good += std::to_string(i + 1) + "\r\n";
+    std::string shortFile, textForNumber = good;
+    for (int i = 0; i < 25; ++i) shortFile += "1\r\n";
+    textForNumber.replace(textForNumber.find("12\r\n"), 2, "1x");
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* said;
+    };
+    const Case cases[] = {
+        {"Short.prv", shortFile, "The file Short.prv is damaged at line 26."},
+        {"Text.prv", textForNumber, "The file Text.prv is damaged at line 12."},
+    };
+    s.main.setWeek("01/09/2015");
+    s.main.txtAmount[0].text = "7";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.write(c.name, c.bytes);
+        ui.messages.clear();
+        ui.openAnswers.push_back(dir / c.name);
+        EXPECT_FALSE(s.LoadPayPeriod());
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].rfind(c.said, 0), 0u) << ui.messages[0];
+        EXPECT_EQ(s.main.txtAmount[0].text, "7");
+        EXPECT_EQ(s.main.txtWeek.text, "01/09/2015");
+    }
+    ui.messages.clear();
+    ui.openAnswers.push_back(dir / "Gone.prv");
+    EXPECT_FALSE(s.LoadPayPeriod());
+    EXPECT_EQ(ui.messages.size(), 1u);
+    // A cancelled dialog says nothing.
+    ui.messages.clear();
+    EXPECT_FALSE(s.LoadPayPeriod());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(s.main.txtAmount[0].text, "7");
+}
+
+TEST(PayPeriodDates, ShortDatesAreReadAsTheFieldHoldsThem) {
+    struct Case {
+        const char* text;
+        std::optional<Date> date;
+    };
+    const Case cases[] = {
+        {"1/9/2015", Date{2015, 1, 9}},
+        {"01/09/2015", Date{2015, 1, 9}},
+        {"1/9/2015  ", Date{2015, 1, 9}},
+        {"12-31-2015", Date{2015, 12, 31}},
+        {"2/29/2016", Date{2016, 2, 29}},
+        {"1/9/15", Date{2015, 1, 9}},
+        {"2/29/2015", std::nullopt},
+        {"13/1/2015", std::nullopt},
+        {"1/32/2015", std::nullopt},
+        {"0/1/2015", std::nullopt},
+        {"1/9", std::nullopt},
+        {"May 5", std::nullopt},
+        {"1/9/2015x", std::nullopt},
+        {"1/9-2015", std::nullopt},
+        {"", std::nullopt},
+        {"1/9/201", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto d = readShortDate(c.text);
+        ASSERT_EQ(d.has_value(), c.date.has_value());
+        if (d) {
+            EXPECT_EQ(shortDate(*d), shortDate(*c.date));
+        }
+    }
+    EXPECT_EQ(shortDate(Date{2015, 1, 9}), "1/9/2015");
+}
+
+TEST(PayPeriodDates, ThePickerOpensWithinTheCalendarsRange) {
+    const Date inRange{2015, 6, 30}, later{2026, 12, 10};
+    struct Case {
+        const char* field;
+        Date today;
+        const char* opensOn;
+        const char* fieldAfter;
+    };
+    const Case cases[] = {
+        {"1/9/2015", later, "1/9/2015", "1/9/2015"},
+        {"12/1/2014", later, "12/1/2014", "12/1/2014"},
+        {"1/31/2016", later, "1/31/2016", "1/31/2016"},
+        {"", inRange, "6/30/2015", ""},
+        {"", later, "1/1/2015", ""},
+        // Not a date, or a date the calendar does not hold: the field becomes today.
+        {"May 5", inRange, "6/30/2015", "6/30/2015"},
+        {"11/30/2014", inRange, "6/30/2015", "6/30/2015"},
+        {"2/1/2016", later, "1/1/2015", "12/10/2026"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        std::string field = c.field;
+        const Date d = pickerStart(field, c.today);
+        EXPECT_EQ(shortDate(d), c.opensOn);
+        EXPECT_TRUE(inCalendarRange(d));
+        EXPECT_EQ(field, c.fieldAfter);
+    }
+}
+
+TEST_F(PayPeriods, ThePickersWriteTheShortDateIntoTheirField) {
+    s.main.setWeek("not a date");
+    ui.date = Date{2026, 12, 10};
+    EXPECT_EQ(shortDate(s.openWeekPicker()), "1/1/2015");
+    EXPECT_EQ(s.main.txtWeek.text, "12/10/2026");
+    s.pickWeek(Date{2015, 3, 6});
+    EXPECT_EQ(s.main.txtWeek.text, "3/6/2015");
+
+    s.otCloseBox();
+    EXPECT_FALSE(s.openCellPicker(4));  // the calculator is closed
+    s.openOvertime();
+    s.overtimeWindow()->Text1[4].text = "2/13/2015";
+    EXPECT_EQ(shortDate(*s.openCellPicker(4)), "2/13/2015");
+    s.pickCell(Date{2015, 2, 20});
+    EXPECT_EQ(s.overtimeWindow()->Text1[4].text, "2/20/2015");
+    EXPECT_EQ(s.overtimeWindow()->Text1[3].text, "");
+}
+
+}  // namespace
+}  // namespace corvella
