@@ -20,6 +20,13 @@ const char* const kUsage =
     "                    [--louisiana-prior] [--week TEXT] [--json]\n"
     "       corvella-cli [-C DIR] unpost NAME --row N [--json]\n"
     "       corvella-cli [-C DIR] export NAME FILE\n"
+    "       corvella-cli words AMOUNT\n"
+    "       corvella-cli [-C DIR] stub NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"
+    "                    [--week TEXT] (--text | --pdf FILE)\n"
+    "       corvella-cli [-C DIR] check NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"
+    "                    [--week TEXT] [--memo TEXT] [--offset H,V] (--text | --pdf FILE | "
+    "--json)\n"
+    "       corvella-cli [-C DIR] print-ledger NAME (--text | --pdf FILE)\n"
     "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n";
 
 }  // namespace
@@ -47,6 +54,10 @@ int run(int argc, char** argv) {
     if (command == "post") return ledger(dir, rest, LedgerAction::Post);
     if (command == "unpost") return ledger(dir, rest, LedgerAction::Unpost);
     if (command == "export") return ledger(dir, rest, LedgerAction::Export);
+    if (command == "words") return words(rest);
+    if (command == "stub") return printout(dir, rest, Printout::Stub);
+    if (command == "check") return printout(dir, rest, Printout::Check);
+    if (command == "print-ledger") return printout(dir, rest, Printout::Ledger);
     if (command == "data-folder") {
         auto folder = defaultDataFolder();
         try {

@@ -34,3 +34,13 @@ std::string weekNotUsed(int week, int rows);
 std::string exportNotWritten(const std::string& path, const Error& e);
 
 }  // namespace corvella::messages
+
+namespace corvella::messages {
+
+// Printing.
+std::string printoutBoxNotANumber(const std::string& text, const std::string& box);
+std::string printoutFileDamaged(const ReadError& e);
+std::string offsetNotANumber(const std::string& text, const std::string& box);
+std::string notPrinted(const Error& e);
+
+}  // namespace corvella::messages

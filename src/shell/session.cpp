@@ -24,6 +24,7 @@ Session::Session(Ui& u, std::filesystem::path workingFolder)
       runner_(ws_, screens_, files_),
       employees_(ws_, screens_, files_, runner_),
       settings_(ws_, screens_, files_),
-      ledgerCommands_(ws_, screens_) {}
+      ledgerCommands_(ws_, screens_),
+      printCommands_(ws_, screens_, files_, runner_) {}
 
 }  // namespace corvella

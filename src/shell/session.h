@@ -8,6 +8,7 @@
 //   EmployeeCommands  New, Open, Save, Exit and the save window
 //   SettingsCommands  User Info, state, city, non-resident city, company header
 //   LedgerCommands    the ledger frame "Year To Date"
+//   PrintCommands     the pay stub, the check screen and its offsets, the ledger printout
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "shell/file_set.h"
 #include "shell/ledger_commands.h"
 #include "shell/pay_runner.h"
+#include "shell/print_commands.h"
 #include "shell/screens.h"
 #include "shell/settings_commands.h"
 #include "shell/workspace.h"
@@ -129,6 +131,19 @@ class Session {
         return ledgerCommands_.exportForSpreadsheet();
     }
 
+    // --- Printing ---
+    bool printStub() { return printCommands_.printStub(); }
+    CheckScreen& openChecks() { return printCommands_.openChecks(); }
+    CheckScreen* checkScreen() const { return printCommands_.checkScreen(); }
+    void refreshChecks() { printCommands_.refreshChecks(); }
+    void closeChecks() { printCommands_.closeChecks(); }
+    PrinterOffsetDialog& openOffsets() { return printCommands_.openOffsets(); }
+    PrinterOffsetDialog* offsetDialog() const { return printCommands_.offsetDialog(); }
+    bool offsetApply() { return printCommands_.offsetApply(); }
+    bool offsetPrintCheck() { return printCommands_.offsetPrintCheck(); }
+    void offsetCancel() { printCommands_.offsetCancel(); }
+    bool printLedger() { return printCommands_.printLedger(); }
+
     // --- The employee's files ---
     void LoadEmployee() { files_.LoadEmployee(); }
     void SaveEmployee() { files_.SaveEmployee(); }
@@ -148,6 +163,7 @@ class Session {
     EmployeeCommands employees_;
     SettingsCommands settings_;
     LedgerCommands ledgerCommands_;
+    PrintCommands printCommands_;
 };
 
 }  // namespace corvella
