@@ -246,5 +246,143 @@ TEST_F(Printing, CheckWithItsTwoStubCopies) {
     EXPECT_EQ(printed().substr(0, 110), std::string(109, ' ') + "0");
 }
 
+TEST_F(Printing, StubBeforeAnyRunFillsTheBoxesWithZero) {
+    openSample();
+    ui.printerAnswers.push_back(true);
+    ASSERT_TRUE(s.printStub());
+    for (const TextBox& b : s.main.txtAmount) EXPECT_EQ(b.text, "0");
+    const std::string page = printed();
+    EXPECT_NE(page.find("    Regular1 Earning         12.00               .00            .00\n"),
+              std::string::npos);
+    EXPECT_NE(page.find("    Current\n"), std::string::npos);  // no run: empty amounts
+    EXPECT_NE(page.find("Albany, NY 12207                                                      "
+                        "              12-3456789\n"),
+              std::string::npos);
+}
+
+TEST_F(Printing, StubCancelsAndRefusalsPrintNothing) {
+    openSample();
+    runEverything();
+    // The printer dialog cancelled: nothing printed, nothing said.
+    EXPECT_FALSE(s.printStub());
+    EXPECT_TRUE(ui.printed.empty());
+    EXPECT_TRUE(ui.messages.empty());
+
+    // An "O.T." box that is not a number.
+    s.main.txtAmount[2].text = "1.2.3";
+    ui.printerAnswers.push_back(true);
+    EXPECT_FALSE(s.printStub());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages.back().find("\"1.2.3\" in the box O.T."), std::string::npos);
+    s.main.txtAmount[2].text = "2";
+
+    // A damaged company header.
+    writeFileAtomic(dir / "Header.sav", "\"Acme Payroll\",");
+    ui.printerAnswers.push_back(true);
+    EXPECT_FALSE(s.printStub());
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_NE(ui.messages.back().find("Header.sav is damaged"), std::string::npos);
+
+    // A damaged ledger.
+    writeFileAtomic(dir / "Header.sav", writeHeaderFile({"A", "B", "C", "D"}));
+    writeFileAtomic(dir / "Sample.yrw", "\"01/09/2015\",x\r\n");
+    ui.printerAnswers.push_back(true);
+    EXPECT_FALSE(s.printStub());
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_NE(ui.messages.back().find("Sample.yrw is damaged at line 1"), std::string::npos);
+    EXPECT_TRUE(ui.printed.empty());
+
+    // Without a ledger the stub prints, with no year-to-date figures.
+    std::filesystem::remove(dir / "Sample.yrw");
+    ui.printerAnswers.push_back(true);
+    EXPECT_TRUE(s.printStub());
+    EXPECT_NE(printed().find("    YTD                      .00                 .00"),
+              std::string::npos);
+}
+
+TEST_F(Printing, OffsetsAreKeptWithTheEmployee) {
+    openSample();
+    s.openChecks();
+    PrinterOffsetDialog& d = s.openOffsets();
+    EXPECT_EQ(d.cboHorz.text, "0");
+    EXPECT_EQ(d.cboVert.text, "0");
+    EXPECT_EQ(d.lbWeek.caption, "01/09/2015");
+    d.cboHorz.text = "+2";
+    d.cboVert.text = "-1";
+    ASSERT_TRUE(s.offsetApply());
+    EXPECT_EQ(dir.read("Sample.and").substr(0, 7), "2,-1,0\r");
+    EXPECT_EQ(s.openOffsets().cboHorz.text, "2");
+    EXPECT_EQ(s.offsetDialog()->cboVert.text, "-1");
+
+    // Refused boxes name themselves and store nothing; a value off the list is taken.
+    const struct {
+        const char *horz, *vert, *named;
+    } refused[] = {{"abc", "0", "Horizontal"}, {"1", "", "Vertical"}, {"1e9", "0", "Horizontal"}};
+    for (const auto& r : refused) {
+        s.offsetDialog()->cboHorz.text = r.horz;
+        s.offsetDialog()->cboVert.text = r.vert;
+        EXPECT_FALSE(s.offsetPrintCheck()) << r.horz << "," << r.vert;
+        EXPECT_NE(ui.messages.back().find(r.named), std::string::npos) << ui.messages.back();
+    }
+    EXPECT_TRUE(ui.printed.empty());
+    EXPECT_EQ(dir.read("Sample.and").substr(0, 7), "2,-1,0\r");
+    s.offsetDialog()->cboHorz.text = "7";
+    s.offsetDialog()->cboVert.text = "0";
+    ASSERT_TRUE(s.offsetApply());
+    s.offsetDialog()->cboHorz.text = "-3";
+    s.offsetCancel();  // nothing stored
+    EXPECT_EQ(s.openOffsets().cboHorz.text, "7");
+    EXPECT_EQ(s.offsetDialog()->cboVert.text, "0");
+}
+
+TEST_F(Printing, NegativeNetPayIsZeroOnTheCheck) {
+    TaxProfile p = profileOf();
+    p.MuniDeduct = 500;
+    p.EmpName = "Sample Employee";
+    auto st = noStateTax();
+    openEmployee(p, &st, "Low");
+    ASSERT_EQ(run({{0, "10"}}), Session::RunOutcome::Done);
+    ASSERT_LT(s.result.run.NetPay, 0);
+    const CheckScreen& c = s.openChecks();
+    EXPECT_EQ(s.result.run.NetPay, 0);
+    EXPECT_EQ(c.txtCheckAmt.text, "000000.00");
+    EXPECT_EQ(c.txtDollars.text, "Zero and No/100");
+    s.openOffsets();
+    ASSERT_TRUE(s.offsetPrintCheck());
+    EXPECT_NE(printed().find("    *****Zero and No/100*****\n"), std::string::npos);
+}
+
+TEST_F(Printing, WeeklyLedgerPrintout) {
+    openSample();
+    runEverything();
+    post();
+    s.openLedger();
+    EXPECT_FALSE(s.printLedger());  // the printer dialog cancelled
+    EXPECT_TRUE(ui.printed.empty());
+    ui.printerAnswers.push_back(true);
+    ASSERT_TRUE(s.printLedger());
+    EXPECT_TRUE(ui.printed.back().landscape);
+    std::string unused;  // weeks 2 to 53
+    for (int week = 2; week <= 53; ++week)
+        unused +=
+            "                 0            0            0            0            0      "
+            "      0            0            0            0            0          0      "
+            "    0               0         0              0 \n";
+    const std::string golden = R"(Acme Payroll
+1 Market Street
+Albany, NY 12207                                                                                                                     12-3456789
+Employee:       Sample                                                                                                                          1/9/2015 9:30:00 AM
+    Week        Federal      SS           MediCare     State        City         CrUnion      Bond         Dues         Pension      Misc.      KPlan      Tips            OT        Net            Gross
+    01/09/2015   94.92        50.41        11.79        0            0            0            0            0            0            0          0          12              102       643.88         813 
+)" + unused +
+                               R"(    -{291}
+    TOTALS      94.92        50.41        11.79        .00          .00          .00          .00          .00          .00          .00        .00        12.00           102.00    643.88         813.00
+                                                       Total Tips: 12.00                      Total SDI: .00            Total SUI: .00          Total Cafeteria: .00
+
+)"
+                               "\f";
+    EXPECT_EQ(printed(), expand(golden));
+}
+
 }  // namespace
 }  // namespace corvella
