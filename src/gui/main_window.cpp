@@ -330,14 +330,15 @@ QWidget* Form1::buildButtons() {
     connect(year, &QToolButton::clicked, this, &Form1::mnuYear_Click);
     row->addWidget(year);
     const std::tuple<const char*, const char*, Glyph> later[] = {
-        {"cmdOT", "OverTime", Glyph::Overtime},
-        {"Command1", "Vacation", Glyph::Vacation},
-        {"cmdPrint", "Print", Glyph::Print}};
+        {"cmdOT", "OverTime", Glyph::Overtime}, {"Command1", "Vacation", Glyph::Vacation}};
     for (auto [name, tip, glyph] : later) {
         QToolButton* b = pictureButton(name, tip, glyph, pictures);
         b->setEnabled(false);
         row->addWidget(b);
     }
+    QToolButton* print = pictureButton("cmdPrint", "Print", Glyph::Print, pictures);
+    connect(print, &QToolButton::clicked, this, &Form1::cmdPrint_Click);
+    row->addWidget(print);
     layout->addWidget(pictures);
 
     auto* clearAdd = new QGroupBox(QStringLiteral("    CLEAR               ADD"), box);
@@ -407,10 +408,10 @@ void Form1::buildMenus() {
     addAction(file, "mnuOpen", "&Open", "Ctrl+O", &Form1::mnuOpen_Click);
     addAction(file, "mnuSave", "&Save", "Ctrl+S", &Form1::mnuSave_Click);
     file->addSeparator();
-    addLaterAction(file, "mnuChecks", "C&hecks", "Ctrl+H");
+    addAction(file, "mnuChecks", "C&hecks", "Ctrl+H", &Form1::mnuChecks_Click);
     file->addSeparator();
-    addLaterAction(file, "mnuPrintSheetItem", "Print Sheet", "");
-    addLaterAction(file, "mnuPrintItem", "&Print Image", "Ctrl+P");
+    addAction(file, "mnuPrintSheetItem", "Print Sheet", "", &Form1::cmdPrint_Click);
+    addAction(file, "mnuPrintItem", "&Print Image", "Ctrl+P", &Form1::mnuPrintImage_Click);
     file->addSeparator();
     addAction(file, "mnuClearIitem", "&Clear", "Ctrl+C", &Form1::cmdClear_Click);
     addAction(file, "mnuExitItem", "E&xit", "Ctrl+X", &Form1::mnuExit_Click);

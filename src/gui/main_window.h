@@ -77,6 +77,10 @@ class Form1 : public QMainWindow {
     void mnuYear_Click();
     void mnuHelp_Click();
     void mnuAbout_Click();
+    // Printing (main_window_print.cpp).
+    void mnuChecks_Click();
+    void cmdPrint_Click();  // the Print button and "Print Sheet": the pay stub
+    void mnuPrintImage_Click();
 
     corvella::Session& session_;
     bool ending_ = false;
@@ -98,4 +102,5 @@ class Form1 : public QMainWindow {
 
     const corvella::DialogState* stateModel_ = nullptr;  // the screen stateWindow_ shows
     QPointer<QDialog> stateWindow_, cityWindow_, nonCityWindow_, helpWindow_, ledgerWindow_;
+    QPointer<QDialog> checkWindow_;
 };

@@ -9,11 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
 
 #include "gui/select_all_on_focus.h"
+#include "render/page_painter.h"
 
 using corvella::SaveWindowButton;
 
@@ -146,4 +149,29 @@ SaveWindowButton QtUi::saveWindow(std::string& nameBox) {
 corvella::Date QtUi::today() {
     const QDate d = QDate::currentDate();
     return corvella::Date{d.year(), d.month(), d.day()};
+}
+
+QtUi::~QtUi() = default;
+
+QPrinter& QtUi::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageLayout(corvella::render::defaultPageLayout());
+        printer_->setDocName(QStringLiteral("Corvella"));
+    }
+    return *printer_;
+}
+
+bool QtUi::choosePrinter() {
+    QPrintDialog dialog(&printer(), parent_);
+    dialog.setObjectName(QStringLiteral("printDialog"));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    printerChosen_ = true;
+    return true;
+}
+
+bool QtUi::printPage(const corvella::TextPage& page) {
+    if (!printerChosen_ && !choosePrinter()) return false;
+    corvella::render::drawPage(page, printer());
+    return true;
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The core's questions and messages answered with Qt dialogs.
 #include <QDialog>
+#include <QPrinter>
 #include <QString>
+#include <memory>
 
 #include "common/ports.h"
 
@@ -40,7 +42,16 @@ class QtUi : public corvella::Ui {
     std::optional<std::filesystem::path> openFile(const std::string& filter) override;
     corvella::SaveWindowButton saveWindow(std::string& nameBox) override;
     corvella::Date today() override;
+    // The platform's print dialog (its "Print to File (PDF)" included) over one printer
+    // that keeps the operator's choice for the next printout.
+    bool choosePrinter() override;
+    // Draws the page on that printer; the first printout of a run asks for the printer.
+    bool printPage(const corvella::TextPage& page) override;
+    QPrinter& printer();
+    ~QtUi() override;
 
   private:
     QWidget* parent_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    bool printerChosen_ = false;
 };
