@@ -8,6 +8,7 @@
 #include "gui/check_window.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
+#include "shell/messages.h"
 
 void Form1::mnuChecks_Click() {
     storeInputs();
@@ -31,18 +32,20 @@ void Form1::mnuPrintImage_Click() {
     auto* ui = dynamic_cast<QtUi*>(&session_.ui);
     if (!ui || !ui->choosePrinter()) return;
     const QPixmap image = grab();
-    QPrinter& printer = ui->printer();
-    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
-                                                              : QPageLayout::Portrait);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        session_.ui.message("Nothing was printed: the printer or file could not be opened.",
-                            corvella::Icon::Warning);
-        return;
+    try {
+        ui->paintOnPrinter([&](QPrinter& printer) {
+            printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait);
+            QPainter painter;
+            if (!painter.begin(&printer))
+                throw corvella::Error("the printer or file could not be opened for printing");
+            const QRect page = painter.viewport();
+            const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+            painter.end();
+        });
+    } catch (const corvella::Error& e) {
+        session_.ui.message(corvella::messages::notPrinted(e), corvella::Icon::Warning);
     }
-    const QRect page = painter.viewport();
-    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRect(QPoint(0, 0), size), image);
-    painter.end();
 }

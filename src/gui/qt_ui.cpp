@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "common/fileio.h"
 #include "gui/select_all_on_focus.h"
 #include "render/page_painter.h"
 
@@ -172,6 +173,23 @@ bool QtUi::choosePrinter() {
 
 bool QtUi::printPage(const corvella::TextPage& page) {
     if (!printerChosen_ && !choosePrinter()) return false;
-    corvella::render::drawPage(page, printer());
+    paintOnPrinter([&](QPrinter& p) { corvella::render::drawPage(page, p); });
     return true;
+}
+
+void QtUi::paintOnPrinter(const std::function<void(QPrinter&)>& paint) {
+    QPrinter& p = printer();
+    const QString target = p.outputFileName();
+    if (p.outputFormat() != QPrinter::PdfFormat || target.isEmpty()) return paint(p);
+    corvella::FileWriter writer;
+    try {
+        writer.writeThrough(target.toStdString(), [&](const std::filesystem::path& temporary) {
+            p.setOutputFileName(QString::fromStdString(temporary.string()));
+            paint(p);  // the file is complete once the painter has ended
+        });
+    } catch (...) {
+        p.setOutputFileName(target);
+        throw;
+    }
+    p.setOutputFileName(target);
 }

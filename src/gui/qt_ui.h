@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QPrinter>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "common/ports.h"
@@ -48,6 +49,9 @@ class QtUi : public corvella::Ui {
     // Draws the page on that printer; the first printout of a run asks for the printer.
     bool printPage(const corvella::TextPage& page) override;
     QPrinter& printer();
+    // Paints on the printer; a PDF file it prints to is replaced whole, as every file is.
+    // Throws Error.
+    void paintOnPrinter(const std::function<void(QPrinter&)>& paint);
     ~QtUi() override;
 
   private:

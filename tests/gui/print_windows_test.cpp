@@ -179,6 +179,9 @@ class PrintWindowsTest : public QObject {
         window_->findChild<QAction*>(QStringLiteral("mnuPrintSheetItem"))->trigger();
         QVERIFY(offered);
         QCOMPARE(pdfPages(pdf), 1);
+        // Written as every file is: whole, for its owner only.
+        QCOMPARE(fs::status(pdf.toStdString()).permissions() & fs::perms::all,
+                 fs::perms::owner_read | fs::perms::owner_write);
         const QString text = pdfText(pdf);
         QVERIFY2(text.contains(QStringLiteral("454.33")), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Employee:")));
