@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -158,6 +159,24 @@ class PrintWindowsTest : public QObject {
         QTest::mouseClick(find<QPushButton>(QStringLiteral("OKButton")), Qt::LeftButton);
         QCOMPARE(scripted().printed.size(), size_t(1));
         QCOMPARE(session_->offsetDialog(), nullptr);
+    }
+
+    void stubAndLedgerFromTheirCommands() {
+        start(std::make_unique<ScriptedUi>());
+        find<QToolButton>(QStringLiteral("cmdPrint"))->click();  // the dialog cancelled
+        QVERIFY(scripted().printed.empty());
+        scripted().printerAnswers.push_back(true);
+        find<QToolButton>(QStringLiteral("cmdPrint"))->click();
+        QCOMPARE(scripted().printed.size(), size_t(1));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("txtAmount(1)"))->text(), QStringLiteral("0"));
+
+        window_->findChild<QAction*>(QStringLiteral("mnuYear"))->trigger();
+        scripted().printerAnswers.push_back(true);
+        find<QWidget>(QStringLiteral("frmYearFrame"))
+            ->findChild<QAction*>(QStringLiteral("mnuPrint"))
+            ->trigger();
+        QCOMPARE(scripted().printed.size(), size_t(2));
+        QVERIFY(scripted().printed.back().landscape);
     }
 
     // The print dialog's own "Print to File (PDF)": the desktop program's way to a PDF.
