@@ -29,6 +29,12 @@ std::optional<int> checkOutput(const Options& o, const std::string& command) {
                  (given == 0 ? " needs --text or --pdf FILE" : " takes one of --text, --pdf"));
 }
 
+[[maybe_unused]] int noPdf() {
+    std::cerr << "corvella-cli: this build has no PDF output (it was built without Qt); "
+                 "use --text\n";
+    return code(Exit::Usage);
+}
+
 // The page on stdout, or as a PDF file.
 int output(const Options& o, const TextPage& page) {
     if (!extra(o, "--pdf")) {
@@ -44,9 +50,7 @@ int output(const Options& o, const TextPage& page) {
     }
     return code(Exit::Ok);
 #else
-    std::cerr << "corvella-cli: this build has no PDF output (it was built without Qt); "
-                 "use --text\n";
-    return code(Exit::Usage);
+    return noPdf();
 #endif
 }
 
@@ -90,6 +94,9 @@ int printout(const std::filesystem::path& dir, const std::vector<std::string>& a
     if (auto bad = parse(args, takes, o, command, options)) return *bad;
     if (!o.positional.empty()) return usage("more than one employee name given");
     if (auto bad = checkOutput(o, command)) return *bad;
+#ifndef CORVELLA_HAVE_PDF
+    if (extra(o, "--pdf")) return noPdf();  // before anything runs or is saved
+#endif
     std::optional<std::pair<std::string, std::string>> offset;
     if (auto given = extra(o, "--offset")) {
         const auto comma = given->find(',');
