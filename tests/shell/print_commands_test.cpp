@@ -352,6 +352,19 @@ TEST_F(Printing, NegativeNetPayIsZeroOnTheCheck) {
     EXPECT_NE(printed().find("    *****Zero and No/100*****\n"), std::string::npos);
 }
 
+TEST_F(Printing, AMillionOrMoreIsTooLargeForWords) {
+    openSample();
+    ASSERT_EQ(run({{0, "200000"}}), Session::RunOutcome::Done);
+    ASSERT_GE(s.result.run.NetPay, 1e6f);
+    const CheckScreen& c = s.openChecks();
+    EXPECT_EQ(c.txtDollars.text, "Dollar amount is too large");
+    EXPECT_EQ(c.txtCheckAmt.text.size(), 10u) << c.txtCheckAmt.text;  // "1234567.89"
+    EXPECT_EQ(c.txtCheckAmt.text.find('*'), std::string::npos);
+    s.openOffsets();
+    ASSERT_TRUE(s.offsetPrintCheck());
+    EXPECT_NE(printed().find("    *****Dollar amount is too large*****\n"), std::string::npos);
+}
+
 TEST_F(Printing, WeeklyLedgerPrintout) {
     openSample();
     runEverything();
