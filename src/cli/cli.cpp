@@ -27,6 +27,13 @@ const char* const kUsage =
     "       corvella-cli [-C DIR] period-save NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"
     "                    [--week TEXT]\n"
     "       corvella-cli [-C DIR] period-get FILE [--json]\n"
+    "       corvella-cli words AMOUNT\n"
+    "       corvella-cli [-C DIR] stub NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"
+    "                    [--week TEXT] (--text | --pdf FILE)\n"
+    "       corvella-cli [-C DIR] check NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"
+    "                    [--week TEXT] [--memo TEXT] [--offset H,V] (--text | --pdf FILE | "
+    "--json)\n"
+    "       corvella-cli [-C DIR] print-ledger NAME (--text | --pdf FILE)\n"
     "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n";
 
 }  // namespace
@@ -58,6 +65,10 @@ int run(int argc, char** argv) {
     if (command == "leave") return leave(dir, rest);
     if (command == "period-save") return periodSave(dir, rest);
     if (command == "period-get") return periodGet(dir, rest);
+    if (command == "words") return words(rest);
+    if (command == "stub") return printout(dir, rest, Printout::Stub);
+    if (command == "check") return printout(dir, rest, Printout::Check);
+    if (command == "print-ledger") return printout(dir, rest, Printout::Ledger);
     if (command == "data-folder") {
         auto folder = defaultDataFolder();
         try {

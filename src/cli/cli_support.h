@@ -36,6 +36,7 @@ class CliUi : public ScriptedUi {
         localtime_r(&t, &tm);
         return Date{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday};
     }
+    TimeOfDay now() override { return clockTime(); }
 };
 
 // The options of the employee commands; each command says which it takes.
@@ -101,5 +102,8 @@ int ot(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int leave(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int periodSave(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int periodGet(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int words(const std::vector<std::string>& args);
+enum class Printout { Stub, Check, Ledger };
+int printout(const std::filesystem::path& dir, const std::vector<std::string>& args, Printout what);
 
 }  // namespace corvella::cli

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/text_page.h"
+
 namespace corvella {
 
 enum class Icon { None, Warning, Information };
@@ -17,6 +19,13 @@ enum class SaveWindowButton { Save, No, Quit, Close };
 struct Date {
     int year = 2015, month = 1, day = 1;
 };
+
+struct TimeOfDay {
+    int hour = 0, minute = 0, second = 0;
+};
+
+// The machine's clock.
+TimeOfDay clockTime();
 
 class Ui {
   public:
@@ -34,6 +43,15 @@ class Ui {
     // The modal save window; the operator may edit the name box before a button.
     virtual SaveWindowButton saveWindow(std::string& nameBox) = 0;
     virtual Date today() = 0;
+    virtual TimeOfDay now() { return clockTime(); }
+    // The printer selection dialog; false when it was cancelled.
+    virtual bool choosePrinter() { return false; }
+    // Prints a finished page on the chosen (or the current) printer. False when nothing
+    // was printed because the operator cancelled; throws Error when printing failed.
+    virtual bool printPage(const TextPage& page) {
+        (void)page;
+        return false;
+    }
 };
 
 // Scripted answers, for tests and the command line. Unscripted questions are
@@ -52,6 +70,9 @@ class ScriptedUi : public Ui {
     };
     std::deque<SaveAnswer> saveAnswers;
     Date date{2015, 1, 9};
+    TimeOfDay time{9, 30, 0};
+    std::deque<bool> printerAnswers;  // the printer dialogs: true for OK
+    std::vector<TextPage> printed;    // every page sent to the printer
 
     void message(const std::string& text, Icon, const std::string& title) override {
         messages.push_back(text);
@@ -75,6 +96,12 @@ class ScriptedUi : public Ui {
         return a.button;
     }
     Date today() override { return date; }
+    TimeOfDay now() override { return time; }
+    bool choosePrinter() override { return pop(printerAnswers, false); }
+    bool printPage(const TextPage& page) override {
+        printed.push_back(page);
+        return true;
+    }
 
   private:
     template <class T>

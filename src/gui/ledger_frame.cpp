@@ -65,7 +65,9 @@ LedgerFrame::LedgerFrame(Session& s, QWidget* parent)
         return a;
     };
     action(nullptr, "mnuClose", "&Close", [this] { closeCommand(); });
-    action(nullptr, "mnuPrint", "&Print", [] {})->setEnabled(false);  // printing comes later
+    action(nullptr, "mnuPrint", "&Print", [this] {
+        if (alive()) session_.printLedger();
+    });
     QMenu* clear = menu->addMenu("C&lear");
     clear->setObjectName("mnuClear");
     action(clear, "mnuClearAll", "&Clear All", [this] {

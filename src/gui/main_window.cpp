@@ -358,25 +358,24 @@ QWidget* Form1::buildButtons() {
         return b;
     };
 
-    // Overtime, leave balances and printing: their windows are not there yet.
+    // Year to date, overtime, leave balances and the pay stub.
     auto* pictures = new QGroupBox(box);
     pictures->setObjectName(QStringLiteral("framePictures"));
     auto* row = new QHBoxLayout(pictures);
     QToolButton* year = pictureButton("cmdYear", "Year to Date", Glyph::YearToDate, pictures);
     connect(year, &QToolButton::clicked, this, &Form1::mnuYear_Click);
     row->addWidget(year);
-    const std::tuple<const char*, const char*, Glyph, void (Form1::*)()> later[] = {
+    const std::tuple<const char*, const char*, Glyph, void (Form1::*)()> tools[] = {
         {"cmdOT", "OverTime", Glyph::Overtime, &Form1::mnuOtItem_Click},
-        {"Command1", "Vacation", Glyph::Vacation, &Form1::mnuVac_Click},
-        {"cmdPrint", "Print", Glyph::Print, nullptr}};
-    for (auto [name, tip, glyph, slot] : later) {
+        {"Command1", "Vacation", Glyph::Vacation, &Form1::mnuVac_Click}};
+    for (auto [name, tip, glyph, slot] : tools) {
         QToolButton* b = pictureButton(name, tip, glyph, pictures);
-        if (slot)
-            connect(b, &QToolButton::clicked, this, slot);
-        else
-            b->setEnabled(false);
+        connect(b, &QToolButton::clicked, this, slot);
         row->addWidget(b);
     }
+    QToolButton* print = pictureButton("cmdPrint", "Print", Glyph::Print, pictures);
+    connect(print, &QToolButton::clicked, this, &Form1::cmdPrint_Click);
+    row->addWidget(print);
     layout->addWidget(pictures);
 
     auto* clearAdd = new QGroupBox(QStringLiteral("    CLEAR               ADD"), box);
@@ -446,10 +445,10 @@ void Form1::buildMenus() {
     addAction(file, "mnuOpen", "&Open", "Ctrl+O", &Form1::mnuOpen_Click);
     addAction(file, "mnuSave", "&Save", "Ctrl+S", &Form1::mnuSave_Click);
     file->addSeparator();
-    addLaterAction(file, "mnuChecks", "C&hecks", "Ctrl+H");
+    addAction(file, "mnuChecks", "C&hecks", "Ctrl+H", &Form1::mnuChecks_Click);
     file->addSeparator();
-    addLaterAction(file, "mnuPrintSheetItem", "Print Sheet", "");
-    addLaterAction(file, "mnuPrintItem", "&Print Image", "Ctrl+P");
+    addAction(file, "mnuPrintSheetItem", "Print Sheet", "", &Form1::cmdPrint_Click);
+    addAction(file, "mnuPrintItem", "&Print Image", "Ctrl+P", &Form1::mnuPrintImage_Click);
     file->addSeparator();
     addAction(file, "mnuClearIitem", "&Clear", "Ctrl+C", &Form1::cmdClear_Click);
     addAction(file, "mnuExitItem", "E&xit", "Ctrl+X", &Form1::mnuExit_Click);

@@ -88,6 +88,10 @@ class Form1 : public QMainWindow {
     void txtWeek_Click();
     void cmdSavePrev_Click();
     void cmdPeriod_Click();
+    // Printing (main_window_print.cpp).
+    void mnuChecks_Click();
+    void cmdPrint_Click();  // the Print button and "Print Sheet": the pay stub
+    void mnuPrintImage_Click();
 
     corvella::Session& session_;
     bool ending_ = false;
@@ -109,5 +113,5 @@ class Form1 : public QMainWindow {
 
     const corvella::DialogState* stateModel_ = nullptr;  // the screen stateWindow_ shows
     QPointer<QDialog> stateWindow_, cityWindow_, nonCityWindow_, helpWindow_, ledgerWindow_;
-    QPointer<QDialog> overtimeWindow_, leaveWindow_;
+    QPointer<QDialog> overtimeWindow_, leaveWindow_, checkWindow_;
 };

@@ -9,11 +9,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "common/fileio.h"
 #include "gui/select_all_on_focus.h"
+#include "render/page_painter.h"
 
 using corvella::SaveWindowButton;
 
@@ -165,4 +169,46 @@ SaveWindowButton QtUi::saveWindow(std::string& nameBox) {
 corvella::Date QtUi::today() {
     const QDate d = QDate::currentDate();
     return corvella::Date{d.year(), d.month(), d.day()};
+}
+
+QtUi::~QtUi() = default;
+
+QPrinter& QtUi::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageLayout(corvella::render::defaultPageLayout());
+        printer_->setDocName(QStringLiteral("Corvella"));
+    }
+    return *printer_;
+}
+
+bool QtUi::choosePrinter() {
+    QPrintDialog dialog(&printer(), parent_);
+    dialog.setObjectName(QStringLiteral("printDialog"));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    printerChosen_ = true;
+    return true;
+}
+
+bool QtUi::printPage(const corvella::TextPage& page) {
+    if (!printerChosen_ && !choosePrinter()) return false;
+    paintOnPrinter([&](QPrinter& p) { corvella::render::drawPage(page, p); });
+    return true;
+}
+
+void QtUi::paintOnPrinter(const std::function<void(QPrinter&)>& paint) {
+    QPrinter& p = printer();
+    const QString target = p.outputFileName();
+    if (p.outputFormat() != QPrinter::PdfFormat || target.isEmpty()) return paint(p);
+    corvella::FileWriter writer;
+    try {
+        writer.writeThrough(target.toStdString(), [&](const std::filesystem::path& temporary) {
+            p.setOutputFileName(QString::fromStdString(temporary.string()));
+            paint(p);  // the file is complete once the painter has ended
+        });
+    } catch (...) {
+        p.setOutputFileName(target);
+        throw;
+    }
+    p.setOutputFileName(target);
 }

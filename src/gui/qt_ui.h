@@ -1,7 +1,10 @@
 #pragma once
 // The core's questions and messages answered with Qt dialogs.
 #include <QDialog>
+#include <QPrinter>
 #include <QString>
+#include <functional>
+#include <memory>
 
 #include "common/ports.h"
 
@@ -43,7 +46,19 @@ class QtUi : public corvella::Ui {
     std::optional<std::filesystem::path> openFile(const std::string& filter) override;
     corvella::SaveWindowButton saveWindow(std::string& nameBox) override;
     corvella::Date today() override;
+    // The platform's print dialog (its "Print to File (PDF)" included) over one printer
+    // that keeps the operator's choice for the next printout.
+    bool choosePrinter() override;
+    // Draws the page on that printer; the first printout of a run asks for the printer.
+    bool printPage(const corvella::TextPage& page) override;
+    QPrinter& printer();
+    // Paints on the printer; a PDF file it prints to is replaced whole, as every file is.
+    // Throws Error.
+    void paintOnPrinter(const std::function<void(QPrinter&)>& paint);
+    ~QtUi() override;
 
   private:
     QWidget* parent_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
+    bool printerChosen_ = false;
 };

@@ -246,3 +246,26 @@ std::string payPeriodMissing(const std::string& fileName) {
 }
 
 }  // namespace corvella::messages
+
+namespace corvella::messages {
+
+std::string printoutBoxNotANumber(const std::string& text, const std::string& box) {
+    return "Nothing was printed: \"" + text + "\" in the box " + box +
+           " is not a number. Correct it and print again.";
+}
+
+std::string printoutFileDamaged(const ReadError& e) {
+    return "Nothing was printed: the file " + e.file + " is damaged at line " +
+           std::to_string(e.line) + ". Correct or replace that file, then print again.";
+}
+
+std::string offsetNotANumber(const std::string& text, const std::string& box) {
+    return "\"" + text + "\" in the " + box +
+           " box is not an offset. Type a whole number from -100 to 100, such as -2 or +3.";
+}
+
+std::string notPrinted(const Error& e) {
+    return "Nothing was printed: " + std::string(e.what()) + ".";
+}
+
+}  // namespace corvella::messages

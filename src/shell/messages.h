@@ -66,3 +66,13 @@ std::string payPeriodNotSaved(const std::string& fileName, const Error& e);
 std::string payPeriodMissing(const std::string& fileName);
 
 }  // namespace corvella::messages
+
+namespace corvella::messages {
+
+// Printing.
+std::string printoutBoxNotANumber(const std::string& text, const std::string& box);
+std::string printoutFileDamaged(const ReadError& e);
+std::string offsetNotANumber(const std::string& text, const std::string& box);
+std::string notPrinted(const Error& e);
+
+}  // namespace corvella::messages

@@ -26,6 +26,7 @@ Session::Session(Ui& u, std::filesystem::path workingFolder)
       settings_(ws_, screens_, files_),
       ledgerCommands_(ws_, screens_),
       tools_(ws_, screens_, files_),
-      periods_(ws_) {}
+      periods_(ws_),
+      printCommands_(ws_, screens_, files_, runner_) {}
 
 }  // namespace corvella

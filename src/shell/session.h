@@ -11,6 +11,7 @@
 //   LedgerCommands    the ledger frame "Year To Date"
 //   ToolCommands      the overtime calculator and the leave screen
 //   PayPeriodCommands the week-ending date pickers and saved pay periods
+//   PrintCommands     the pay stub, the check screen and its offsets, the ledger printout
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -21,6 +22,7 @@
 #include "shell/ledger_commands.h"
 #include "shell/pay_period_commands.h"
 #include "shell/pay_runner.h"
+#include "shell/print_commands.h"
 #include "shell/screens.h"
 #include "shell/settings_commands.h"
 #include "shell/tool_commands.h"
@@ -162,6 +164,18 @@ class Session {
     bool loadPayPeriodFile(const std::filesystem::path& file) {
         return periods_.loadPayPeriodFile(file);
     }
+    // --- Printing ---
+    bool printStub() { return printCommands_.printStub(); }
+    CheckScreen& openChecks() { return printCommands_.openChecks(); }
+    CheckScreen* checkScreen() const { return printCommands_.checkScreen(); }
+    void refreshChecks() { printCommands_.refreshChecks(); }
+    void closeChecks() { printCommands_.closeChecks(); }
+    PrinterOffsetDialog& openOffsets() { return printCommands_.openOffsets(); }
+    PrinterOffsetDialog* offsetDialog() const { return printCommands_.offsetDialog(); }
+    bool offsetApply() { return printCommands_.offsetApply(); }
+    bool offsetPrintCheck() { return printCommands_.offsetPrintCheck(); }
+    void offsetCancel() { printCommands_.offsetCancel(); }
+    bool printLedger() { return printCommands_.printLedger(); }
 
     // --- The employee's files ---
     void LoadEmployee() { files_.LoadEmployee(); }
@@ -184,6 +198,7 @@ class Session {
     LedgerCommands ledgerCommands_;
     ToolCommands tools_;
     PayPeriodCommands periods_;
+    PrintCommands printCommands_;
 };
 
 }  // namespace corvella

@@ -166,8 +166,8 @@ class MainWindowTest : public QObject {
         QVERIFY(!child(QStringLiteral("ckLouisPrior"))->isVisible());
         for (const char* on : {"cmdOT", "Command1", "cmdSavePrev", "cmdPeriod"})
             QVERIFY2(child(QString::fromLatin1(on))->isEnabled(), on);
-        QVERIFY(!child(QStringLiteral("cmdPrint"))->isEnabled());
         QVERIFY(child(QStringLiteral("cmdYear"))->isEnabled());
+        QVERIFY(child(QStringLiteral("cmdPrint"))->isEnabled());
         QCOMPARE(child(QStringLiteral("cmdYear"))->toolTip(), QStringLiteral("Year to Date"));
         QCOMPARE(child(QStringLiteral("cmdCal"))->toolTip(), QStringLiteral("Results"));
         QVERIFY(ui_->messages.empty());
@@ -182,9 +182,9 @@ class MainWindowTest : public QObject {
             {"mnuNew", "&New", "Ctrl+N", true},
             {"mnuOpen", "&Open", "Ctrl+O", true},
             {"mnuSave", "&Save", "Ctrl+S", true},
-            {"mnuChecks", "C&hecks", "Ctrl+H", false},
-            {"mnuPrintSheetItem", "Print Sheet", "", false},
-            {"mnuPrintItem", "&Print Image", "Ctrl+P", false},
+            {"mnuChecks", "C&hecks", "Ctrl+H", true},
+            {"mnuPrintSheetItem", "Print Sheet", "", true},
+            {"mnuPrintItem", "&Print Image", "Ctrl+P", true},
             {"mnuClearIitem", "&Clear", "Ctrl+C", true},
             {"mnuExitItem", "E&xit", "Ctrl+X", true},
             {"mnuVac", "&Vacation", "Ctrl+V", true},

@@ -1,0 +1,156 @@
+// corvella-cli words, stub, check and print-ledger: the printouts, as plain text, as a
+// PDF drawn by the desktop program's renderer, or (the check) as its screen's fields.
+#include <cmath>
+#include <iostream>
+
+#include "cli/cli_support.h"
+#include "common/errors.h"
+#include "print/amount_words.h"
+#ifdef CORVELLA_HAVE_PDF
+#include "render/pdf_file.h"
+#endif
+
+namespace corvella::cli {
+
+namespace {
+
+std::optional<std::string> extra(const Options& o, const std::string& name) {
+    std::optional<std::string> v;
+    for (const auto& [option, value] : o.extra)
+        if (option == name) v = value;
+    return v;
+}
+
+// --text or --pdf FILE (or --json where the command takes it): exactly one.
+std::optional<int> checkOutput(const Options& o, const std::string& command) {
+    const int given = (extra(o, "--text") ? 1 : 0) + (extra(o, "--pdf") ? 1 : 0) + (o.json ? 1 : 0);
+    if (given == 1) return std::nullopt;
+    return usage(command +
+                 (given == 0 ? " needs --text or --pdf FILE" : " takes one of --text, --pdf"));
+}
+
+[[maybe_unused]] int noPdf() {
+    std::cerr << "corvella-cli: this build has no PDF output (it was built without Qt); "
+                 "use --text\n";
+    return code(Exit::Usage);
+}
+
+// The page on stdout, or as a PDF file.
+int output(const Options& o, const TextPage& page) {
+    if (!extra(o, "--pdf")) {
+        std::cout << plainText(page);
+        return code(Exit::Ok);
+    }
+#ifdef CORVELLA_HAVE_PDF
+    try {
+        writePdfFile(page, *extra(o, "--pdf"));
+    } catch (const Error& e) {
+        std::cerr << "corvella-cli: the PDF was not written: " << e.what() << "\n";
+        return code(Exit::SaveFailed);
+    }
+    return code(Exit::Ok);
+#else
+    return noPdf();
+#endif
+}
+
+const TextPage* printedPage(const CliUi& ui) {
+    return ui.printed.empty() ? nullptr : &ui.printed.back();
+}
+
+}  // namespace
+
+int words(const std::vector<std::string>& args) {
+    if (args.size() != 1) return usage("words needs one AMOUNT");
+    auto v = strictNumber(args[0]);
+    if (!v || std::fabs(*v) > 3.4e38) {
+        std::cerr << "corvella-cli: \"" << args[0] << "\" is not an amount\n";
+        return code(Exit::Refused);
+    }
+    const float amount = static_cast<float>(*v);  // as the pay run holds its net pay
+    if (amount < 0) {
+        std::cerr << "corvella-cli: " << args[0]
+                  << " is below zero: a check's amount is 0 or more\n";
+        return code(Exit::Refused);
+    }
+    std::cout << "\"" << SpellAmount(amount) << "\"\n";
+    return code(Exit::Ok);
+}
+
+int printout(const std::filesystem::path& dir, const std::vector<std::string>& args,
+             Printout what) {
+    const char* command = what == Printout::Stub    ? "stub"
+                          : what == Printout::Check ? "check"
+                                                    : "print-ledger";
+    std::vector<ExtraOption> options = {{"--text", false}, {"--pdf", true}};
+    if (what == Printout::Check) {
+        options.push_back({"--memo", true});
+        options.push_back({"--offset", true});
+    }
+    const unsigned takes = what == Printout::Ledger  ? 0u
+                           : what == Printout::Check ? (kRunInputs | kJson)
+                                                     : kRunInputs;
+    Options o;
+    if (auto bad = parse(args, takes, o, command, options)) return *bad;
+    if (!o.positional.empty()) return usage("more than one employee name given");
+    if (auto bad = checkOutput(o, command)) return *bad;
+#ifndef CORVELLA_HAVE_PDF
+    if (extra(o, "--pdf")) return noPdf();  // before anything runs or is saved
+#endif
+    std::optional<std::pair<std::string, std::string>> offset;
+    if (auto given = extra(o, "--offset")) {
+        const auto comma = given->find(',');
+        if (comma == std::string::npos) return usage("--offset needs H,V");
+        offset.emplace(given->substr(0, comma), given->substr(comma + 1));
+    }
+
+    CliUi ui;
+    Session s(ui, dir);
+    if (auto failed = openEmployee(dir, o.name, ui, s)) return *failed;
+    bool saveFailed = false;
+    if (what != Printout::Ledger) {
+        const auto outcome = pressAdd(o, s);
+        if (outcome == RunOutcome::Refused) return fail(ui, Exit::Refused);
+        saveFailed = outcome == RunOutcome::SaveFailed;
+    }
+    ui.printerAnswers.assign(2, true);  // the printer dialog: OK
+    bool printed = false;
+    if (what == Printout::Stub) {
+        printed = s.printStub();
+    } else if (what == Printout::Ledger) {
+        s.openLedger();
+        printed = s.printLedger();
+    } else {
+        CheckScreen& c = s.openChecks();
+        if (auto memo = extra(o, "--memo")) c.txtMemo.focusAndType(*memo);
+        PrinterOffsetDialog& d = s.openOffsets();
+        if (offset) {
+            d.cboHorz.text = offset->first;
+            d.cboVert.text = offset->second;
+        }
+        printed = s.offsetPrintCheck();
+    }
+    if (!printed || !printedPage(ui)) return fail(ui, Exit::Refused);
+    int status = code(Exit::Ok);
+    if (o.json) {
+        const CheckScreen& c = *s.checkScreen();
+        std::vector<Field> fields = {{"txtCheckDate", c.txtCheckDate.text},
+                                     {"txtPayTo", c.txtPayTo.text},
+                                     {"txtCheckAmt", c.txtCheckAmt.text},
+                                     {"txtDollars", c.txtDollars.text},
+                                     {"txtMemo", c.txtMemo.text},
+                                     {"txtUserName", c.txtUserName.text},
+                                     {"txtUserAddress", c.txtUserAddress.text},
+                                     {"txtUserState", c.txtUserState.text},
+                                     {"txtUserSSnum", c.txtUserSSnum.text}};
+        std::string json = jsonObject(fields);
+        json.pop_back();
+        std::cout << json << ", \"messages\": " << jsonArray(ui.messages) << "}\n";
+    } else {
+        status = output(o, *printedPage(ui));
+    }
+    if (saveFailed) return fail(ui, Exit::SaveFailed);
+    return status;
+}
+
+}  // namespace corvella::cli

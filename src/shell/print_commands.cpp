@@ -1,0 +1,172 @@
+#include "shell/print_commands.h"
+
+#include <cstdio>
+
+#include "common/errors.h"
+#include "common/number.h"
+#include "ledger/ledger_page.h"
+#include "print/amount_words.h"
+#include "shell/messages.h"
+
+namespace corvella {
+
+StubSource PrintCommands::stubSource() const {
+    const Ledger& l = ws_.records.ledger;
+    StubSource s{ws_.main, ws_.result, ws_.records.profile, l.totals, {}, {}};
+    // The totals window's boxes: as the open ledger frame shows them, or as it would
+    // show them when it loads.
+    if (const LedgerWindow* w = ws_.screens.ledger.get()) {
+        s.ytdGross = w->total(LedgerColumn::Gross).text;
+        s.ytdNet = w->total(LedgerColumn::Net).text;
+    } else {
+        s.ytdGross = doubleText(l.totals.Gross.toDouble());
+        s.ytdNet = doubleText(l.totals.Net.toDouble());
+    }
+    return s;
+}
+
+std::optional<StubValues> PrintCommands::prepareStub(const StubSource& s) {
+    for (TextBox& b : ws_.main.txtAmount)
+        if (b.text.empty()) b.text.assign(1, '0');
+    ws_.notifyChanged();
+    try {
+        return computeStubValues(s);
+    } catch (const ConversionError& e) {
+        ws_.ui.message(messages::printoutBoxNotANumber(e.text, amountBoxCaption(2)), Icon::Warning);
+        return std::nullopt;
+    }
+}
+
+bool PrintCommands::loadHeader() {
+    try {
+        LoadHeader(ws_.store.folder, ws_.header);
+    } catch (const ReadError& e) {
+        ws_.ui.message(messages::printoutFileDamaged(e), Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+bool PrintCommands::send(const TextPage& page) {
+    try {
+        return ws_.ui.printPage(page);
+    } catch (const Error& e) {
+        ws_.ui.message(messages::notPrinted(e), Icon::Warning);
+        return false;
+    }
+}
+
+bool PrintCommands::printStub() {
+    // One printer dialog: the choice holds for the whole command.
+    if (!ws_.ui.choosePrinter()) return false;
+    try {
+        files_.LoadEmployee();
+        ws_.store.readLedger(ws_.records);
+    } catch (const ReadError& e) {
+        ws_.ui.message(messages::printoutFileDamaged(e), Icon::Warning);
+        return false;
+    }
+    const StubSource s = stubSource();
+    auto values = prepareStub(s);
+    if (!values || !loadHeader()) return false;
+    StubPageInfo info{ws_.header, ws_.records.CurrentUser,
+                      checks_ ? checks_->txtUserSSnum.text : ws_.records.profile.EmpSSN,
+                      runner_.todayText()};
+    return send(buildStubPage(s, *values, info));
+}
+
+void PrintCommands::fillChecks() {
+    float& net = ws_.result.run.NetPay;
+    if (net < 0) net = 0;  // and so it stays in the pay run
+    AmountWords_ = checks_->FillCheckForm(ws_.records.profile, net);
+    checks_->txtCheckAmt.text = checkFigure(net);
+}
+
+CheckScreen& PrintCommands::openChecks() {
+    if (checks_) return *checks_;
+    checks_ = std::make_unique<CheckScreen>();
+    fillChecks();
+    checks_->txtCheckDate.text = ws_.main.txtWeek.text;
+    return *checks_;
+}
+
+void PrintCommands::refreshChecks() {
+    if (checks_) fillChecks();
+}
+
+void PrintCommands::closeChecks() {
+    offsets_.reset();
+    checks_.reset();
+}
+
+PrinterOffsetDialog& PrintCommands::openOffsets() {
+    try {
+        files_.LoadEmployee();
+    } catch (const ReadError& e) {
+        ws_.ui.message(messages::printoutFileDamaged(e), Icon::Warning);
+    }
+    offsets_ = std::make_unique<PrinterOffsetDialog>();
+    const EmployeeExtras& x = ws_.records.extras;
+    offsets_->show(x.HorzOffset, x.VertOffset, ws_.main.txtWeek.text);
+    return *offsets_;
+}
+
+bool PrintCommands::offsetApply() {
+    if (!offsets_) return false;
+    const std::pair<const TextBox*, const char*> boxes[] = {{&offsets_->cboHorz, "Horizontal"},
+                                                            {&offsets_->cboVert, "Vertical"}};
+    float values[2] = {0, 0};
+    for (int i = 0; i < 2; ++i) {
+        auto v = offsetValue(boxes[i].first->text);
+        if (!v) {
+            ws_.ui.message(messages::offsetNotANumber(boxes[i].first->text, boxes[i].second),
+                           Icon::Warning);
+            return false;
+        }
+        values[i] = *v;
+    }
+    EmployeeExtras& x = ws_.records.extras;
+    x.HorzOffset = values[0];
+    x.VertOffset = values[1];
+    try {
+        files_.SaveEmployee();
+    } catch (const Error& e) {
+        ws_.ui.message(messages::employeeNotSaved(e), Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
+bool PrintCommands::offsetPrintCheck() {
+    if (!offsetApply()) return false;
+    const CheckOffsets o =
+        checkOffsets(*offsetValue(offsets_->cboHorz.text), *offsetValue(offsets_->cboVert.text));
+    if (!PrintCheck(o)) return false;
+    offsets_.reset();
+    return true;
+}
+
+bool PrintCommands::PrintCheck(CheckOffsets o) {
+    openChecks();
+    const StubSource s = stubSource();
+    auto values = prepareStub(s);
+    if (!values) return false;
+    return send(buildCheckPage(s, *values, *checks_, AmountWords_, o));
+}
+
+bool PrintCommands::printLedger() {
+    LedgerWindow* w = ws_.screens.ledger.get();
+    if (!w || !ws_.ui.choosePrinter()) return false;
+    // The header as the file holds it, so the printout carries it.
+    if (!loadHeader()) return false;
+    const TimeOfDay t = ws_.ui.now();
+    const int hour12 = t.hour % 12 == 0 ? 12 : t.hour % 12;
+    char time[32];
+    std::snprintf(time, sizeof time, " %d:%02d:%02d %s", hour12, t.minute, t.second,
+                  t.hour < 12 ? "AM" : "PM");
+    LedgerPageInfo info{ws_.header, ws_.records.CurrentUser, runner_.todayText() + time};
+    const bool weekly = ws_.records.profile.weekly();
+    return send(buildLedgerPage(ws_.records.ledger, ws_.records.profile, weekly, info));
+}
+
+}  // namespace corvella

@@ -1,0 +1,71 @@
+#pragma once
+// Printing: the pay stub (the Print button and "Print Sheet"), the check screen "Check
+// Printing" with its "Printer Offset" dialog and the check, and the ledger's "&Print".
+// Pages go to the Ui's printer; a printout that cannot be made says why.
+#include <memory>
+#include <optional>
+
+#include "print/check.h"
+#include "shell/file_set.h"
+#include "shell/pay_runner.h"
+#include "shell/screens.h"
+#include "shell/workspace.h"
+
+namespace corvella {
+
+class PrintCommands {
+  public:
+    PrintCommands(Workspace& ws, Screens& screens, FileSet& files, PayRunner& runner)
+        : ws_(ws), screens_(screens), files_(files), runner_(runner) {}
+
+    // The printer dialog, then the stub (PrintText). False when nothing was printed: a
+    // cancel, or a refusal whose message says why.
+    bool printStub();
+
+    // "C&hecks": the check screen, loaded (a negative net pay becomes 0 first).
+    CheckScreen& openChecks();
+    CheckScreen* checkScreen() const { return checks_.get(); }
+    // A click on the check screen, or its focus: its fields and figure again (not the date).
+    void refreshChecks();
+    void closeChecks();
+
+    // The check screen's "Print": the "Printer Offset" dialog, after the employee's files
+    // are read again.
+    PrinterOffsetDialog& openOffsets();
+    PrinterOffsetDialog* offsetDialog() const { return offsets_.get(); }
+    // "&Apply": the two boxes into the offsets, and the employee saved. A box that is not
+    // a number is refused with a message and nothing is stored.
+    bool offsetApply();
+    // "Print Check": as "&Apply", then the check; the dialog closes once it printed.
+    bool offsetPrintCheck();
+    // "&Cancel": nothing stored.
+    void offsetCancel() { offsets_.reset(); }
+    // The last amount in words the check screen made.
+    const std::string& amountWords() const { return AmountWords_; }
+
+    // The ledger frame's "&Print": the printer dialog, then the ledger's page.
+    bool printLedger();
+
+  private:
+    // The check's figures into the screen: FillCheckForm and the figure.
+    void fillChecks();
+    // Empty entry boxes get "0"; the stub's values, or nothing after a message.
+    std::optional<StubValues> prepareStub(const StubSource& s);
+    StubSource stubSource() const;
+    // Header.sav when it exists; false after a message when it is damaged.
+    bool loadHeader();
+    // The check on the current printer (PrintCheck).
+    bool PrintCheck(CheckOffsets o);
+    // Sends the page; false after a message when printing failed.
+    bool send(const TextPage& page);
+
+    Workspace& ws_;
+    Screens& screens_;
+    FileSet& files_;
+    PayRunner& runner_;
+    std::unique_ptr<CheckScreen> checks_;
+    std::unique_ptr<PrinterOffsetDialog> offsets_;
+    std::string AmountWords_;
+};
+
+}  // namespace corvella

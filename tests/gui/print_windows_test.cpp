@@ -1,0 +1,240 @@
+// The printing windows driven through their real widgets under the offscreen platform:
+// the check screen, the "Printer Offset" dialog, the print dialog's "Print to File (PDF)",
+// and the PDFs of the stub and the check read back with pdftotext.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "common/fileio.h"
+#include "gui/check_window.h"
+#include "gui/main_window.h"
+#include "gui/qt_ui.h"
+#include "shell/session.h"
+
+namespace fs = std::filesystem;
+using corvella::ScriptedUi;
+using corvella::Session;
+
+namespace {
+
+const fs::path kSourceData = fs::path(CORVELLA_SOURCE_DIR) / "data";
+
+// The text of a PDF and its page count, by poppler-utils.
+QString pdfText(const QString& file) {
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, QStringLiteral("-")});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+int pdfPages(const QString& file) {
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {file});
+    p.waitForFinished();
+    const QString info = QString::fromUtf8(p.readAllStandardOutput());
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+}  // namespace
+
+class PrintWindowsTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<QTemporaryDir> tmp_;
+    fs::path dir_;
+    std::unique_ptr<corvella::Ui> ui_;
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<Form1> window_;
+
+    ScriptedUi& scripted() { return static_cast<ScriptedUi&>(*ui_); }
+    template <class T = QWidget>
+    T* find(const QString& name) {
+        // Closed windows may wait to be deleted: only what is shown counts.
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (!top->isVisible()) continue;
+            if (top->objectName() == name)
+                if (T* w = qobject_cast<T*>(top)) return w;
+            for (T* w : top->findChildren<T*>(name))
+                if (w->window()->isVisible()) return w;
+        }
+        qFatal("no widget %s", qPrintable(name));
+    }
+    QString boxText(const char* name) { return find<QLineEdit>(QString::fromLatin1(name))->text(); }
+
+    // The sample employee open, 40 hours run for the week of 01/09/2015.
+    void start(std::unique_ptr<corvella::Ui> ui) {
+        tmp_ = std::make_unique<QTemporaryDir>();
+        dir_ = fs::path(tmp_->path().toStdString());
+        for (const auto& f : fs::directory_iterator(kSourceData))
+            if (f.is_regular_file()) fs::copy_file(f.path(), dir_ / f.path().filename());
+        ui_ = std::move(ui);
+        session_ = std::make_unique<Session>(*ui_, dir_);
+        window_ = std::make_unique<Form1>(*session_);
+        window_->show();
+        QVERIFY(session_->openEmployee(dir_ / "Sample.use"));
+        session_->main.setWeek("01/09/2015");
+        session_->main.txtAmount[0].text = "40";
+        QCOMPARE(session_->Calcu_late(), Session::RunOutcome::Done);
+        window_->refreshFromModel();
+    }
+    void openChecks() {
+        window_->findChild<QAction*>(QStringLiteral("mnuChecks"))->trigger();
+        QVERIFY(session_->checkScreen());
+    }
+
+  private slots:
+    void cleanup() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != window_.get()) w->close();
+        window_.reset();
+        session_.reset();
+        ui_.reset();
+        tmp_.reset();
+    }
+
+    void checkScreenAfterLoadAndAfterAClick() {
+        start(std::make_unique<ScriptedUi>());
+        openChecks();
+        QCOMPARE(boxText("txtCheckDate"), QStringLiteral("01/09/2015"));
+        QCOMPARE(boxText("txtPayTo"), QStringLiteral("Sample Employee********"));
+        QCOMPARE(boxText("txtCheckAmt"), QStringLiteral("***454.33"));
+        QCOMPARE(boxText("txtDollars"), QStringLiteral(" Four Hundred Fifty Four and 33/100"));
+        QCOMPARE(boxText("txtUserState"), QStringLiteral("Albany, NY 12207"));
+        QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtMemo")), QStringLiteral("Bonus"));
+
+        // A new run and a new week: a click brings the figures, not the date; the memo stays.
+        session_->main.setWeek("01/16/2015");
+        session_->main.txtAmount[0].text = "20";
+        QCOMPARE(session_->Calcu_late(), Session::RunOutcome::Done);
+        QTest::mouseClick(find<QWidget>(QStringLiteral("frmChecks")), Qt::LeftButton,
+                          Qt::NoModifier, QPoint(4, 4));
+        QCOMPARE(boxText("txtCheckAmt"), QStringLiteral("***249.06"));
+        QCOMPARE(boxText("txtDollars"), QStringLiteral(" Two Hundred Forty Nine and 06/100"));
+        QCOMPARE(boxText("txtCheckDate"), QStringLiteral("01/09/2015"));
+        QCOMPARE(boxText("txtMemo"), QStringLiteral("Bonus"));
+    }
+
+    void offsetDialogApplyCancelPrint() {
+        start(std::make_unique<ScriptedUi>());
+        openChecks();
+        find<QWidget>(QStringLiteral("frmChecks"))
+            ->findChild<QAction*>(QStringLiteral("mnuPrintCheck"))
+            ->trigger();
+        auto* horz = find<QComboBox>(QStringLiteral("cboHorz"));
+        auto* vert = find<QComboBox>(QStringLiteral("cboVert"));
+        QCOMPARE(horz->currentText(), QStringLiteral("0"));
+        QCOMPARE(horz->count(), 11);
+        horz->setEditText(QStringLiteral("+2"));
+        vert->setEditText(QStringLiteral("-1"));
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdApply")), Qt::LeftButton);
+        QCOMPARE(session_->offsetDialog()->cboHorz.text, std::string("+2"));
+        QCOMPARE(corvella::readFileBytes(dir_ / "Sample.and")->substr(0, 7),
+                 std::string("2,-1,0\r"));
+
+        // Cancel after a change stores nothing.
+        horz->setEditText(QStringLiteral("5"));
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("CancelButton")), Qt::LeftButton);
+        QCOMPARE(session_->offsetDialog(), nullptr);
+        QCOMPARE(corvella::readFileBytes(dir_ / "Sample.and")->substr(0, 7),
+                 std::string("2,-1,0\r"));
+
+        // Opened again it shows what is stored; "Print Check" prints and closes.
+        find<QWidget>(QStringLiteral("frmChecks"))
+            ->findChild<QAction*>(QStringLiteral("mnuPrintCheck"))
+            ->trigger();
+        QCOMPARE(find<QComboBox>(QStringLiteral("cboHorz"))->currentText(), QStringLiteral("2"));
+        QCOMPARE(find<QComboBox>(QStringLiteral("cboVert"))->currentText(), QStringLiteral("-1"));
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("OKButton")), Qt::LeftButton);
+        QCOMPARE(scripted().printed.size(), size_t(1));
+        QCOMPARE(session_->offsetDialog(), nullptr);
+    }
+
+    void stubAndLedgerFromTheirCommands() {
+        start(std::make_unique<ScriptedUi>());
+        find<QToolButton>(QStringLiteral("cmdPrint"))->click();  // the dialog cancelled
+        QVERIFY(scripted().printed.empty());
+        scripted().printerAnswers.push_back(true);
+        find<QToolButton>(QStringLiteral("cmdPrint"))->click();
+        QCOMPARE(scripted().printed.size(), size_t(1));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("txtAmount(1)"))->text(), QStringLiteral("0"));
+
+        window_->findChild<QAction*>(QStringLiteral("mnuYear"))->trigger();
+        scripted().printerAnswers.push_back(true);
+        find<QWidget>(QStringLiteral("frmYearFrame"))
+            ->findChild<QAction*>(QStringLiteral("mnuPrint"))
+            ->trigger();
+        QCOMPARE(scripted().printed.size(), size_t(2));
+        QVERIFY(scripted().printed.back().landscape);
+    }
+
+    // The print dialog's own "Print to File (PDF)": the desktop program's way to a PDF.
+    void printDialogWritesAPdf() {
+        start(std::make_unique<QtUi>());
+        const QString pdf = QString::fromStdString((dir_ / "stub.pdf").string());
+        bool offered = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+            QVERIFY(printers);
+            const int item = printers->findText(QStringLiteral("Print to File (PDF)"));
+            offered = item >= 0;
+            printers->setCurrentIndex(item);
+            dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+            dialog->accept();
+        });
+        window_->findChild<QAction*>(QStringLiteral("mnuPrintSheetItem"))->trigger();
+        QVERIFY(offered);
+        QCOMPARE(pdfPages(pdf), 1);
+        // Written as every file is: whole, for its owner only.
+        QCOMPARE(fs::status(pdf.toStdString()).permissions() & fs::perms::all,
+                 fs::perms::owner_read | fs::perms::owner_write);
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("454.33")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Employee:")));
+        QVERIFY(text.contains(QStringLiteral("Sample")));
+    }
+
+    // The command line's PDFs come from the same renderer.
+    void stubAndCheckPdfs() {
+        QTemporaryDir tmp;
+        const fs::path dir(tmp.path().toStdString());
+        for (const auto& f : fs::directory_iterator(kSourceData))
+            if (f.is_regular_file()) fs::copy_file(f.path(), dir / f.path().filename());
+        const QString stub = tmp.filePath(QStringLiteral("stub.pdf"));
+        const QString check = tmp.filePath(QStringLiteral("check.pdf"));
+        for (const auto& [command, file] :
+             {std::pair{QStringLiteral("stub"), stub}, std::pair{QStringLiteral("check"), check}}) {
+            QProcess cli;
+            cli.start(QStringLiteral(CORVELLA_CLI),
+                      QStringList{QStringLiteral("-C"), tmp.path(), command,
+                                  QStringLiteral("Sample"), QStringLiteral("--box"),
+                                  QStringLiteral("0=40"), QStringLiteral("--pdf"), file});
+            QVERIFY(cli.waitForFinished());
+            QCOMPARE(cli.exitCode(), 0);
+            QCOMPARE(pdfPages(file), 1);
+        }
+        const QString stubText = pdfText(stub);
+        QVERIFY2(stubText.contains(QStringLiteral("454.33")), qPrintable(stubText));
+        QVERIFY(stubText.contains(QStringLiteral("Sample")));
+        const QString checkText = pdfText(check);
+        QVERIFY2(checkText.contains(QStringLiteral("***454.33")), qPrintable(checkText));
+        QVERIFY(checkText.contains(QStringLiteral("Four Hundred Fifty Four and 33/100")));
+        QVERIFY(checkText.contains(QStringLiteral("Sample Employee")));
+    }
+};
+
+QTEST_MAIN(PrintWindowsTest)
+#include "print_windows_test.moc"

@@ -1,0 +1,401 @@
+// The printouts through the session: the pay stub, the check screen, the offsets and
+// the check, the ledger's printout; their refusals and cancels.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "common/text_page.h"
+#include "employee/company_header.h"
+#include "engine/pay_run_fixture.h"
+#include "print/check.h"
+
+namespace corvella {
+namespace {
+
+// A golden page with "-{N}" standing for N hyphens.
+std::string expand(const std::string& golden) {
+    std::string out;
+    const std::regex rule("-\\{([0-9]+)\\}");
+    auto at = std::sregex_iterator(golden.begin(), golden.end(), rule);
+    size_t from = 0;
+    for (; at != std::sregex_iterator(); ++at) {
+        out += golden.substr(from, static_cast<size_t>(at->position()) - from);
+        out += std::string(std::stoul((*at)[1]), '-');
+        from = static_cast<size_t>(at->position() + at->length());
+    }
+    return out + golden.substr(from);
+}
+
+class Printing : public test::PayRunFixture {
+  protected:
+    // A weekly employee at 12.00 and 10.00 an hour with tips at 2.00, no state or city
+    // tax, with the company header in place.
+    void openSample() {
+        TaxProfile p = profileOf();
+        p.HourRate = 12;
+        p.HourRate2 = 10;
+        p.TipsRate = 2;
+        p.FedExemp = "1";
+        p.EmpName = "Sample Employee";
+        p.EmpAddress = "12 Main Street";
+        p.EmpCityStateZip = "Albany, NY 12207";
+        p.EmpSSN = "000-00-0000";
+        auto st = noStateTax();
+        openEmployee(p, &st, "Sample");
+        writeFileAtomic(dir / "Header.sav", writeHeaderFile({"Acme Payroll", "1 Market Street",
+                                                             "Albany, NY 12207", "12-3456789"}));
+        s.main.setWeek("01/09/2015");
+    }
+    // Every earnings line used, "(2X)" for the 1x/2x hours.
+    void runEverything() {
+        s.main.opt1x.value = 0;
+        s.main.opt2x.value = -1;
+        ASSERT_EQ(
+            run({{0, "40"}, {1, "5"}, {2, "2"}, {3, "3"}, {4, "8"}, {5, "4"}, {6, "25"}, {7, "6"}}),
+            Session::RunOutcome::Done);
+    }
+    // The run posted to week 1 and the ledger saved.
+    void post() {
+        s.openLedger();
+        ASSERT_TRUE(s.ledgerPost(1));
+        ui.yesNoAnswers.push_back(true);
+        ASSERT_TRUE(s.ledgerClose());
+    }
+    std::string printed() {
+        return ui.printed.empty() ? "<nothing printed>" : plainText(ui.printed.back());
+    }
+};
+
+TEST_F(Printing, StubWithEveryEarningsLine) {
+    openSample();
+    runEverything();
+    post();
+    ui.printerAnswers.push_back(true);
+    ASSERT_TRUE(s.printStub()) << (ui.messages.empty() ? "" : ui.messages.back());
+    EXPECT_EQ(printed(), expand(R"(
+
+Acme Payroll
+1 Market Street
+Albany, NY 12207                                                                    12-3456789
+-{203}
+Employee:          Sample                        000-00-0000
+
+    Date:     1/9/2015                                                              For Week Ending: 01/09/2015
+
+                                                                             .  .  
+
+
+
+
+
+    Description              Rate                Hours          Earnings
+    -{198}
+    Regular1 Earning         12.00               40.00          480.00
+    Regular2 Earning         10.00               5.00           50.00
+    O.T. 1x / 2x Earned      24.00               2.00           48.00
+    O.T. 1.5x Earned         18.00               3.00           54.00               YTD
+    Tips                     2.00                6.00           12.00               12.00
+    Holiday                  12.00               8.00           96.00
+    Vacation/Sick            12.00               4.00           48.00
+    Adjustment               25.00                              25.00
+
+
+
+
+
+
+
+                                                                Taxes / Deductions                 Current        YTD
+    -{198}
+                                                                Federal Tax                        94.92          94.92
+                                                                Social Security Tax                50.41          50.41
+                                                                Medicare Tax                       11.79          11.79
+                                                                State Tax                          .00            .00
+                                                                City Tax                           .00            .00
+                                                                State Disability Ins               .00            .00
+                                                                State Unemployment Ins             .00            .00
+                                                                CrUnion                            .00            .00
+                                                                Bond                               .00            .00
+                                                                Dues                               .00            .00
+                                                                Pension                            .00            .00
+                                                                Misc.                              .00            .00
+                                                                K-Plan                             .00            .00
+                                                                Cafeteria Plan                     .00            .00
+
+
+
+
+
+                             Earnings            Taxes          Deductions          Net Pay        Period Ending
+    -{198}
+
+    Current                  813.00              157.12         .00                 643.88
+    YTD                      813.00              157.12         .00                 643.88         01/09/2015
+    -{198}
+)"
+                                "\f"));
+}
+
+TEST_F(Printing, CheckWithItsTwoStubCopies) {
+    openSample();
+    runEverything();
+    post();
+    CheckScreen& c = s.openChecks();
+    EXPECT_EQ(c.txtCheckDate.text, "01/09/2015");
+    EXPECT_EQ(c.txtPayTo.text, "Sample Employee********");
+    EXPECT_EQ(c.txtCheckAmt.text, "***643.88");
+    EXPECT_EQ(c.txtDollars.text, " Six Hundred Forty Three and 88/100");
+    c.txtMemo.text = "January";
+    s.openOffsets();
+    ASSERT_TRUE(s.offsetPrintCheck());
+    EXPECT_EQ(s.offsetDialog(), nullptr);  // closed once printed
+    const std::string page = printed();
+    EXPECT_EQ(page, expand(R"(
+
+
+
+                                                                                                          01/09/2015
+
+
+              Sample Employee********                                                                ***643.88
+
+    ***** Six Hundred Forty Three and 88/100*****
+
+              Sample Employee                                             000-00-0000
+              12 Main Street
+              Albany, NY 12207
+
+         January
+
+
+
+
+
+
+
+
+
+
+    Sample Employee********                 000-00-0000         For Week Ending: 01/09/2015                                 01/09/2015
+    Description              Rate           Hours     Earnings  Taxes/Deduct                         Current                YTD
+    -{198}
+    Regular1 Earning         12.00          40.00     480.00    Federal Tax                          94.92                  94.92
+    Regular2 Earning         10.00          5.00      50.00     Social Security Tax                  50.41                  50.41
+    O.T. 1x / 2x Earned      24.00          2.00      48.00     Medicare Tax                         11.79                  11.79
+    O.T. 1.5x Earned         18.00          3.00      54.00     State Tax                            .00                    .00
+    Holiday                  12.00          8.00      96.00     City Tax                             .00                    .00
+    Vacation/Sick            12.00          4.00      48.00     State Disability Ins                 .00                    .00
+    Adjustment               25.00                    25.00     State Unemployment Ins               .00                    .00
+    Tips                     2.00           6.00      12.00     CrUnion                              .00                    .00
+                                                                Bond                                 .00                    .00
+                                                                Dues                                 .00                    .00
+                                                                Pension                              .00                    .00
+                                                                Misc.                                .00                    .00
+                                                                K-Plan                               .00                    .00
+                                                                Cafeteria Plan                       .00                    .00
+
+
+                             Earnings            Taxes          Deductions          Net Pay
+    Current                  813.00              157.12         .00                 643.88
+    YTD                      813.00              157.12         .00                 643.88
+
+
+
+
+
+
+
+    Sample Employee********                 000-00-0000         For Week Ending: 01/09/2015                                 01/09/2015
+    Description              Rate           Hours     Earnings  Taxes/Deduct                         Current                YTD
+    -{198}
+    Regular1 Earning         12.00          40.00     480.00    Federal Tax                          94.92                  94.92
+    Regular2 Earning         10.00          5.00      50.00     Social Security Tax                  50.41                  50.41
+    O.T. 1x / 2x Earned      24.00          2.00      48.00     Medicare Tax                         11.79                  11.79
+    O.T. 1.5x Earned         18.00          3.00      54.00     State Tax                            .00                    .00
+    Holiday                  12.00          8.00      96.00     City Tax                             .00                    .00
+    Vacation/Sick            12.00          4.00      48.00     State Disability Ins                 .00                    .00
+    Adjustment               25.00                    25.00     State Unemployment Ins               .00                    .00
+    Tips                     2.00           6.00      12.00     CrUnion                              .00                    .00
+                                                                Bond                                 .00                    .00
+                                                                Dues                                 .00                    .00
+                                                                Pension                              .00                    .00
+                                                                Misc.                                .00                    .00
+                                                                K-Plan                               .00                    .00
+                                                                Cafeteria Plan                       .00                    .00
+
+                             Earnings            Taxes          Deductions          Net Pay
+    Current                  813.00              157.12         .00                 643.88
+    YTD                      813.00              157.12         .00                 643.88
+)"
+                           "\f"));
+
+    // Offsets +3 and -4: the same page three columns to the right and four lines up,
+    // which puts the date on the first line.
+    s.openOffsets();
+    s.offsetDialog()->cboHorz.text = "+3";
+    s.offsetDialog()->cboVert.text = "-4";
+    ASSERT_TRUE(s.offsetPrintCheck());
+    std::string moved;
+    size_t from = 4;  // the four empty lines above the date go
+    for (size_t end; (end = page.find('\n', from)) != std::string::npos; from = end + 1) {
+        const std::string line = page.substr(from, end - from);
+        moved += (line.empty() ? "" : "   ") + line + "\n";
+    }
+    moved += page.substr(from);  // the document end
+    EXPECT_EQ(printed(), moved);
+    EXPECT_EQ(printed().substr(0, 110), std::string(109, ' ') + "0");
+}
+
+TEST_F(Printing, StubBeforeAnyRunFillsTheBoxesWithZero) {
+    openSample();
+    ui.printerAnswers.push_back(true);
+    ASSERT_TRUE(s.printStub());
+    for (const TextBox& b : s.main.txtAmount) EXPECT_EQ(b.text, "0");
+    const std::string page = printed();
+    EXPECT_NE(page.find("    Regular1 Earning         12.00               .00            .00\n"),
+              std::string::npos);
+    EXPECT_NE(page.find("    Current\n"), std::string::npos);  // no run: empty amounts
+    EXPECT_NE(page.find("Albany, NY 12207                                                      "
+                        "              12-3456789\n"),
+              std::string::npos);
+}
+
+TEST_F(Printing, StubCancelsAndRefusalsPrintNothing) {
+    openSample();
+    runEverything();
+    // The printer dialog cancelled: nothing printed, nothing said.
+    EXPECT_FALSE(s.printStub());
+    EXPECT_TRUE(ui.printed.empty());
+    EXPECT_TRUE(ui.messages.empty());
+
+    // An "O.T." box that is not a number.
+    s.main.txtAmount[2].text = "1.2.3";
+    ui.printerAnswers.push_back(true);
+    EXPECT_FALSE(s.printStub());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages.back().find("\"1.2.3\" in the box O.T."), std::string::npos);
+    s.main.txtAmount[2].text = "2";
+
+    // A damaged company header.
+    writeFileAtomic(dir / "Header.sav", "\"Acme Payroll\",");
+    ui.printerAnswers.push_back(true);
+    EXPECT_FALSE(s.printStub());
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_NE(ui.messages.back().find("Header.sav is damaged"), std::string::npos);
+
+    // A damaged ledger.
+    writeFileAtomic(dir / "Header.sav", writeHeaderFile({"A", "B", "C", "D"}));
+    writeFileAtomic(dir / "Sample.yrw", "\"01/09/2015\",x\r\n");
+    ui.printerAnswers.push_back(true);
+    EXPECT_FALSE(s.printStub());
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_NE(ui.messages.back().find("Sample.yrw is damaged at line 1"), std::string::npos);
+    EXPECT_TRUE(ui.printed.empty());
+
+    // Without a ledger the stub prints, with no year-to-date figures.
+    std::filesystem::remove(dir / "Sample.yrw");
+    ui.printerAnswers.push_back(true);
+    EXPECT_TRUE(s.printStub());
+    EXPECT_NE(printed().find("    YTD                      .00                 .00"),
+              std::string::npos);
+}
+
+TEST_F(Printing, OffsetsAreKeptWithTheEmployee) {
+    openSample();
+    s.openChecks();
+    PrinterOffsetDialog& d = s.openOffsets();
+    EXPECT_EQ(d.cboHorz.text, "0");
+    EXPECT_EQ(d.cboVert.text, "0");
+    EXPECT_EQ(d.lbWeek.caption, "01/09/2015");
+    d.cboHorz.text = "+2";
+    d.cboVert.text = "-1";
+    ASSERT_TRUE(s.offsetApply());
+    EXPECT_EQ(dir.read("Sample.and").substr(0, 7), "2,-1,0\r");
+    EXPECT_EQ(s.openOffsets().cboHorz.text, "2");
+    EXPECT_EQ(s.offsetDialog()->cboVert.text, "-1");
+
+    // Refused boxes name themselves and store nothing; a value off the list is taken.
+    const struct {
+        const char *horz, *vert, *named;
+    } refused[] = {{"abc", "0", "Horizontal"}, {"1", "", "Vertical"}, {"1e9", "0", "Horizontal"}};
+    for (const auto& r : refused) {
+        s.offsetDialog()->cboHorz.text = r.horz;
+        s.offsetDialog()->cboVert.text = r.vert;
+        EXPECT_FALSE(s.offsetPrintCheck()) << r.horz << "," << r.vert;
+        EXPECT_NE(ui.messages.back().find(r.named), std::string::npos) << ui.messages.back();
+    }
+    EXPECT_TRUE(ui.printed.empty());
+    EXPECT_EQ(dir.read("Sample.and").substr(0, 7), "2,-1,0\r");
+    s.offsetDialog()->cboHorz.text = "7";
+    s.offsetDialog()->cboVert.text = "0";
+    ASSERT_TRUE(s.offsetApply());
+    s.offsetDialog()->cboHorz.text = "-3";
+    s.offsetCancel();  // nothing stored
+    EXPECT_EQ(s.openOffsets().cboHorz.text, "7");
+    EXPECT_EQ(s.offsetDialog()->cboVert.text, "0");
+}
+
+TEST_F(Printing, NegativeNetPayIsZeroOnTheCheck) {
+    TaxProfile p = profileOf();
+    p.MuniDeduct = 500;
+    p.EmpName = "Sample Employee";
+    auto st = noStateTax();
+    openEmployee(p, &st, "Low");
+    ASSERT_EQ(run({{0, "10"}}), Session::RunOutcome::Done);
+    ASSERT_LT(s.result.run.NetPay, 0);
+    const CheckScreen& c = s.openChecks();
+    EXPECT_EQ(s.result.run.NetPay, 0);
+    EXPECT_EQ(c.txtCheckAmt.text, "000000.00");
+    EXPECT_EQ(c.txtDollars.text, "Zero and No/100");
+    s.openOffsets();
+    ASSERT_TRUE(s.offsetPrintCheck());
+    EXPECT_NE(printed().find("    *****Zero and No/100*****\n"), std::string::npos);
+}
+
+TEST_F(Printing, AMillionOrMoreIsTooLargeForWords) {
+    openSample();
+    ASSERT_EQ(run({{0, "200000"}}), Session::RunOutcome::Done);
+    ASSERT_GE(s.result.run.NetPay, 1e6f);
+    const CheckScreen& c = s.openChecks();
+    EXPECT_EQ(c.txtDollars.text, "Dollar amount is too large");
+    EXPECT_EQ(c.txtCheckAmt.text.size(), 10u) << c.txtCheckAmt.text;  // "1234567.89"
+    EXPECT_EQ(c.txtCheckAmt.text.find('*'), std::string::npos);
+    s.openOffsets();
+    ASSERT_TRUE(s.offsetPrintCheck());
+    EXPECT_NE(printed().find("    *****Dollar amount is too large*****\n"), std::string::npos);
+}
+
+TEST_F(Printing, WeeklyLedgerPrintout) {
+    openSample();
+    runEverything();
+    post();
+    s.openLedger();
+    EXPECT_FALSE(s.printLedger());  // the printer dialog cancelled
+    EXPECT_TRUE(ui.printed.empty());
+    ui.printerAnswers.push_back(true);
+    ASSERT_TRUE(s.printLedger());
+    EXPECT_TRUE(ui.printed.back().landscape);
+    std::string unused;  // weeks 2 to 53
+    for (int week = 2; week <= 53; ++week)
+        unused +=
+            "                 0            0            0            0            0      "
+            "      0            0            0            0            0          0      "
+            "    0               0         0              0 \n";
+    const std::string golden = R"(Acme Payroll
+1 Market Street
+Albany, NY 12207                                                                                                                     12-3456789
+Employee:       Sample                                                                                                                          1/9/2015 9:30:00 AM
+    Week        Federal      SS           MediCare     State        City         CrUnion      Bond         Dues         Pension      Misc.      KPlan      Tips            OT        Net            Gross
+    01/09/2015   94.92        50.41        11.79        0            0            0            0            0            0            0          0          12              102       643.88         813 
+)" + unused +
+                               R"(    -{291}
+    TOTALS      94.92        50.41        11.79        .00          .00          .00          .00          .00          .00          .00        .00        12.00           102.00    643.88         813.00
+                                                       Total Tips: 12.00                      Total SDI: .00            Total SUI: .00          Total Cafeteria: .00
+
+)"
+                               "\f";
+    EXPECT_EQ(printed(), expand(golden));
+}
+
+}  // namespace
+}  // namespace corvella
