@@ -1,5 +1,6 @@
 #include "gui/overtime_window.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,7 +11,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/bound_widgets.h"
 #include "gui/date_picker.h"
@@ -144,10 +149,31 @@ OvertimeWindow::OvertimeWindow(Session& s, QWidget* parent)
     button("cmdPrint", "&Print", "", &OvertimeWindow::cmdPrint_Click);
     button("cmdClose", "&Back", "", &OvertimeWindow::cmdClose_Click);
 
+    // The 53 rows scroll on a small screen; the figures above and the buttons stay.
+    auto* rowsWidget = new QWidget;
+    rowsWidget->setLayout(rows);
+    auto* rowsArea = new QScrollArea;
+    rowsArea->setObjectName("rowsArea");
+    rowsArea->setFrameShape(QFrame::NoFrame);
+    rowsArea->setWidgetResizable(true);
+    rowsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rowsArea->setWidget(rowsWidget);
+    rowsArea->setMinimumWidth(rowsWidget->sizeHint().width() +
+                              rowsArea->verticalScrollBar()->sizeHint().width());
+    // The keys move the focus from cell to cell: keep the focused one in sight.
+    connect(qApp, &QApplication::focusChanged, rowsArea, [rowsArea](QWidget*, QWidget* now) {
+        if (now && rowsArea->widget()->isAncestorOf(now)) rowsArea->ensureWidgetVisible(now);
+    });
+
     auto* root = new QVBoxLayout(this);
     root->addLayout(top);
-    root->addLayout(rows);
+    root->addWidget(rowsArea, 1);
     root->addLayout(buttons);
+    const QRect screen =
+        this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int wanted = rowsWidget->sizeHint().height() + 24 + top->sizeHint().height() +
+                       buttons->sizeHint().height();
+    resize(sizeHint().width(), std::min(wanted, screen.height() - 72));
     refresh();
 }
 

@@ -19,11 +19,14 @@
 #include "common/ports.h"
 #include "employee/employee_files.h"
 #include "gui/bound_widgets.h"
+#include "gui/check_window.h"
 #include "gui/city_dialog.h"
 #include "gui/header_dialog.h"
+#include "gui/leave_window.h"
 #include "gui/ledger_frame.h"
 #include "gui/main_window.h"
 #include "gui/noncity_dialog.h"
+#include "gui/overtime_window.h"
 #include "gui/qt_ui.h"
 #include "gui/state_dialog.h"
 #include "gui/tax_info_dialog.h"
@@ -70,6 +73,10 @@ class OperatorTest : public QObject {
             {"NON City Resident", [this] { return new NonCityDialog(*s_); }},
             {"Year To Date", [this] { return new LedgerFrame(*s_); }},
             {"Heading", [this] { return new HeaderDialog(*s_); }},
+            {"OverTime Percentage", [this] { return new OvertimeWindow(*s_); }},
+            {"Vacation / Holiday / Sick", [this] { return new LeaveWindow(*s_); }},
+            {"Check Printing", [this] { return new CheckWindow(*s_, nullptr); }},
+            {"Printer Offset", [this] { return new OffsetWindow(*s_, nullptr); }},
         };
     }
 
