@@ -44,7 +44,8 @@ std::string headingNotSaved(const Error& e) {
 std::string employeeNotOpened(const std::string& name, const Error& e) {
     const auto* re = dynamic_cast<const ReadError*>(&e);
     return "The employee \"" + name + "\" was not opened: " +
-           (re ? "the file " + re->file + " is damaged at line " + std::to_string(re->line)
+           (re ? "the file " + re->file + " is damaged at line " + std::to_string(re->line) +
+                     (re->problem.empty() ? std::string() : " (" + re->problem + ")")
                : std::string(e.what())) +
            ". Correct or delete that file, then open again.";
 }
@@ -63,6 +64,13 @@ std::string fedTableMissing(const std::string& fileName, const std::string& fold
     return "The federal table " + fileName + " is missing or damaged in " + folder +
            ", so federal tax cannot be computed. Nothing was computed or saved. Put a good "
            "copy of the file there and press ADD again.";
+}
+
+std::string payRunUnsound(const std::string& amount) {
+    return "The pay run was refused: its " + amount +
+           " is too large or not a number, so the pay cannot be right. Nothing was shown or "
+           "saved. Check the rates and amounts in User Info and in the boxes, then press ADD "
+           "again.";
 }
 
 std::string employeeExists(const std::string& name) {

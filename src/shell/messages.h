@@ -27,6 +27,8 @@ std::string employeeNotOpened(const std::string& name, const Error& e);
 std::string interruptedSave(const std::string& folder, const Error& e);
 std::string fedTableUnreadable(const std::string& fileName, int line);
 std::string fedTableMissing(const std::string& fileName, const std::string& folder);
+// A run refused because one of its amounts is not a number or is beyond any real pay.
+std::string payRunUnsound(const std::string& amount);
 std::string employeeExists(const std::string& name);
 std::string ledgerDamaged(const ReadError& e);
 std::string ledgerNotSaved(const std::string& fileName, const Error& e);

@@ -266,7 +266,9 @@ TEST_F(EmployeeCommands, ADamagedCityFileIsReportedAndTheDefaultsUsed) {
     EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
 }
 
-TEST_F(EmployeeCommands, AnUnknownCountOrStatusGivesNoAllowanceRunAfterRun) {
+// A status outside the list would withhold with no allowance at all: the file holding it
+// is damaged, and the employee open before stays.
+TEST_F(EmployeeCommands, AnUnknownStatusIsADamagedFileNotAZeroAllowance) {
     TaxProfile p = profileOf();
     p.HourRate = 15;
     p.FedExemp = "2";
@@ -276,12 +278,23 @@ TEST_F(EmployeeCommands, AnUnknownCountOrStatusGivesNoAllowanceRunAfterRun) {
     openEmployee(p, &st);
     run({{0, "80"}});
     EXPECT_FLOAT_EQ(s.result.run.FedAllowance, 307.6f);
-    p.FedStatus = "Head of household";  // as an old or hand-made file may hold
-    openEmployee(p, &st);
-    for (int i = 0; i < 3; ++i) {
-        run({{0, "80"}});
-        EXPECT_EQ(s.result.run.FedAllowance, 0.0f);
-    }
+
+    std::string use = dir.read("Emp.use");
+    use.replace(use.find("\"Single\""), 8, "\"Head of household\"");  // hand-made
+    writeFileAtomic(dir / "Other.use", use);
+    ui.messages.clear();
+    EXPECT_FALSE(s.openEmployee(dir / "Other.use"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("Other.use is damaged at line 4"), std::string::npos);
+    EXPECT_NE(ui.messages[0].find("federal status \"Head of household\""), std::string::npos);
+    EXPECT_EQ(s.CurrentUser, "Emp");
+    run({{0, "80"}});
+    EXPECT_FLOAT_EQ(s.result.run.FedAllowance, 307.6f);
+
+    // Nor is such a status ever written.
+    p.FedStatus = "Head of household";
+    EXPECT_THROW(writeUseFile(p, OvertimeData{}, StateSettings{}, EmployeeExtras{}, "0", "0"),
+                 RangeError);
 }
 
 TEST_F(EmployeeCommands, AnEntryFarTooLargeIsRefused) {
