@@ -3,7 +3,9 @@
 // the members into the records, and writing them as one change. It shows no messages:
 // failures are thrown (ReadError, WriteError) for the commands to word.
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,7 +34,13 @@ class EmployeeStore {
     void readEmployee(EmployeeRecords& r) const;
     // The ledger of the profile's frequency, after totals from the rows as they are.
     void readLedger(EmployeeRecords& r) const;
-    void commit(const std::vector<FileContent>& files) { writer.commit(folder, files); }
+    // Writes the files as one change. A file reported damaged is first moved aside, so the
+    // operator keeps it; `keptAside` hears each move with the message to show.
+    void commit(const std::vector<FileContent>& files);
+
+    // Files of the folder read as damaged and not yet moved aside.
+    std::set<std::string> damaged;
+    std::function<void(const std::string& message)> keptAside;
 };
 
 // The text of the message that names a corrupted file.

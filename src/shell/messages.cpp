@@ -73,6 +73,17 @@ std::string payRunUnsound(const std::string& amount) {
            "again.";
 }
 
+std::string damagedFileWillBeKept(const std::string& fileName) {
+    return "\n(Until then it is kept: the next save moves it aside as " + fileName +
+           ".damaged-<date>-<time> before writing a new one.)";
+}
+
+std::string damagedFileKept(const std::string& fileName, const std::string& keptAs) {
+    return "The damaged file " + fileName + " was kept as " + keptAs + " before a new " + fileName +
+           " was written. Compare the two and delete the one "
+           "you do not need.";
+}
+
 std::string employeeExists(const std::string& name) {
     return "........" + name + " already exists. Use Open";
 }

@@ -18,7 +18,11 @@
 namespace corvella {
 
 struct Workspace {
-    Workspace(Ui& u, std::filesystem::path folder) : ui(u), store(std::move(folder)) {}
+    Workspace(Ui& u, std::filesystem::path folder) : ui(u), store(std::move(folder)) {
+        store.keptAside = [&u](const std::string& m) { u.message(m, Icon::Information); };
+    }
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
 
     Ui& ui;
     EmployeeStore store;

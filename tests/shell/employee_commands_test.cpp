@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <vector>
 
 #include "common/errors.h"
 #include "common/fileio.h"
@@ -255,15 +256,43 @@ TEST_F(EmployeeCommands, ADamagedStateFileStopsTheOpenAndKeepsThePreviousEmploye
     EXPECT_EQ(dir.read("Second.sta"), damaged);  // left for the user to mend
 }
 
-TEST_F(EmployeeCommands, ADamagedCityFileIsReportedAndTheDefaultsUsed) {
-    openEmployee(profileOf());
-    dir.write("Emp.cti", "1,2,x\r\n");
-    ui.messages.clear();
-    ASSERT_TRUE(s.openEmployee(dir / "Emp.use"));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "You have corupted a file.\nFind file,\nEmp.cti\nand delete it.");
-    EXPECT_EQ(s.city.CityMinBS[1], 308.0f);  // the screen's built-in figures
-    EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+// The run saves the defaults over the damaged file: it is moved aside first, and the
+// operator hears where it went.
+TEST_F(EmployeeCommands, ADamagedCityFileIsReportedTheDefaultsUsedAndTheFileKept) {
+    for (const char* ext : {".cti", ".nci"}) {
+        SCOPED_TRACE(ext);
+        const std::string name = std::string("Emp") + ext;
+        openEmployee(profileOf());
+        dir.write(name, "1,2,x\r\n");
+        ui.messages.clear();
+        ASSERT_TRUE(s.openEmployee(dir / "Emp.use"));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].rfind("You have corupted a file.\nFind file,\n" + name +
+                                           "\nand delete it.\n(Until then it is kept",
+                                       0),
+                  0u)
+            << ui.messages[0];
+        if (std::string(ext) == ".cti") {
+            EXPECT_EQ(s.city.CityMinBS[1], 308.0f);  // the screen's built-in figures
+        }
+        ui.messages.clear();
+        EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+        std::vector<std::string> kept;
+        for (auto& e : std::filesystem::directory_iterator(dir.path()))
+            if (e.path().filename().string().rfind(name + ".damaged-", 0) == 0)
+                kept.push_back(e.path().filename().string());
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_EQ(kept[0].size(), name.size() + std::string(".damaged-20261210-142501").size());
+        EXPECT_EQ(dir.read(kept[0]), "1,2,x\r\n");
+        EXPECT_NE(dir.read(name), "1,2,x\r\n");
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(ui.messages[0].find("was kept as " + kept[0]), std::string::npos);
+        // Written once: the next save has nothing to move.
+        ui.messages.clear();
+        EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+        EXPECT_TRUE(ui.messages.empty());
+        std::filesystem::remove(dir / kept[0]);
+    }
 }
 
 // A status outside the list would withhold with no allowance at all: the file holding it
