@@ -22,7 +22,7 @@ command -v clang++ >/dev/null || {
     exit 1
 }
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DCORVELLA_FUZZ=ON \
+    -DCMAKE_CXX_COMPILER=clang++ -DCORVELLA_FUZZ=ON \
     -DCORVELLA_TESTS=OFF -DCORVELLA_GUI=OFF -DCORVELLA_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$(nproc 2>/dev/null || echo 2)" \
     --target $(printf '%s_fuzz ' "${targets[@]}")

@@ -1,6 +1,7 @@
 #include "shell/employee_store.h"
 
 #include "common/errors.h"
+#include "shell/backups.h"
 #include "shell/messages.h"
 
 namespace corvella {
@@ -50,6 +51,14 @@ void EmployeeStore::readLedger(EmployeeRecords& r) const {
 }
 
 void EmployeeStore::commit(const std::vector<FileContent>& files) {
+    if (today) {
+        for (const auto& f : files) {
+            const std::string employee = employeeOfFile(f.name);
+            if (employee.empty()) continue;
+            backUpBeforeWrite(writer, folder, employee, today());
+            break;
+        }
+    }
     for (const auto& f : files) {
         if (!damaged.count(f.name)) continue;
         if (fileExists(folder / f.name)) {

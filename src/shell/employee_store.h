@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/fileio.h"
+#include "common/ports.h"
 #include "shell/employee_records.h"
 
 namespace corvella {
@@ -34,9 +35,14 @@ class EmployeeStore {
     void readEmployee(EmployeeRecords& r) const;
     // The ledger of the profile's frequency, after totals from the rows as they are.
     void readLedger(EmployeeRecords& r) const;
-    // Writes the files as one change. A file reported damaged is first moved aside, so the
-    // operator keeps it; `keptAside` hears each move with the message to show.
+    // Writes the files as one change, after the day's backup of their employee's set. A
+    // file reported damaged is first moved aside, so the operator keeps it; `keptAside`
+    // hears each move with the message to show.
     void commit(const std::vector<FileContent>& files);
+
+    // Today's date, for the daily backup that comes before the first write of a day over
+    // an employee's files; no backups without it.
+    std::function<Date()> today;
 
     // Files of the folder read as damaged and not yet moved aside.
     std::set<std::string> damaged;

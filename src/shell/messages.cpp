@@ -84,6 +84,27 @@ std::string damagedFileKept(const std::string& fileName, const std::string& kept
            "you do not need.";
 }
 
+std::string noBackups(const std::string& name) {
+    if (name.empty()) return "Open an employee first: the backups are kept per employee.";
+    return "There is no backup of " + name +
+           " yet. One is kept each day, before the first save of that day.";
+}
+
+std::string noBackupOfDay(const std::string& name, const std::string& day) {
+    if (name.empty()) return "Open an employee first, then choose a backup of that employee.";
+    return "There is no backup of " + name + " from " + day + ". Choose one of the days listed.";
+}
+
+std::string restoreBackupQuestion(const std::string& name, const std::string& day) {
+    return "Put back the files of " + name + " as they were on " + day +
+           "? What was saved since then is replaced (today's backup keeps it).";
+}
+
+std::string backupNotRestored(const std::string& name, const std::string& day, const Error& e) {
+    return "The backup of " + name + " from " + day + " was not restored: " + e.what() +
+           ". The files are unchanged.";
+}
+
 std::string employeeExists(const std::string& name) {
     return "........" + name + " already exists. Use Open";
 }

@@ -33,6 +33,11 @@ std::string payRunUnsound(const std::string& amount);
 std::string damagedFileWillBeKept(const std::string& fileName);
 // A damaged file moved aside before the first write over it.
 std::string damagedFileKept(const std::string& fileName, const std::string& keptAs);
+// File > "Restore from Backup…".
+std::string noBackups(const std::string& name);
+std::string noBackupOfDay(const std::string& name, const std::string& day);
+std::string restoreBackupQuestion(const std::string& name, const std::string& day);
+std::string backupNotRestored(const std::string& name, const std::string& day, const Error& e);
 std::string employeeExists(const std::string& name);
 std::string ledgerDamaged(const ReadError& e);
 std::string ledgerNotSaved(const std::string& fileName, const Error& e);

@@ -8,10 +8,12 @@
 //   EmployeeCommands  New, Open, Save, Exit and the save window
 //   SettingsCommands  User Info, state, city, non-resident city, company header
 //   LedgerCommands    the ledger frame "Year To Date"
+//   BackupCommands    File > "Restore from Backup…"
 #include <filesystem>
 #include <functional>
 #include <string>
 
+#include "shell/backup_commands.h"
 #include "shell/employee_commands.h"
 #include "shell/file_set.h"
 #include "shell/ledger_commands.h"
@@ -129,6 +131,10 @@ class Session {
         return ledgerCommands_.exportForSpreadsheet();
     }
 
+    // --- Daily backups ---
+    std::vector<std::string> backupDays() const { return backups_.backupDays(); }
+    bool restoreBackup(const std::string& day) { return backups_.restoreBackup(day); }
+
     // --- The employee's files ---
     void LoadEmployee() { files_.LoadEmployee(); }
     void SaveEmployee() { files_.SaveEmployee(); }
@@ -148,6 +154,7 @@ class Session {
     EmployeeCommands employees_;
     SettingsCommands settings_;
     LedgerCommands ledgerCommands_;
+    BackupCommands backups_{ws_, employees_};
 };
 
 }  // namespace corvella

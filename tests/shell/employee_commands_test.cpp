@@ -21,7 +21,8 @@ class EmployeeCommands : public PayRunFixture {
     std::map<std::string, std::string> snapshot() {
         std::map<std::string, std::string> files;
         for (auto& e : std::filesystem::directory_iterator(dir.path()))
-            files[e.path().filename().string()] = dir.read(e.path().filename().string());
+            if (e.is_regular_file())  // the daily backup's folder is not one of them
+                files[e.path().filename().string()] = dir.read(e.path().filename().string());
         return files;
     }
 };
