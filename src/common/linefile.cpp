@@ -243,8 +243,18 @@ double FieldReader::number64(const NumberField& range) {
     return v;
 }
 
+namespace {
+
+// A value too small for a normal float is read as 0, as one too small for a double is:
+// its 7-digit text would read back as another value each time it is written.
+float toFloat(double v) {
+    return std::fabs(v) < FLT_MIN ? 0.0f : static_cast<float>(v);
+}
+
+}  // namespace
+
 float FieldReader::number(const NumberField& f) {
-    return static_cast<float>(number64(f));  // every range lies within float range
+    return toFloat(number64(f));  // every range lies within float range
 }
 
 int16_t FieldReader::integer(const NumberField& f) {
@@ -269,7 +279,7 @@ float FieldReader::number() {
     int line = line_;
     double v = number64();
     if (std::fabs(v) > FLT_MAX) throw ReadError(name_, line, "a number is too large");
-    return static_cast<float>(v);
+    return toFloat(v);
 }
 
 int16_t FieldReader::integer() {

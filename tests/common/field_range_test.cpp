@@ -83,6 +83,15 @@ TEST(FieldRanges, AQuoteOutOfPlaceIsADamagedFileInEveryField) {
     EXPECT_EQ(r.text(), "x");
 }
 
+// Below the normal float range the 7-digit text reads back as another value each time it
+// is written (1.00000008e-38 -> "0.00...01" -> 9.99999935e-39 -> ...): read it as 0.
+TEST(FieldRanges, AFloatTooSmallToKeepItsTextIsReadAs0) {
+    FieldReader r("0.1000000049E-37,-1e-39,1.2e-38\r\n", "Ann.use");
+    EXPECT_EQ(r.number(), 0.0f);
+    EXPECT_EQ(r.number(NumberField{"amount", ranges::kAmount}), 0.0f);
+    EXPECT_EQ(r.number(), 1.2e-38f);  // the smallest normal floats keep their value
+}
+
 TEST(FieldRanges, TheWriterRefusesWhatTheReaderWouldRefuse) {
     struct Case {
         double value;
