@@ -13,7 +13,7 @@ esac
 
 packages=(cmake g++ ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation libxlsxwriter-dev python3
-    python3-openpyxl poppler-utils)
+    python3-openpyxl poppler-utils clang)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -57,3 +57,6 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVELLA_WERROR=ON 
 cmake --build build-asan -j"$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --output-on-failure -j"$jobs")
+
+# Each file reader fuzzed briefly (a developer runs scripts/fuzz.sh longer).
+scripts/fuzz.sh "${CORVELLA_FUZZ_SECONDS:-20}"

@@ -4,22 +4,37 @@
 
 namespace corvella {
 
+namespace {
+
+// What each number of the two files may hold, shared by their readers and writers.
+using namespace ranges;
+constexpr NumberField kMinimum{"table minimum", kAmount};
+constexpr NumberField kTableAmount{"table amount", kAmount};
+constexpr NumberField kRowRate{"table rate", ranges::kTableRate};
+constexpr NumberField kExemption{"exemption amount", kAmount};
+constexpr NumberField kNoLocalTax{"NO LOCAL TAX flag", kFlag};
+constexpr NumberField kNonMinimum{"non-resident minimum", kAmount};
+constexpr NumberField kNonExemption{"non-resident exemption", kAmount};
+constexpr NumberField kNonRate{"non-resident rate", ranges::kTableRate};
+
+}  // namespace
+
 void readCityFile(const std::string& bytes, const std::string& fileName, CityTable& t) {
     // Read into a copy so a file that breaks off leaves the table as it was.
     CityTable in;
     FieldReader r(bytes, fileName);
     for (int i = 0; i < 10; ++i) {
-        in.CityMinBS[i] = r.number();
-        in.CityAmtBS[i] = r.number();
-        in.CityPerBS[i] = r.number();
-        in.CityMinBM[i] = r.number();
-        in.CityAmtBM[i] = r.number();
-        in.CityPerBM[i] = r.number();
+        in.CityMinBS[i] = r.number(kMinimum);
+        in.CityAmtBS[i] = r.number(kTableAmount);
+        in.CityPerBS[i] = r.number(kRowRate);
+        in.CityMinBM[i] = r.number(kMinimum);
+        in.CityAmtBM[i] = r.number(kTableAmount);
+        in.CityPerBM[i] = r.number(kRowRate);
     }
-    in.NoLocalTaxFlag = r.integer();
+    in.NoLocalTaxFlag = r.integer(kNoLocalTax);
     for (int i = 0; i < 10; ++i) {
-        in.CitySgExp[i] = r.number();
-        in.CityMarExp[i] = r.number();
+        in.CitySgExp[i] = r.number(kExemption);
+        in.CityMarExp[i] = r.number(kExemption);
     }
     t = in;
 }
@@ -27,11 +42,17 @@ void readCityFile(const std::string& bytes, const std::string& fileName, CityTab
 std::string writeCityFile(const CityTable& t) {
     LineWriter w;
     for (int i = 0; i < 10; ++i) {
-        w.number(t.CityMinBS[i]).number(t.CityAmtBS[i]).number(t.CityPerBS[i]);
-        w.number(t.CityMinBM[i]).number(t.CityAmtBM[i]).number(t.CityPerBM[i]).endLine();
+        w.number(t.CityMinBS[i], kMinimum)
+            .number(t.CityAmtBS[i], kTableAmount)
+            .number(t.CityPerBS[i], kRowRate);
+        w.number(t.CityMinBM[i], kMinimum)
+            .number(t.CityAmtBM[i], kTableAmount)
+            .number(t.CityPerBM[i], kRowRate)
+            .endLine();
     }
-    w.integer(t.NoLocalTaxFlag).endLine();
-    for (int i = 0; i < 10; ++i) w.number(t.CitySgExp[i]).number(t.CityMarExp[i]).endLine();
+    w.integer(t.NoLocalTaxFlag, kNoLocalTax).endLine();
+    for (int i = 0; i < 10; ++i)
+        w.number(t.CitySgExp[i], kExemption).number(t.CityMarExp[i], kExemption).endLine();
     return w.bytes();
 }
 
@@ -39,24 +60,24 @@ void readNonCityFile(const std::string& bytes, const std::string& fileName, NonC
     NonCityTable in;
     FieldReader r(bytes, fileName);
     for (int i = 0; i < 8; ++i) {
-        in.NonMinBi[i] = r.number();
-        in.NonExpBi[i] = r.number();
-        in.NonMinWk[i] = r.number();
-        in.NonExpWk[i] = r.number();
+        in.NonMinBi[i] = r.number(kNonMinimum);
+        in.NonExpBi[i] = r.number(kNonExemption);
+        in.NonMinWk[i] = r.number(kNonMinimum);
+        in.NonExpWk[i] = r.number(kNonExemption);
     }
-    in.NonRate = r.number();
+    in.NonRate = r.number(kNonRate);
     t = in;
 }
 
 std::string writeNonCityFile(const NonCityTable& t) {
     LineWriter w;
     for (int i = 0; i < 8; ++i)
-        w.number(t.NonMinBi[i])
-            .number(t.NonExpBi[i])
-            .number(t.NonMinWk[i])
-            .number(t.NonExpWk[i])
+        w.number(t.NonMinBi[i], kNonMinimum)
+            .number(t.NonExpBi[i], kNonExemption)
+            .number(t.NonMinWk[i], kNonMinimum)
+            .number(t.NonExpWk[i], kNonExemption)
             .endLine();
-    w.number(t.NonRate).endLine();
+    w.number(t.NonRate, kNonRate).endLine();
     return w.bytes();
 }
 

@@ -15,9 +15,11 @@ struct ReadError : Error {
     ReadError(std::string file, int line, const std::string& what)
         : Error(file + ", line " + std::to_string(line) + ": " + what),
           file(std::move(file)),
-          line(line) {}
+          line(line),
+          problem(what) {}
     std::string file;  // name as messages show it (no folder)
     int line;
+    std::string problem;  // what is wrong there, without the file and line
 };
 
 // A file that could not be created, written or renamed into place.
@@ -35,6 +37,12 @@ struct ConversionError : Error {
           text(std::move(text)) {}
     std::string control;  // the box's name, e.g. "txtHourRate"
     std::string text;
+};
+
+// A value a file may not hold (outside its field's range, or not one of its texts),
+// refused before anything is written.
+struct RangeError : Error {
+    using Error::Error;
 };
 
 // A name that would leave the working folder.

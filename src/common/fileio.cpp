@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -247,6 +248,49 @@ void FileWriter::commit(const std::filesystem::path& folder,
     // The renames are on disk before the manifest goes.
     syncFolder(folder);
     ::unlink((folder / kCommitManifest).c_str());
+}
+
+std::string FileWriter::moveAside(const std::filesystem::path& file, std::string_view tag) {
+    const auto folder = folderOf(file);
+    FolderLock lock(folder);
+    char stamp[32] = "";
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    std::string base = file.filename().string();
+    base.append(".").append(tag).append("-").append(stamp);
+    for (int n = 1;; ++n) {
+        std::string name = base;
+        if (n > 1) name.append("-").append(std::to_string(n));
+        const auto to = folder / name;
+        // A link then an unlink never replaces a file of that name, as a rename would.
+        if (::link(file.c_str(), to.c_str()) == 0) {
+            if (::unlink(file.c_str()) != 0) {
+                const int err = errno;
+                ::unlink(to.c_str());
+                fail(file, err);
+            }
+            syncFolder(folder);
+            return name;
+        }
+        if (errno == EEXIST && n < 100) continue;
+        if (errno == EEXIST) fail(to, EEXIST);
+        // No hard links here: rename, after making sure the name is free.
+        std::error_code ec;
+        if (std::filesystem::exists(to, ec)) continue;
+        renameOrThrow(file, to);
+        syncFolder(folder);
+        return name;
+    }
+}
+
+void FileWriter::linkOrCopy(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (::link(from.c_str(), to.c_str()) == 0) return;
+    if (errno == EEXIST) fail(to, EEXIST);
+    auto bytes = readFileBytes(from);
+    if (!bytes) fail(from, EIO);
+    write(to, *bytes);
 }
 
 void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {

@@ -84,6 +84,35 @@ LineWriter& LineWriter::number(double v) {
     return *this;
 }
 
+namespace {
+
+void checkWritten(const std::string& text, const NumberField& f) {
+    auto back = strictNumber(text);
+    if (!back || !f.range.contains(*back)) throw RangeError(outsideRangeText(f, text));
+}
+
+}  // namespace
+
+LineWriter& LineWriter::number(float v, const NumberField& f) {
+    checkWritten(std::isfinite(v) ? floatText(v) : std::string("a non-number"), f);
+    return number(v);
+}
+
+LineWriter& LineWriter::number(double v, const NumberField& f) {
+    checkWritten(std::isfinite(v) ? doubleText(v) : std::string("a non-number"), f);
+    return number(v);
+}
+
+LineWriter& LineWriter::integer(int v, const NumberField& f) {
+    checkWritten(std::to_string(v), f);
+    return integer(v);
+}
+
+LineWriter& LineWriter::text(std::string_view s, const ChoiceField& f) {
+    if (!f.allows(s)) throw RangeError(notAChoiceText(f, s));
+    return text(s);
+}
+
 LineWriter& LineWriter::integer(int v) {
     sep();
     out_ += std::to_string(v);
@@ -149,11 +178,15 @@ FieldReader::Field FieldReader::next() {
         f.value = data_.substr(pos_ + 1, close - pos_ - 1);
         f.quoted = true;
         pos_ = close + 1;
-        while (pos_ < n && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n') ++pos_;
+        while (pos_ < n && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n') {
+            if (!isBlank(data_[pos_])) f.strayQuote = true;  // text after the closing quote
+            ++pos_;
+        }
     } else {
         while (pos_ < n && data_[pos_] != ',' && data_[pos_] != '\r' && data_[pos_] != '\n') ++pos_;
         f.value = data_.substr(start, pos_ - start);
         while (!f.value.empty() && isBlank(f.value.back())) f.value.pop_back();
+        f.strayQuote = f.value.find('"') != std::string::npos;
     }
     f.source = data_.substr(start, pos_ - start);
     while (!f.source.empty() && isBlank(f.source.back())) f.source.pop_back();
@@ -169,30 +202,84 @@ FieldReader::Field FieldReader::next() {
     return f;
 }
 
+// The format has no escape, so a quote anywhere but around a whole text is damage:
+// read on, the text would change (and be written back changed) without a word.
+void FieldReader::strayQuote(const Field& f, int line) const {
+    throw ReadError(name_, line, "a quote is out of place in " + latin1ToUtf8(f.source));
+}
+
 std::string FieldReader::text() {
-    return latin1ToUtf8(next().value);
+    int line = line_;
+    Field f = next();
+    if (f.strayQuote) strayQuote(f, line);
+    return latin1ToUtf8(f.value);
 }
 
 std::string FieldReader::raw() {
     return next().source;
 }
 
-double FieldReader::number64() {
-    int line = line_;
-    Field f = next();
+double FieldReader::numberOf(const Field& f, int line) const {
     if (f.value.empty()) return 0.0;
     if (f.value == "#TRUE#") return -1.0;
     if (f.value == "#FALSE#") return 0.0;
+    if (f.strayQuote) strayQuote(f, line);
     auto v = strictNumber(f.value);
-    if (!v) throw ReadError(name_, line, "\"" + f.value + "\" is not a number");
+    if (!v) throw ReadError(name_, line, "\"" + f.source + "\" is not a number");
     return *v;
+}
+
+double FieldReader::number64() {
+    int line = line_;
+    Field f = next();
+    return numberOf(f, line);
+}
+
+double FieldReader::number64(const NumberField& range) {
+    int line = line_;
+    Field f = next();
+    double v = numberOf(f, line);
+    if (!range.range.contains(v)) throw ReadError(name_, line, outsideRangeText(range, f.source));
+    return v;
+}
+
+namespace {
+
+// A value too small for a normal float is read as 0, as one too small for a double is:
+// its 7-digit text would read back as another value each time it is written.
+float toFloat(double v) {
+    return std::fabs(v) < FLT_MIN ? 0.0f : static_cast<float>(v);
+}
+
+}  // namespace
+
+float FieldReader::number(const NumberField& f) {
+    return toFloat(number64(f));  // every range lies within float range
+}
+
+int16_t FieldReader::integer(const NumberField& f) {
+    int line = line_;
+    Field field = next();
+    double v = numberOf(field, line);
+    if (!f.range.contains(v) || v != std::nearbyint(v))
+        throw ReadError(name_, line, outsideRangeText(f, field.source));
+    return static_cast<int16_t>(v);
+}
+
+std::string FieldReader::text(const ChoiceField& f) {
+    int line = line_;
+    Field field = next();
+    if (field.strayQuote) strayQuote(field, line);
+    std::string t = latin1ToUtf8(field.value);
+    if (!f.allows(t)) throw ReadError(name_, line, notAChoiceText(f, t));
+    return t;
 }
 
 float FieldReader::number() {
     int line = line_;
     double v = number64();
     if (std::fabs(v) > FLT_MAX) throw ReadError(name_, line, "a number is too large");
-    return static_cast<float>(v);
+    return toFloat(v);
 }
 
 int16_t FieldReader::integer() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/field_range.h"
+
 namespace corvella {
 
 std::string latin1ToUtf8(std::string_view bytes);
@@ -16,6 +18,12 @@ class LineWriter {
     LineWriter& text(std::string_view s);  // a '"' inside becomes '\'' (the format has no escape)
     LineWriter& number(float v);
     LineWriter& number(double v);
+    // The same, refused with RangeError when the text written would read back outside
+    // the field's range or is not one of its texts.
+    LineWriter& number(float v, const NumberField& f);
+    LineWriter& number(double v, const NumberField& f);
+    LineWriter& integer(int v, const NumberField& f);
+    LineWriter& text(std::string_view s, const ChoiceField& f);
     LineWriter& integer(int v);
     LineWriter& truth(bool v);
     LineWriter& empty();
@@ -40,6 +48,12 @@ class FieldReader {
     double number64();
     int16_t integer();  // a number or a truth value, into a 16-bit value
     std::string raw();  // the field's source text, for reserved fields
+    // The same, refused with ReadError naming the field when the value is outside its
+    // range or is not one of its texts.
+    float number(const NumberField& f);
+    double number64(const NumberField& f);
+    int16_t integer(const NumberField& f);
+    std::string text(const ChoiceField& f);
     bool atEnd() const;
     int line() const { return line_; }
     const std::string& fileName() const { return name_; }
@@ -48,10 +62,13 @@ class FieldReader {
     struct Field {
         std::string value;
         bool quoted = false;
+        bool strayQuote = false;  // a quote inside the field, or text after its closing one
         std::string source;
     };
     Field next();
+    double numberOf(const Field& f, int line) const;
     [[noreturn]] void fail(const std::string& what) const;
+    [[noreturn]] void strayQuote(const Field& f, int line) const;
     std::string data_;
     std::string name_;
     size_t pos_ = 0;

@@ -31,6 +31,58 @@ void writeRaw(LineWriter& w, std::span<const std::string> fields) {
     for (const auto& f : fields) w.raw(f);
 }
 
+// What each number and list field may hold, shared by the readers and writers below.
+namespace use {
+using namespace ranges;
+constexpr NumberField kOtEarned{"overtime earned", kYearAmount};
+constexpr NumberField kOtMaxAllowed{"overtime allowed", kYearAmount};
+constexpr NumberField kOtAvailable{"overtime available", kYearAmount};
+constexpr NumberField kAnnualSalary{"annual salary", kYearAmount};
+constexpr NumberField kApprovedPercent{"approved percent", kPercent};
+constexpr NumberField kOtPercent{"overtime percent", {-1e6, 1e6}};
+constexpr NumberField kHourRate{"pay rate 1", kRate};
+constexpr NumberField kHourRate2{"pay rate 2", kRate};
+constexpr NumberField kTipsRate{"tips rate", kRate};
+constexpr ChoiceField kFedExemp{"federal exemptions", choices::kCount};
+constexpr ChoiceField kFedStatus{"federal status", choices::kStatus};
+constexpr NumberField kPensionPct{"pension percent", kPercent};
+constexpr NumberField kMuniDeduct{"credit union deduction", kAmount};
+constexpr NumberField kBondDeduct{"bond deduction", kAmount};
+constexpr NumberField kMiscDeduct{"misc. deduction", kAmount};
+constexpr NumberField kDuesDeduct{"dues deduction", kAmount};
+constexpr NumberField kKPlanAmt{"K plan amount or percent", kPositiveAmount};
+constexpr NumberField kNonCityFlag{"non-resident flag", kFlag};
+constexpr NumberField kWeeklyFlag{"weekly flag", kFlag};
+constexpr NumberField kBiWeeklyFlag{"bi-weekly flag", kFlag};
+constexpr NumberField kWisconAprilFlag{"Wisconsin flag", kFlag};
+}  // namespace use
+
+namespace extras {
+using namespace ranges;
+// Check print offsets are small whole steps (a typed value outside the list is allowed).
+constexpr NumberField kHorzOffset{"horizontal offset", {-1000, 1000}};
+constexpr NumberField kVertOffset{"vertical offset", {-1000, 1000}};
+constexpr NumberField kSpouseFlag{"Spouse Works flag", kFlag};
+constexpr NumberField kCalAllow{"California allowance", kAmount};
+constexpr NumberField kRoundStateFlag{"Round State flag", kFlag};
+constexpr NumberField kUtahFlag{"Utah flag", kFlag};
+constexpr NumberField kWisconFlag{"Wisconsin Prior to 4/1/14 flag", kFlag};
+constexpr NumberField kAlabamaFlag{"Alabama flag", kFlag};
+constexpr NumberField kNCFlag{"N.C. flag", kFlag};
+constexpr NumberField kKPlanPerFlag{"K plan percent flag", kFlag};
+constexpr NumberField kKPlanFixFlag{"K plan fixed flag", kFlag};
+}  // namespace extras
+
+namespace cafe {
+using namespace ranges;
+constexpr NumberField kCafeAmt{"cafeteria amount", kAmount};
+constexpr NumberField kCafeStateFlag{"cafeteria state flag", kFlag};
+constexpr NumberField kSelfEmpFlag{"self-employed flag", kFlag};
+}  // namespace cafe
+
+// An overtime row's amount is kept as its box's text; the file holds its number.
+constexpr NumberField kOtRowAmount{"overtime amount", ranges::kYearAmount};
+
 }  // namespace
 
 EmployeeExtras EmployeeExtras::newEmployee() {
@@ -50,32 +102,32 @@ void readUseFile(const std::string& bytes, const std::string& fileName, TaxProfi
     int16_t wisconApril = 0;
     EmployeeExtras nx = x;
     FieldReader r(bytes, fileName);
-    no.OtEarned = r.number();
-    no.OtMaxAllowed = r.number();
-    no.OtAvailable = r.number();
-    no.AnnualSalary = r.number();
-    no.ApprovedPercent = r.number();
-    no.OtPercent = r.number();
-    np.HourRate = r.number();
-    np.HourRate2 = r.number();
-    np.TipsRate = r.number();
-    np.FedExemp = r.text();
-    np.FedStatus = r.text();
-    np.PensionPct = r.number();
-    np.MuniDeduct = r.number();
-    np.BondDeduct = r.number();
-    np.MiscDeduct = r.number();
-    np.DuesDeduct = r.number();
-    np.KPlanAmt = r.number();
-    np.NonCityFlag = r.integer();
-    np.WeeklyFlag = r.integer();
-    np.BiWeeklyFlag = r.integer();
+    no.OtEarned = r.number(use::kOtEarned);
+    no.OtMaxAllowed = r.number(use::kOtMaxAllowed);
+    no.OtAvailable = r.number(use::kOtAvailable);
+    no.AnnualSalary = r.number(use::kAnnualSalary);
+    no.ApprovedPercent = r.number(use::kApprovedPercent);
+    no.OtPercent = r.number(use::kOtPercent);
+    np.HourRate = r.number(use::kHourRate);
+    np.HourRate2 = r.number(use::kHourRate2);
+    np.TipsRate = r.number(use::kTipsRate);
+    np.FedExemp = r.text(use::kFedExemp);
+    np.FedStatus = r.text(use::kFedStatus);
+    np.PensionPct = r.number(use::kPensionPct);
+    np.MuniDeduct = r.number(use::kMuniDeduct);
+    np.BondDeduct = r.number(use::kBondDeduct);
+    np.MiscDeduct = r.number(use::kMiscDeduct);
+    np.DuesDeduct = r.number(use::kDuesDeduct);
+    np.KPlanAmt = r.number(use::kKPlanAmt);
+    np.NonCityFlag = r.integer(use::kNonCityFlag);
+    np.WeeklyFlag = r.integer(use::kWeeklyFlag);
+    np.BiWeeklyFlag = r.integer(use::kBiWeeklyFlag);
     np.DedCaption5 = r.text();
     np.DedCaption6 = r.text();
     np.DedCaption7 = r.text();
     np.DedCaption8 = r.text();
     np.DedCaption9 = r.text();
-    wisconApril = r.integer();
+    wisconApril = r.integer(use::kWisconAprilFlag);
     readRaw(r, nx.useReserved);
     p = std::move(np);
     ot = std::move(no);
@@ -88,18 +140,30 @@ std::string writeUseFile(const TaxProfile& p, const OvertimeData& ot, const Stat
                          const std::string& percentBox) {
     LineWriter w;
     // The maximum and the amount left are recomputed by the calculator before any use.
-    w.number(ot.OtEarned).integer(0).integer(0).endLine();
-    w.number(leadingNumber(annualBox))
-        .number(leadingNumber(percentBox))
-        .number(twoDecimals(ot.OtPercent))
+    w.number(ot.OtEarned, use::kOtEarned).integer(0).integer(0).endLine();
+    w.number(leadingNumber(annualBox), use::kAnnualSalary)
+        .number(leadingNumber(percentBox), use::kApprovedPercent)
+        .number(twoDecimals(ot.OtPercent), use::kOtPercent)
         .endLine();
-    w.number(p.HourRate).number(p.HourRate2).number(p.TipsRate).endLine();
-    w.text(p.FedExemp).text(p.FedStatus).number(p.PensionPct).endLine();
-    w.number(p.MuniDeduct).number(p.BondDeduct).number(p.MiscDeduct).endLine();
-    w.number(p.DuesDeduct).number(p.KPlanAmt).integer(p.NonCityFlag).endLine();
+    w.number(p.HourRate, use::kHourRate)
+        .number(p.HourRate2, use::kHourRate2)
+        .number(p.TipsRate, use::kTipsRate)
+        .endLine();
+    w.text(p.FedExemp, use::kFedExemp)
+        .text(p.FedStatus, use::kFedStatus)
+        .number(p.PensionPct, use::kPensionPct)
+        .endLine();
+    w.number(p.MuniDeduct, use::kMuniDeduct)
+        .number(p.BondDeduct, use::kBondDeduct)
+        .number(p.MiscDeduct, use::kMiscDeduct)
+        .endLine();
+    w.number(p.DuesDeduct, use::kDuesDeduct)
+        .number(p.KPlanAmt, use::kKPlanAmt)
+        .integer(p.NonCityFlag, use::kNonCityFlag)
+        .endLine();
     w.truth(p.WeeklyFlag != 0).truth(p.BiWeeklyFlag != 0).text(p.DedCaption5).endLine();
     w.text(p.DedCaption6).text(p.DedCaption7).text(p.DedCaption8).text(p.DedCaption9).endLine();
-    w.integer(s.WisconAprilFlag);
+    w.integer(s.WisconAprilFlag, use::kWisconAprilFlag);
     const std::span<const std::string> reserved(x.useReserved);
     writeRaw(w, reserved.first(3));
     w.endLine();
@@ -116,10 +180,10 @@ void readAndFile(const std::string& bytes, const std::string& fileName, TaxProfi
     StateSettings ns = s;
     EmployeeExtras nx = x;
     FieldReader r(bytes, fileName);
-    nx.HorzOffset = r.number();
-    nx.VertOffset = r.number();
-    ns.SpouseFlag = r.integer();
-    ns.CalAllow = r.number();
+    nx.HorzOffset = r.number(extras::kHorzOffset);
+    nx.VertOffset = r.number(extras::kVertOffset);
+    ns.SpouseFlag = r.integer(extras::kSpouseFlag);
+    ns.CalAllow = r.number(extras::kCalAllow);
     readRaw(r, nx.andLine2);
     readRaw(r, nx.andLine3);
     readRaw(r, nx.andLine4);
@@ -128,14 +192,14 @@ void readAndFile(const std::string& bytes, const std::string& fileName, TaxProfi
     np.EmpSSN = r.text();
     np.EmpName = r.text();
     readRaw(r, nx.andLine6);
-    ns.RoundStateFlag = r.integer();
-    ns.UtahFlag = r.integer();
-    ns.WisconFlag = r.integer();
-    ns.AlabamaFlag = r.integer();
-    ns.NCFlag = r.integer();
+    ns.RoundStateFlag = r.integer(extras::kRoundStateFlag);
+    ns.UtahFlag = r.integer(extras::kUtahFlag);
+    ns.WisconFlag = r.integer(extras::kWisconFlag);
+    ns.AlabamaFlag = r.integer(extras::kAlabamaFlag);
+    ns.NCFlag = r.integer(extras::kNCFlag);
     readRaw(r, nx.andLine8);
-    np.KPlanPerFlag = r.integer();
-    np.KPlanFixFlag = r.integer();
+    np.KPlanPerFlag = r.integer(extras::kKPlanPerFlag);
+    np.KPlanFixFlag = r.integer(extras::kKPlanFixFlag);
     p = std::move(np);
     s = ns;
     x = std::move(nx);
@@ -143,8 +207,11 @@ void readAndFile(const std::string& bytes, const std::string& fileName, TaxProfi
 
 std::string writeAndFile(const TaxProfile& p, const StateSettings& s, const EmployeeExtras& x) {
     LineWriter w;
-    w.number(x.HorzOffset).number(x.VertOffset).integer(s.SpouseFlag).endLine();
-    w.number(s.CalAllow);
+    w.number(x.HorzOffset, extras::kHorzOffset)
+        .number(x.VertOffset, extras::kVertOffset)
+        .integer(s.SpouseFlag, extras::kSpouseFlag)
+        .endLine();
+    w.number(s.CalAllow, extras::kCalAllow);
     writeRaw(w, x.andLine2);
     w.endLine();
     writeRaw(w, x.andLine3);
@@ -155,23 +222,25 @@ std::string writeAndFile(const TaxProfile& p, const StateSettings& s, const Empl
     w.text(p.EmpName);
     writeRaw(w, x.andLine6);
     w.endLine();
-    w.integer(s.RoundStateFlag)
-        .integer(s.UtahFlag)
-        .integer(s.WisconFlag)
-        .integer(s.AlabamaFlag)
+    w.integer(s.RoundStateFlag, extras::kRoundStateFlag)
+        .integer(s.UtahFlag, extras::kUtahFlag)
+        .integer(s.WisconFlag, extras::kWisconFlag)
+        .integer(s.AlabamaFlag, extras::kAlabamaFlag)
         .endLine();
-    w.integer(s.NCFlag);
+    w.integer(s.NCFlag, extras::kNCFlag);
     writeRaw(w, x.andLine8);
     w.endLine();
-    w.integer(p.KPlanPerFlag).integer(p.KPlanFixFlag).endLine();
+    w.integer(p.KPlanPerFlag, extras::kKPlanPerFlag)
+        .integer(p.KPlanFixFlag, extras::kKPlanFixFlag)
+        .endLine();
     return w.bytes();
 }
 
 void readCfeFile(const std::string& bytes, const std::string& fileName, TaxProfile& p) {
     FieldReader r(bytes, fileName);
-    float amount = r.number();
-    int16_t stateFlag = r.integer();
-    int16_t selfEmp = r.integer();
+    float amount = r.number(cafe::kCafeAmt);
+    int16_t stateFlag = r.integer(cafe::kCafeStateFlag);
+    int16_t selfEmp = r.integer(cafe::kSelfEmpFlag);
     p.CafeAmt = amount;
     p.CafeStateFlag = stateFlag;
     p.SelfEmpFlag = selfEmp;
@@ -179,7 +248,10 @@ void readCfeFile(const std::string& bytes, const std::string& fileName, TaxProfi
 
 std::string writeCfeFile(const TaxProfile& p) {
     LineWriter w;
-    w.number(p.CafeAmt).integer(p.CafeStateFlag).integer(p.SelfEmpFlag).endLine();
+    w.number(p.CafeAmt, cafe::kCafeAmt)
+        .integer(p.CafeStateFlag, cafe::kCafeStateFlag)
+        .integer(p.SelfEmpFlag, cafe::kSelfEmpFlag)
+        .endLine();
     return w.bytes();
 }
 
@@ -191,13 +263,12 @@ void readOvertimeFile(const std::string& bytes, const std::string& fileName, int
     FieldReader r(bytes, fileName);
     for (int i = 0; i < n; ++i) {
         weekEnding[i] = r.text();
-        // Written as a number, kept as the box's text: a number as it stands, or empty.
+        // Written as a number, kept as the box's text as it was written.
         const int line = r.line();
-        std::string text = r.raw();
-        auto v = strictNumber(text);
-        if (!text.empty() && (!v || std::fabs(*v) > FLT_MAX))
-            throw ReadError(fileName, line, "\"" + text + "\" is not an overtime amount");
-        amount[i] = std::move(text);
+        amount[i] = r.text();
+        auto v = strictNumber(amount[i]);
+        if (!amount[i].empty() && (!v || !kOtRowAmount.range.contains(*v)))
+            throw ReadError(fileName, line, outsideRangeText(kOtRowAmount, amount[i]));
     }
     ot.OtWeekEnding = std::move(weekEnding);
     ot.OtAmount = std::move(amount);
@@ -208,7 +279,7 @@ std::string writeOvertimeFile(const OvertimeData& ot, int rows) {
     LineWriter w;
     for (int i = 0; i < n; ++i) {
         w.text(ot.OtWeekEnding[i]).endLine();
-        w.number(leadingNumber(ot.OtAmount[i])).endLine();
+        w.number(leadingNumber(ot.OtAmount[i]), kOtRowAmount).endLine();
     }
     return w.bytes();
 }

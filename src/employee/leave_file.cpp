@@ -11,11 +11,14 @@ namespace corvella {
 
 namespace {
 
-// A box's number as the file stores it. A value beyond float range has no float text,
-// so it is refused rather than written as something else.
+// Balances, start balances and counts are hours or days; the reader and writer share it.
+constexpr NumberField kLeave{"leave balance or count", ranges::kHours};
+
+// A box's number as the file stores it. A value the file may not hold is refused rather
+// than written as something else.
 float boxNumber(const std::string& text, const std::string& control) {
     double v = leadingNumber(text);
-    if (std::fabs(v) > FLT_MAX) throw ConversionError(control, text);
+    if (!kLeave.range.contains(v)) throw ConversionError(control, text);
     return static_cast<float>(v);
 }
 
@@ -36,12 +39,12 @@ LeaveBalances readLeaveFile(const std::string& bytes, const std::string& fileNam
     LeaveBalances b;
     FieldReader r(bytes, fileName);
     for (LeaveAccountValues* a : {&b.vac, &b.hol, &b.sick}) {
-        a->balance = r.number();
-        a->startBalance = floatText(r.number());
+        a->balance = r.number(kLeave);
+        a->startBalance = floatText(r.number(kLeave));
     }
     for (int i = 0; i < 20; ++i)
         for (LeaveAccountValues* a : {&b.vac, &b.hol, &b.sick})
-            a->counts[i] = floatText(r.number());
+            a->counts[i] = floatText(r.number(kLeave));
     for (int i = 0; i < 20; ++i)
         for (LeaveAccountValues* a : {&b.vac, &b.hol, &b.sick}) a->dates[i] = r.text();
     return b;
@@ -51,7 +54,7 @@ std::string writeLeaveFile(const LeaveBalances& b) {
     const LeaveAccountValues* accounts[] = {&b.vac, &b.hol, &b.sick};
     LineWriter w;
     for (int k = 0; k < 3; ++k)
-        w.number(accounts[k]->balance)
+        w.number(accounts[k]->balance, kLeave)
             .number(boxNumber(accounts[k]->startBalance, kNames[k].start));
     w.endLine();
     for (int i = 0; i < 20; ++i) {

@@ -320,4 +320,49 @@ void computePayRun(PayRunContext& c) {
     finishPayRun(c);
 }
 
+std::optional<std::string> unsoundAmount(const PayResult& r) {
+    // The ledger's currency totals stop at 9e14; an amount beyond it is a saturated sum
+    // or a rate no employee has.
+    constexpr double kLargest = 9e14;
+    auto bad = [](double v) { return !std::isfinite(v) || std::fabs(v) > kLargest; };
+    const PayRun& p = r.run;
+    const std::pair<double, const char*> amounts[] = {
+        {p.GrossPay, "gross pay"},
+        {p.StateWages, "state wages"},
+        {p.FedWages, "federal wages"},
+        {p.FedAllowance, "federal allowance"},
+        {p.StateAllowance, "state allowance"},
+        {p.CityAllowance, "city allowance"},
+        {p.KPlanDeduct, "K plan deduction"},
+        {p.PensionDeduct, "pension deduction"},
+        {p.CafeDeduct, "cafeteria deduction"},
+        {p.CafeStateDeduct, "cafeteria state deduction"},
+        {p.FedTax, "federal tax"},
+        {p.SocSecTax, "Social Security tax"},
+        {p.MediTax, "Medicare tax"},
+        {p.StateTax, "state tax"},
+        {p.CityTax, "city tax"},
+        {p.SdiTax, "SDI"},
+        {p.SuiTax, "SUI"},
+        {p.SdiYtdWages, "SDI wages to date"},
+        {p.SuiYtdWages, "SUI wages to date"},
+        {p.NetPay, "net pay"},
+        {r.Addit.toDouble(), "dollar amount"},
+        {r.RegPay1, "pay at rate 1"},
+        {r.RegPay2, "pay at rate 2"},
+        {r.TipsPay, "tips pay"},
+        {r.TotalOt, "overtime pay"},
+        {r.TotalTips, "tips"},
+        {r.TaxDeduct, "total taxes"},
+        {r.TotDeduct, "total deductions"},
+        {r.MuniDeduct, "credit union deduction"},
+        {r.BondDeduct, "bond deduction"},
+        {r.DuesDeduct, "dues deduction"},
+        {r.MiscDeduct, "misc. deduction"},
+    };
+    for (const auto& [v, name] : amounts)
+        if (bad(v)) return name;
+    return std::nullopt;
+}
+
 }  // namespace corvella

@@ -83,6 +83,11 @@ PayResult computePayRun(const PayRunInputs& in, const TaxProfile& profile,
                         const StateSettings& state, const CityTable& city,
                         const NonCityTable& nonCity, const FedTable& fed);
 
+// The words for the first amount of a run that is not a number or too large to be a
+// real amount (one no ledger could hold, or a sum that saturated), or nothing when all
+// are sound. Such a run must not be shown, saved or posted.
+std::optional<std::string> unsoundAmount(const PayResult& r);
+
 // The parts the run is made of, for tests.
 void computePayRun(PayRunContext& c);
 void GetSocSec(PayRunContext& c);

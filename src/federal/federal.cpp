@@ -18,22 +18,33 @@ std::string fedFileFailureMessage() {
            "support@corvella.example";
 }
 
+namespace {
+
+using namespace ranges;
+constexpr NumberField kBound{"bracket bound", kAmount};
+constexpr NumberField kSubtract{"amount subtracted", kAmount};
+constexpr NumberField kBracketRate{"bracket rate", kFraction};
+constexpr NumberField kAdd{"amount added", kAmount};
+constexpr NumberField kAllowance{"allowance amount", kPositiveAmount};
+
+}  // namespace
+
 FedTable readFedTable(const std::string& bytes, const std::string& fileName) {
     FieldReader r(bytes, fileName);
     FedTable t;
     for (auto& section : t.sections) {
         for (int i = 0; i < 8; ++i) {
             FedRow& row = section[i];
-            row.Over = r.number();
-            if (i < 7) row.NotOver = r.number();
-            row.Subtract = r.number();
-            row.Rate = r.number();
-            if (i > 0) row.Add = r.number();
+            row.Over = r.number(kBound);
+            if (i < 7) row.NotOver = r.number(kBound);
+            row.Subtract = r.number(kSubtract);
+            row.Rate = r.number(kBracketRate);
+            if (i > 0) row.Add = r.number(kAdd);
         }
         r.raw();  // separator heading of any kind
     }
-    for (float& v : t.FedAllowSingle) v = r.number();
-    for (float& v : t.FedAllowMarried) v = r.number();
+    for (float& v : t.FedAllowSingle) v = r.number(kAllowance);
+    for (float& v : t.FedAllowMarried) v = r.number(kAllowance);
     t.FedTableVer = r.text();
     return t;
 }

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,7 @@
 #include "gui/overtime_window.h"
 #include "gui/state_dialog.h"
 #include "gui/tax_info_dialog.h"
+#include "shell/messages.h"
 
 namespace {
 
@@ -444,6 +446,27 @@ void Form1::buildMenus() {
     addAction(file, "mnuNew", "&New", "Ctrl+N", &Form1::mnuNew_Click);
     addAction(file, "mnuOpen", "&Open", "Ctrl+O", &Form1::mnuOpen_Click);
     addAction(file, "mnuSave", "&Save", "Ctrl+S", &Form1::mnuSave_Click);
+    QAction* restore = addAction(file, "mnuRestoreBackup", "", "", nullptr);
+    restore->setText(QString::fromUtf8("&Restore from Backup…"));
+    connect(restore, &QAction::triggered, this, [this] {
+        storeInputs();
+        const auto days = session_.backupDays();
+        if (days.empty()) {
+            session_.ui.message(corvella::messages::noBackups(session_.CurrentUser),
+                                corvella::Icon::Information);
+            return;
+        }
+        QStringList items;
+        for (const auto& d : days) items << QString::fromStdString(d);
+        bool chosen = false;
+        const QString day =
+            QInputDialog::getItem(this, QStringLiteral("Restore from Backup"),
+                                  QStringLiteral("Day of the backup:"), items, 0, false, &chosen);
+        if (!chosen) return;
+        session_.restoreBackup(day.toStdString());
+        refreshFromModel();
+        closeStaleSettingsWindows(true);
+    });
     file->addSeparator();
     addAction(file, "mnuChecks", "C&hecks", "Ctrl+H", &Form1::mnuChecks_Click);
     file->addSeparator();

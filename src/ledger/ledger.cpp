@@ -17,10 +17,12 @@ const char* const kOverflowMessage = "CHECK YOUR ENTRY FOR NON NUMBER TYPE";
     throw Error(kOverflowMessage);
 }
 
-// Currency holds +-922337203685477.5807; anything at or beyond the half unit above it
-// cannot be rounded into it.
+// The currency totals' one range, for the reader, the writer and the sums: well inside
+// what Currency holds, and written in 15 digits without rounding past its ends.
+constexpr NumberField kCurrencyTotal{"currency total", {-9e14, 9e14}};
+
 bool fitsCurrency(double v) {
-    return std::isfinite(v) && std::fabs(v) < 922337203685477.5;
+    return kCurrencyTotal.range.contains(v);
 }
 
 // Through the text the file holds, so recomputed totals equal the saved ones.
@@ -54,10 +56,7 @@ void addPlain(float& total, float value) {
 }
 
 Currency readCurrency(FieldReader& r) {
-    int line = r.line();
-    double v = r.number64();
-    if (!fitsCurrency(v)) throw ReadError(r.fileName(), line, "a number is too large");
-    return Currency::fromDouble(v);
+    return Currency::fromDouble(r.number64(kCurrencyTotal));
 }
 
 }  // namespace
@@ -110,10 +109,10 @@ void writeLedgerTotals(LineWriter& w, const LedgerTotals& t) {
     w.number(t.Fed).number(t.SS).number(t.Medi).number(t.State).number(t.City).endLine();
     w.number(t.Muni).number(t.Bond).number(t.Dues).number(t.Pension).number(t.Misc).endLine();
     w.number(t.Kplan)
-        .number(t.OT.toDouble())
-        .number(t.Gross.toDouble())
-        .number(t.Net.toDouble())
-        .number(t.Tips.toDouble())
+        .number(t.OT.toDouble(), kCurrencyTotal)
+        .number(t.Gross.toDouble(), kCurrencyTotal)
+        .number(t.Net.toDouble(), kCurrencyTotal)
+        .number(t.Tips.toDouble(), kCurrencyTotal)
         .endLine();
 }
 

@@ -1,6 +1,8 @@
 #include "shell/employee_store.h"
 
 #include "common/errors.h"
+#include "shell/backups.h"
+#include "shell/messages.h"
 
 namespace corvella {
 
@@ -46,6 +48,26 @@ void EmployeeStore::readLedger(EmployeeRecords& r) const {
     r.ledger.RecomputeTotals(weekly);
     const std::string ext = weekly ? ".yrw" : ".yrb";
     if (auto bytes = read(r.CurrentUser, ext)) r.ledger.read(*bytes, r.CurrentUser + ext, weekly);
+}
+
+void EmployeeStore::commit(const std::vector<FileContent>& files) {
+    if (today) {
+        for (const auto& f : files) {
+            const std::string employee = employeeOfFile(f.name);
+            if (employee.empty()) continue;
+            backUpBeforeWrite(writer, folder, employee, today());
+            break;
+        }
+    }
+    for (const auto& f : files) {
+        if (!damaged.count(f.name)) continue;
+        if (fileExists(folder / f.name)) {
+            const std::string kept = writer.moveAside(folder / f.name, "damaged");
+            if (keptAside) keptAside(messages::damagedFileKept(f.name, kept));
+        }
+        damaged.erase(f.name);
+    }
+    writer.commit(folder, files);
 }
 
 std::string corruptedFileMessage(const std::string& fileName) {

@@ -3,12 +3,15 @@
 // the members into the records, and writing them as one change. It shows no messages:
 // failures are thrown (ReadError, WriteError) for the commands to word.
 #include <filesystem>
+#include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/fileio.h"
+#include "common/ports.h"
 #include "shell/employee_records.h"
 
 namespace corvella {
@@ -32,7 +35,18 @@ class EmployeeStore {
     void readEmployee(EmployeeRecords& r) const;
     // The ledger of the profile's frequency, after totals from the rows as they are.
     void readLedger(EmployeeRecords& r) const;
-    void commit(const std::vector<FileContent>& files) { writer.commit(folder, files); }
+    // Writes the files as one change, after the day's backup of their employee's set. A
+    // file reported damaged is first moved aside, so the operator keeps it; `keptAside`
+    // hears each move with the message to show.
+    void commit(const std::vector<FileContent>& files);
+
+    // Today's date, for the daily backup that comes before the first write of a day over
+    // an employee's files; no backups without it.
+    std::function<Date()> today;
+
+    // Files of the folder read as damaged and not yet moved aside.
+    std::set<std::string> damaged;
+    std::function<void(const std::string& message)> keptAside;
 };
 
 // The text of the message that names a corrupted file.

@@ -136,7 +136,8 @@ std::string headingNotSaved(const Error& e) {
 std::string employeeNotOpened(const std::string& name, const Error& e) {
     const auto* re = dynamic_cast<const ReadError*>(&e);
     return "The employee \"" + name + "\" was not opened: " +
-           (re ? "the file " + re->file + " is damaged at line " + std::to_string(re->line)
+           (re ? "the file " + re->file + " is damaged at line " + std::to_string(re->line) +
+                     (re->problem.empty() ? std::string() : " (" + re->problem + ")")
                : std::string(e.what())) +
            ". Correct or delete that file, then open again.";
 }
@@ -160,6 +161,45 @@ std::string fedTableMissing(const std::string& fileName, const std::string& fold
     return "The federal table " + fileName + " is missing or damaged in " + folder +
            ", so federal tax cannot be computed. Nothing was computed or saved. Put a good "
            "copy of the file there and press ADD again.";
+}
+
+std::string payRunUnsound(const std::string& amount) {
+    return "The pay run was refused: its " + amount +
+           " is too large or not a number, so the pay cannot be right. Nothing was shown or "
+           "saved. Check the rates and amounts in User Info and in the boxes, then press ADD "
+           "again.";
+}
+
+std::string damagedFileWillBeKept(const std::string& fileName) {
+    return "\n(Until then it is kept: the next save moves it aside as " + fileName +
+           ".damaged-<date>-<time> before writing a new one.)";
+}
+
+std::string damagedFileKept(const std::string& fileName, const std::string& keptAs) {
+    return "The damaged file " + fileName + " was kept as " + keptAs + " before a new " + fileName +
+           " was written. Compare the two and delete the one "
+           "you do not need.";
+}
+
+std::string noBackups(const std::string& name) {
+    if (name.empty()) return "Open an employee first: the backups are kept per employee.";
+    return "There is no backup of " + name +
+           " yet. One is kept each day, before the first save of that day.";
+}
+
+std::string noBackupOfDay(const std::string& name, const std::string& day) {
+    if (name.empty()) return "Open an employee first, then choose a backup of that employee.";
+    return "There is no backup of " + name + " from " + day + ". Choose one of the days listed.";
+}
+
+std::string restoreBackupQuestion(const std::string& name, const std::string& day) {
+    return "Put back the files of " + name + " as they were on " + day +
+           "? What was saved since then is replaced (today's backup keeps it).";
+}
+
+std::string backupNotRestored(const std::string& name, const std::string& day, const Error& e) {
+    return "The backup of " + name + " from " + day + " was not restored: " + e.what() +
+           ". The files are unchanged.";
 }
 
 std::string employeeExists(const std::string& name) {

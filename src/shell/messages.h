@@ -39,6 +39,17 @@ std::string interruptedSave(const std::string& folder, const Error& e);
 std::string fedTableNotFound(const std::string& fileName, const std::string& folder);
 std::string fedTableUnreadable(const std::string& fileName, const std::string& folder, int line);
 std::string fedTableMissing(const std::string& fileName, const std::string& folder);
+// A run refused because one of its amounts is not a number or is beyond any real pay.
+std::string payRunUnsound(const std::string& amount);
+// Added to the damaged-file message of a file the next save replaces.
+std::string damagedFileWillBeKept(const std::string& fileName);
+// A damaged file moved aside before the first write over it.
+std::string damagedFileKept(const std::string& fileName, const std::string& keptAs);
+// File > "Restore from Backup…".
+std::string noBackups(const std::string& name);
+std::string noBackupOfDay(const std::string& name, const std::string& day);
+std::string restoreBackupQuestion(const std::string& name, const std::string& day);
+std::string backupNotRestored(const std::string& name, const std::string& day, const Error& e);
 std::string employeeExists(const std::string& name);
 std::string ledgerDamaged(const ReadError& e);
 std::string ledgerNotSaved(const std::string& fileName, const Error& e);

@@ -87,6 +87,7 @@ RunOutcome PayRunner::Calcu_late(bool save) {
 
     MainWindow& main = ws_.main;
     EmployeeRecords& rec = ws_.records;
+    const MainWindow mainBefore = main;
     main.clearDeductionCaptions();
     main.clearResultCaptions();
     const float cafeAtStart = rec.profile.CafeAmt;
@@ -100,8 +101,18 @@ RunOutcome PayRunner::Calcu_late(bool save) {
     in.YtdSocSec = rec.ledger.totals.SS;
     in.YtdMedi = rec.ledger.totals.Medi;
     in.CafeAmt = cafeAtStart;
-    ws_.result = computePayRun(in, rec.profile, rec.state, rec.city, rec.nonCity, ws_.fed);
+    PayResult computed = computePayRun(in, rec.profile, rec.state, rec.city, rec.nonCity, ws_.fed);
     ws_.fed.clearNumbers();
+    // A rate or amount no real pay has (read from a file, say) must not end in a shown,
+    // saved or posted pay: refuse the run before anything takes its results.
+    if (auto amount = unsoundAmount(computed)) {
+        main = mainBefore;
+        ws_.screens.close(Closing::PayRun);
+        ws_.ui.message(messages::payRunUnsound(*amount), Icon::Warning);
+        ws_.notifyChanged();
+        return RunOutcome::Refused;
+    }
+    ws_.result = std::move(computed);
     // What the run hands back: the rounded standing deductions, the adjustment boxes'
     // values, "Round State" and the boxes it fills.
     const PayResult& result = ws_.result;

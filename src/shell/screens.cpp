@@ -12,18 +12,23 @@ namespace corvella {
 namespace {
 
 // Reads a member into a copy of its record and hands it over only when all of it read.
+// A damaged file is remembered, so that the first write over it moves it aside.
 template <class Record, class Reader>
-bool readWhole(const Workspace& ws, const char* ext, Record& record, Reader reader) {
+bool readWhole(Workspace& ws, const char* ext, Record& record, Reader reader) {
     const std::string& name = ws.records.CurrentUser;
+    const std::string file = name + ext;
     try {
         auto bytes = ws.store.read(name, ext);
         if (!bytes) return false;
         Record fresh = record;
-        reader(*bytes, name + ext, fresh);
+        reader(*bytes, file, fresh);
         record = std::move(fresh);
+        ws.store.damaged.erase(file);
         return true;
     } catch (const ReadError&) {
-        ws.ui.message(corruptedFileMessage(name + ext), Icon::Warning);
+        ws.store.damaged.insert(file);
+        ws.ui.message(corruptedFileMessage(file) + messages::damagedFileWillBeKept(file),
+                      Icon::Warning);
         return false;
     }
 }

@@ -12,10 +12,12 @@
 //   ToolCommands      the overtime calculator and the leave screen
 //   PayPeriodCommands the week-ending date pickers and saved pay periods
 //   PrintCommands     the pay stub, the check screen and its offsets, the ledger printout
+//   BackupCommands    File > "Restore from Backup…"
 #include <filesystem>
 #include <functional>
 #include <string>
 
+#include "shell/backup_commands.h"
 #include "shell/employee_commands.h"
 #include "shell/employee_list.h"
 #include "shell/file_set.h"
@@ -176,6 +178,9 @@ class Session {
     bool offsetPrintCheck() { return printCommands_.offsetPrintCheck(); }
     void offsetCancel() { printCommands_.offsetCancel(); }
     bool printLedger() { return printCommands_.printLedger(); }
+    // --- Daily backups ---
+    std::vector<std::string> backupDays() const { return backups_.backupDays(); }
+    bool restoreBackup(const std::string& day) { return backups_.restoreBackup(day); }
 
     // --- The employee's files ---
     void LoadEmployee() { files_.LoadEmployee(); }
@@ -199,6 +204,7 @@ class Session {
     ToolCommands tools_;
     PayPeriodCommands periods_;
     PrintCommands printCommands_;
+    BackupCommands backups_{ws_, employees_};
 };
 
 }  // namespace corvella

@@ -18,7 +18,12 @@
 namespace corvella {
 
 struct Workspace {
-    Workspace(Ui& u, std::filesystem::path folder) : ui(u), store(std::move(folder)) {}
+    Workspace(Ui& u, std::filesystem::path folder) : ui(u), store(std::move(folder)) {
+        store.keptAside = [&u](const std::string& m) { u.message(m, Icon::Information); };
+        store.today = [&u] { return u.today(); };
+    }
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
 
     Ui& ui;
     EmployeeStore store;

@@ -13,78 +13,101 @@ namespace corvella {
 //   23    ArizFlag, LouisFlag, IowaFlag, StateExemp, StateStatus, FedExempFlag, FedAddl,
 //         MassFlag, OregonFlag, KentuckyFlag, MissouriFlag
 
+namespace {
+
+using namespace ranges;
+constexpr NumberField kMinimum{"table minimum", kAmount};
+constexpr NumberField kTableAmount{"table amount", kAmount};
+constexpr NumberField kRowRate{"table rate", ranges::kTableRate};
+constexpr NumberField kExemption{"exemption amount", kAmount};
+constexpr NumberField kSdiRate{"SDI percent", kPercent};
+constexpr NumberField kSuiRate{"SUI percent", kPercent};
+// The wage base, or the flat amount when "Use Base" is off.
+constexpr NumberField kSdiWageBase{"SDI wage base", kPositiveAmount};
+constexpr NumberField kSuiWageBase{"SUI wage base", kPositiveAmount};
+constexpr NumberField kStateAddl{"state adjustment", kAmount};
+constexpr NumberField kFedAddl{"additional federal amount", kAmount};
+constexpr NumberField kStateExemp{"state exemptions", kCount};
+constexpr NumberField kFlagField{"state option flag", kFlag};
+// "0" stands for a status not chosen yet, as the profile screen reads it.
+constexpr std::string_view kStatusTexts[] = {"Single", "Married", "", "0"};
+constexpr ChoiceField kStateStatus{"state status", kStatusTexts};
+
+}  // namespace
+
 void readStateFile(const std::string& bytes, const std::string& fileName, StateSettings& s,
                    StateProfileFields& p) {
     FieldReader r(bytes, fileName);
     for (size_t i = 0; i < 10; ++i) {
-        s.StateMinBS[i] = r.number();
-        s.StateAmtBS[i] = r.number();
-        s.StatePerBS[i] = r.number();
-        s.StateMinBM[i] = r.number();
-        s.StateAmtBM[i] = r.number();
-        s.StatePerBM[i] = r.number();
+        s.StateMinBS[i] = r.number(kMinimum);
+        s.StateAmtBS[i] = r.number(kTableAmount);
+        s.StatePerBS[i] = r.number(kRowRate);
+        s.StateMinBM[i] = r.number(kMinimum);
+        s.StateAmtBM[i] = r.number(kTableAmount);
+        s.StatePerBM[i] = r.number(kRowRate);
     }
-    s.NoStateTaxFlag = r.integer();
+    s.NoStateTaxFlag = r.integer(kFlagField);
     for (size_t n = 0; n < 10; ++n) {
-        s.StateSgExp[n] = r.number();
-        s.StateMarExp[n] = r.number();
+        s.StateSgExp[n] = r.number(kExemption);
+        s.StateMarExp[n] = r.number(kExemption);
     }
-    s.SdiRate = r.number();
-    s.SuiRate = r.number();
-    s.SdiWageBase = r.number();
-    s.SuiWageBase = r.number();
-    s.StateAddl = r.number();
-    s.SdiBaseFlag = r.integer();
-    s.SuiBaseFlag = r.integer();
-    p.SSMediExempFlag = r.integer();
-    s.AlabamaFlag = r.integer();
-    s.ArizFlag = r.integer();
-    s.LouisFlag = r.integer();
-    s.IowaFlag = r.integer();
-    p.StateExemp = r.integer();
-    p.StateStatus = r.text();
-    p.FedExempFlag = r.integer();
-    p.FedAddl = r.number();
-    s.MassFlag = r.integer();
-    s.OregonFlag = r.integer();
-    s.KentuckyFlag = r.integer();
-    s.MissouriFlag = r.integer();
+    s.SdiRate = r.number(kSdiRate);
+    s.SuiRate = r.number(kSuiRate);
+    s.SdiWageBase = r.number(kSdiWageBase);
+    s.SuiWageBase = r.number(kSuiWageBase);
+    s.StateAddl = r.number(kStateAddl);
+    s.SdiBaseFlag = r.integer(kFlagField);
+    s.SuiBaseFlag = r.integer(kFlagField);
+    p.SSMediExempFlag = r.integer(kFlagField);
+    s.AlabamaFlag = r.integer(kFlagField);
+    s.ArizFlag = r.integer(kFlagField);
+    s.LouisFlag = r.integer(kFlagField);
+    s.IowaFlag = r.integer(kFlagField);
+    p.StateExemp = r.integer(kStateExemp);
+    p.StateStatus = r.text(kStateStatus);
+    p.FedExempFlag = r.integer(kFlagField);
+    p.FedAddl = r.number(kFedAddl);
+    s.MassFlag = r.integer(kFlagField);
+    s.OregonFlag = r.integer(kFlagField);
+    s.KentuckyFlag = r.integer(kFlagField);
+    s.MissouriFlag = r.integer(kFlagField);
 }
 
 std::string writeStateFile(const StateSettings& s, const StateProfileFields& p) {
     LineWriter w;
     for (size_t i = 0; i < 10; ++i) {
-        w.number(s.StateMinBS[i])
-            .number(s.StateAmtBS[i])
-            .number(s.StatePerBS[i])
-            .number(s.StateMinBM[i])
-            .number(s.StateAmtBM[i])
-            .number(s.StatePerBM[i])
+        w.number(s.StateMinBS[i], kMinimum)
+            .number(s.StateAmtBS[i], kTableAmount)
+            .number(s.StatePerBS[i], kRowRate)
+            .number(s.StateMinBM[i], kMinimum)
+            .number(s.StateAmtBM[i], kTableAmount)
+            .number(s.StatePerBM[i], kRowRate)
             .endLine();
     }
-    w.integer(s.NoStateTaxFlag).endLine();
-    for (size_t n = 0; n < 10; ++n) w.number(s.StateSgExp[n]).number(s.StateMarExp[n]).endLine();
-    w.number(s.SdiRate)
-        .number(s.SuiRate)
-        .number(s.SdiWageBase)
-        .number(s.SuiWageBase)
-        .number(s.StateAddl)
-        .integer(s.SdiBaseFlag)
-        .integer(s.SuiBaseFlag)
-        .integer(p.SSMediExempFlag)
-        .integer(s.AlabamaFlag)
+    w.integer(s.NoStateTaxFlag, kFlagField).endLine();
+    for (size_t n = 0; n < 10; ++n)
+        w.number(s.StateSgExp[n], kExemption).number(s.StateMarExp[n], kExemption).endLine();
+    w.number(s.SdiRate, kSdiRate)
+        .number(s.SuiRate, kSuiRate)
+        .number(s.SdiWageBase, kSdiWageBase)
+        .number(s.SuiWageBase, kSuiWageBase)
+        .number(s.StateAddl, kStateAddl)
+        .integer(s.SdiBaseFlag, kFlagField)
+        .integer(s.SuiBaseFlag, kFlagField)
+        .integer(p.SSMediExempFlag, kFlagField)
+        .integer(s.AlabamaFlag, kFlagField)
         .endLine();
-    w.integer(s.ArizFlag)
-        .integer(s.LouisFlag)
-        .integer(s.IowaFlag)
-        .integer(p.StateExemp)
-        .text(p.StateStatus)
-        .integer(p.FedExempFlag)
-        .number(p.FedAddl)
-        .integer(s.MassFlag)
-        .integer(s.OregonFlag)
-        .integer(s.KentuckyFlag)
-        .integer(s.MissouriFlag)
+    w.integer(s.ArizFlag, kFlagField)
+        .integer(s.LouisFlag, kFlagField)
+        .integer(s.IowaFlag, kFlagField)
+        .integer(p.StateExemp, kStateExemp)
+        .text(p.StateStatus, kStateStatus)
+        .integer(p.FedExempFlag, kFlagField)
+        .number(p.FedAddl, kFedAddl)
+        .integer(s.MassFlag, kFlagField)
+        .integer(s.OregonFlag, kFlagField)
+        .integer(s.KentuckyFlag, kFlagField)
+        .integer(s.MissouriFlag, kFlagField)
         .endLine();
     return w.bytes();
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 #include "engine/pay_calc.h"
 #include "engine/pay_run_fixture.h"
 
@@ -338,6 +341,40 @@ TEST_F(PayRun_, ClearEmptiesEveryBoxAndCaption) {
     EXPECT_EQ(s.main.lbNet.caption, "");
     EXPECT_EQ(s.main.txtWeek.text, "1/9/2015");  // the scripted today
     EXPECT_EQ(s.result.run.GrossPay, 0.0f);
+}
+
+}  // namespace
+}  // namespace corvella
+
+namespace corvella {
+namespace {
+
+// The last guard before a run is shown or saved: no amount may be a non-number, a sum
+// that saturated, or beyond what the ledger can hold.
+TEST(UnsoundAmount, NamesTheFirstAmountNoPayCanHave) {
+    PayResult sound;
+    sound.run.GrossPay = 600;
+    sound.run.NetPay = 454.33f;
+    sound.Addit = Currency::fromDouble(1e6);
+    sound.TaxDeduct = 8.9e14;
+    EXPECT_EQ(unsoundAmount(sound), std::nullopt);
+
+    struct Case {
+        void (*spoil)(PayResult&);
+        const char* name;
+    } cases[] = {
+        {[](PayResult& r) { r.run.GrossPay = INFINITY; }, "gross pay"},
+        {[](PayResult& r) { r.run.NetPay = NAN; }, "net pay"},
+        {[](PayResult& r) { r.run.FedTax = -3.4e38f; }, "federal tax"},
+        {[](PayResult& r) { r.Addit = Currency::fromUnits(INT64_MAX); }, "dollar amount"},
+        {[](PayResult& r) { r.TaxDeduct = 9.2e14; }, "total taxes"},
+        {[](PayResult& r) { r.run.SuiYtdWages = 1e15f; }, "SUI wages to date"},
+    };
+    for (const auto& c : cases) {
+        PayResult r = sound;
+        c.spoil(r);
+        EXPECT_EQ(unsoundAmount(r), std::optional<std::string>(c.name)) << c.name;
+    }
 }
 
 }  // namespace

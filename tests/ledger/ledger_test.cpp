@@ -424,6 +424,45 @@ TEST(LedgerFile, MissingOrHugeTotalsAreReadErrors) {
     }
 }
 
+// A currency total the reader takes must be written in a form it takes again, or a saved
+// ledger locks its employee out for good.
+TEST(LedgerFile, CurrencyTotalsShareOneRangeForReadingWritingAndSums) {
+    Ledger src = filledLedger();
+    src.RecomputeTotals(true);
+    const std::string good = src.write(true);
+    const auto all = lines(good);
+    const std::string head = good.substr(0, good.size() - all[214].size() - 2);
+    struct Case {
+        const char* gross;
+        bool reads;
+    } cases[] = {
+        {"900000000000000", true},    {"-900000000000000", true}, {"899999999999999.99", true},
+        {"900000000000000.1", false}, {"922337203685477", false},  // once read, then written as
+                                                                   // ...478 and refused
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.gross);
+        Ledger l;
+        const std::string bytes = head + "0," + c.gross + ",0,0,0\r\n";
+        if (!c.reads) {
+            EXPECT_THROW(l.read(bytes, "Sample.yrw", true), ReadError);
+            continue;
+        }
+        l.read(bytes, "Sample.yrw", true);
+        Ledger again;
+        again.read(l.write(true), "Sample.yrw", true);
+        EXPECT_EQ(again.totals.Gross, l.totals.Gross);
+    }
+    Ledger beyond = src;
+    beyond.totals.Gross = Currency::fromDouble(922337203685477.0);
+    EXPECT_THROW(beyond.write(true), RangeError);
+
+    Ledger sums;
+    sums.rows[0].Gross = 5e14f;
+    sums.rows[1].Gross = 5e14f;
+    EXPECT_THROW(sums.RecomputeTotals(true), Error);
+}
+
 TEST(LedgerClear, EmptiesEveryRowAndTotal) {
     Ledger l = filledLedger();
     l.RecomputeTotals(true);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "common/errors.h"
 #include "common/fileio.h"
@@ -23,7 +24,8 @@ class EmployeeCommands : public PayRunFixture {
     std::map<std::string, std::string> snapshot() {
         std::map<std::string, std::string> files;
         for (auto& e : std::filesystem::directory_iterator(dir.path()))
-            files[e.path().filename().string()] = dir.read(e.path().filename().string());
+            if (e.is_regular_file())  // the daily backup's folder is not one of them
+                files[e.path().filename().string()] = dir.read(e.path().filename().string());
         return files;
     }
 };
@@ -355,18 +357,48 @@ TEST_F(EmployeeCommands, ADamagedStateFileStopsTheOpenAndKeepsThePreviousEmploye
     EXPECT_EQ(dir.read("Second.sta"), damaged);  // left for the user to mend
 }
 
-TEST_F(EmployeeCommands, ADamagedCityFileIsReportedAndTheDefaultsUsed) {
-    openEmployee(profileOf());
-    dir.write("Emp.cti", "1,2,x\r\n");
-    ui.messages.clear();
-    ASSERT_TRUE(s.openEmployee(dir / "Emp.use"));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0], "You have corupted a file.\nFind file,\nEmp.cti\nand delete it.");
-    EXPECT_EQ(s.city.CityMinBS[1], 308.0f);  // the screen's built-in figures
-    EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+// The run saves the defaults over the damaged file: it is moved aside first, and the
+// operator hears where it went.
+TEST_F(EmployeeCommands, ADamagedCityFileIsReportedTheDefaultsUsedAndTheFileKept) {
+    for (const char* ext : {".cti", ".nci"}) {
+        SCOPED_TRACE(ext);
+        const std::string name = std::string("Emp") + ext;
+        openEmployee(profileOf());
+        dir.write(name, "1,2,x\r\n");
+        ui.messages.clear();
+        ASSERT_TRUE(s.openEmployee(dir / "Emp.use"));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].rfind("You have corupted a file.\nFind file,\n" + name +
+                                           "\nand delete it.\n(Until then it is kept",
+                                       0),
+                  0u)
+            << ui.messages[0];
+        if (std::string(ext) == ".cti") {
+            EXPECT_EQ(s.city.CityMinBS[1], 308.0f);  // the screen's built-in figures
+        }
+        ui.messages.clear();
+        EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+        std::vector<std::string> kept;
+        for (auto& e : std::filesystem::directory_iterator(dir.path()))
+            if (e.path().filename().string().rfind(name + ".damaged-", 0) == 0)
+                kept.push_back(e.path().filename().string());
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_EQ(kept[0].size(), name.size() + std::string(".damaged-20261210-142501").size());
+        EXPECT_EQ(dir.read(kept[0]), "1,2,x\r\n");
+        EXPECT_NE(dir.read(name), "1,2,x\r\n");
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(ui.messages[0].find("was kept as " + kept[0]), std::string::npos);
+        // Written once: the next save has nothing to move.
+        ui.messages.clear();
+        EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+        EXPECT_TRUE(ui.messages.empty());
+        std::filesystem::remove(dir / kept[0]);
+    }
 }
 
-TEST_F(EmployeeCommands, AnUnknownCountOrStatusGivesNoAllowanceRunAfterRun) {
+// A status outside the list would withhold with no allowance at all: the file holding it
+// is damaged, and the employee open before stays.
+TEST_F(EmployeeCommands, AnUnknownStatusIsADamagedFileNotAZeroAllowance) {
     TaxProfile p = profileOf();
     p.HourRate = 15;
     p.FedExemp = "2";
@@ -376,12 +408,23 @@ TEST_F(EmployeeCommands, AnUnknownCountOrStatusGivesNoAllowanceRunAfterRun) {
     openEmployee(p, &st);
     run({{0, "80"}});
     EXPECT_FLOAT_EQ(s.result.run.FedAllowance, 307.6f);
-    p.FedStatus = "Head of household";  // as an old or hand-made file may hold
-    openEmployee(p, &st);
-    for (int i = 0; i < 3; ++i) {
-        run({{0, "80"}});
-        EXPECT_EQ(s.result.run.FedAllowance, 0.0f);
-    }
+
+    std::string use = dir.read("Emp.use");
+    use.replace(use.find("\"Single\""), 8, "\"Head of household\"");  // hand-made
+    writeFileAtomic(dir / "Other.use", use);
+    ui.messages.clear();
+    EXPECT_FALSE(s.openEmployee(dir / "Other.use"));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("Other.use is damaged at line 4"), std::string::npos);
+    EXPECT_NE(ui.messages[0].find("federal status \"Head of household\""), std::string::npos);
+    EXPECT_EQ(s.CurrentUser, "Emp");
+    run({{0, "80"}});
+    EXPECT_FLOAT_EQ(s.result.run.FedAllowance, 307.6f);
+
+    // Nor is such a status ever written.
+    p.FedStatus = "Head of household";
+    EXPECT_THROW(writeUseFile(p, OvertimeData{}, StateSettings{}, EmployeeExtras{}, "0", "0"),
+                 RangeError);
 }
 
 TEST_F(EmployeeCommands, AnEntryFarTooLargeIsRefused) {

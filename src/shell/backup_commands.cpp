@@ -1,0 +1,33 @@
+#include "shell/backup_commands.h"
+
+#include "common/errors.h"
+#include "shell/backups.h"
+#include "shell/messages.h"
+
+namespace corvella {
+
+std::vector<std::string> BackupCommands::backupDays() const {
+    const std::string& name = ws_.records.CurrentUser;
+    if (name.empty()) return {};
+    return corvella::backupDays(ws_.store.folder, name);
+}
+
+bool BackupCommands::restoreBackup(const std::string& day) {
+    const std::string name = ws_.records.CurrentUser;
+    const auto files =
+        name.empty() ? std::vector<FileContent>{} : backupSet(ws_.store.folder, name, day);
+    if (files.empty()) {
+        ws_.ui.message(messages::noBackupOfDay(name, day), Icon::Warning);
+        return false;
+    }
+    if (!ws_.ui.askYesNo(messages::restoreBackupQuestion(name, day), "Restore?")) return false;
+    try {
+        ws_.store.commit(files);  // today's backup is made first, so this can be undone too
+    } catch (const Error& e) {
+        ws_.ui.message(messages::backupNotRestored(name, day, e), Icon::Warning);
+        return false;
+    }
+    return employees_.openEmployee(ws_.store.file(name, ".use"));
+}
+
+}  // namespace corvella

@@ -1,0 +1,123 @@
+#include "shell/backups.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+
+#include "common/errors.h"
+
+namespace corvella {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every member of an employee's set; ".use" last, so that a day holding it holds the set.
+constexpr const char* kMembers[] = {".and", ".cfe", ".ovw", ".ovb", ".sta", ".cti",
+                                    ".nci", ".hol", ".prv", ".yrw", ".yrb", ".use"};
+
+std::string member(const std::string& employee, const char* ext) {
+    std::string out = employee;
+    return out.append(ext);
+}
+
+bool isDayName(const std::string& s) {
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-') return false;
+    for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+        if (s[i] < '0' || s[i] > '9') return false;
+    return true;
+}
+
+// Days since 1970-01-01 of a proleptic Gregorian date.
+long dayNumber(int y, int m, int d) {
+    y -= m <= 2;
+    const long era = (y >= 0 ? y : y - 399) / 400;
+    const long yoe = y - era * 400;
+    const long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+long dayNumber(const std::string& day) {
+    return dayNumber(std::stoi(day.substr(0, 4)), std::stoi(day.substr(5, 2)),
+                     std::stoi(day.substr(8, 2)));
+}
+
+[[noreturn]] void failAt(const fs::path& path, const std::error_code& ec) {
+    std::string shown = std::string(kBackupFolder) + "/" + path.parent_path().filename().string() +
+                        "/" + path.filename().string();
+    throw WriteError(shown, "the backup cannot be made: " + ec.message());
+}
+
+void removeOldDays(const fs::path& backups, const Date& today) {
+    const long newest = dayNumber(today.year, today.month, today.day);
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(backups, ec)) {
+        const std::string name = e.path().filename().string();
+        if (!isDayName(name) || !e.is_directory()) continue;
+        if (newest - dayNumber(name) >= kBackupDays) fs::remove_all(e.path(), ec);
+    }
+}
+
+}  // namespace
+
+std::string employeeOfFile(const std::string& fileName) {
+    for (const char* ext : kMembers) {
+        const std::string e(ext);
+        if (fileName.size() > e.size() &&
+            fileName.compare(fileName.size() - e.size(), e.size(), e) == 0)
+            return fileName.substr(0, fileName.size() - e.size());
+    }
+    return "";
+}
+
+std::string backupDayName(const Date& d) {
+    char out[16];
+    std::snprintf(out, sizeof out, "%04d-%02d-%02d", d.year % 10000, d.month % 100, d.day % 100);
+    return out;
+}
+
+void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::string& employee,
+                       const Date& today) {
+    if (employee.empty() || !fileExists(folder / member(employee, ".use"))) return;
+    const fs::path backups = folder / kBackupFolder;
+    const fs::path day = backups / backupDayName(today);
+    if (fileExists(day / member(employee, ".use"))) return;  // today's is kept already
+    std::error_code ec;
+    fs::create_directories(day, ec);
+    if (ec) failAt(day / member(employee, ".use"), ec);
+    for (const char* ext : kMembers) {
+        const fs::path from = folder / member(employee, ext);
+        if (!fileExists(from)) continue;
+        const fs::path to = day / member(employee, ext);
+        fs::remove(to, ec);  // what a backup cut short left
+        writer.linkOrCopy(from, to);
+    }
+    removeOldDays(backups, today);
+}
+
+std::vector<std::string> backupDays(const fs::path& folder, const std::string& employee) {
+    std::vector<std::string> days;
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(folder / kBackupFolder, ec)) {
+        const std::string name = e.path().filename().string();
+        if (isDayName(name) && fileExists(e.path() / member(employee, ".use")))
+            days.push_back(name);
+    }
+    std::sort(days.rbegin(), days.rend());
+    return days;
+}
+
+std::vector<FileContent> backupSet(const fs::path& folder, const std::string& employee,
+                                   const std::string& day) {
+    std::vector<FileContent> files;
+    if (!isDayName(day)) return files;
+    for (const char* ext : kMembers) {
+        const std::string name = member(employee, ext);
+        if (auto bytes = readFileBytes(folder / kBackupFolder / day / name))
+            files.push_back({name, std::move(*bytes)});
+    }
+    return files;
+}
+
+}  // namespace corvella

@@ -1,0 +1,185 @@
+// The real corvella-cli's save killed at random moments, and saves into a full or
+// read-only folder. A save writes the employee's whole set as one commit, so after a kill
+// and the next start the set is wholly the old one or wholly the new one.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "test_support.h"
+
+extern char** environ;
+
+namespace corvella {
+namespace {
+
+namespace fs = std::filesystem;
+using Files = std::map<std::string, std::string>;
+
+void copySample(const fs::path& to) {
+    for (const char* f : {"Sample.use", "Sample.and", "Sample.cfe", "Sample.sta", "Federal15.dtt"})
+        fs::copy_file(test::dataDir() / f, to / f);
+}
+
+// The employee's files (every file but the federal table), with their bytes.
+Files employeeFiles(const test::TempDir& dir, const fs::path& folder) {
+    Files out;
+    for (auto& e : fs::directory_iterator(folder)) {
+        const std::string name = e.path().filename().string();
+        if (name != "Federal15.dtt" && e.is_regular_file())
+            out[name] = dir.read(fs::relative(e.path(), dir.path()).string());
+    }
+    return out;
+}
+
+void writeAll(const test::TempDir& dir, const Files& files) {
+    for (const auto& [name, bytes] : files) dir.write(name, bytes);
+}
+
+// Starts the save; kills it after `delay`. True when the kill found it still running.
+bool saveKilledAfter(const fs::path& folder, std::chrono::microseconds delay) {
+    const std::string dirArg = folder.string();
+    const char* argv[] = {CORVELLA_CLI, "-C",    dirArg.c_str(), "calc",
+                          "Sample",     "--box", "0=40",         nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int rc =
+        posix_spawn(&pid, CORVELLA_CLI, &actions, nullptr, const_cast<char**>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("posix_spawn failed");
+    std::this_thread::sleep_for(delay);
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
+}
+
+TEST(CrashSafety, ASaveKilledAnywhereLeavesTheWholeOldOrTheWholeNewSet) {
+    test::TempDir dir;
+    copySample(dir.path());
+    // The new set is what a save writes; the old one reads the same but differs in every
+    // file (one more line end), so each file tells which set it belongs to.
+    auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(test::runCli("-C '" + dir.path().string() + "' calc Sample --box 0=40").status, 0);
+    const auto saveTime = std::chrono::steady_clock::now() - start;
+    const Files fresh = employeeFiles(dir, dir.path());
+    ASSERT_GE(fresh.size(), 8u);  // .use .and .cfe .ovw .hol .sta .cti .nci
+    Files old = fresh;
+    for (auto& [name, bytes] : old) bytes += "\r\n";
+    writeAll(dir, old);
+
+    std::mt19937 random(12);
+    const auto longest = std::chrono::duration_cast<std::chrono::microseconds>(saveTime) * 5 / 4;
+    std::uniform_int_distribution<long> pick(0, longest.count());
+    int kills = 0, wholeOld = 0, wholeNew = 0;
+    for (int attempt = 0; kills < 200 && attempt < 2000; ++attempt) {
+        if (!saveKilledAfter(dir.path(), std::chrono::microseconds(pick(random)))) continue;
+        ++kills;
+        // The next start finishes or drops the interrupted save; then the employee opens.
+        const auto opened = test::runCli("-C '" + dir.path().string() + "' ledger Sample");
+        ASSERT_EQ(opened.status, 0) << "after kill " << kills << ": " << opened.err;
+        const Files now = employeeFiles(dir, dir.path());
+        if (now == old) {
+            ++wholeOld;
+        } else if (now == fresh) {
+            ++wholeNew;
+            writeAll(dir, old);
+        } else {
+            for (const auto& [name, bytes] : now)
+                ADD_FAILURE() << name
+                              << (old.count(name) && old.at(name) == bytes       ? " old"
+                                  : fresh.count(name) && fresh.at(name) == bytes ? " new"
+                                                                                 : " other");
+            FAIL() << "a mixed set after kill " << kills;
+        }
+    }
+    EXPECT_EQ(kills, 200);
+    std::printf("[          ] %d kills: %d left the old set, %d the new one\n", kills, wholeOld,
+                wholeNew);
+}
+
+// A folder on a small file system of its own: mounting needs root and a system that allows
+// it; elsewhere the test says so and skips.
+class SmallFolder : public ::testing::Test {
+  protected:
+    test::TempDir dir;
+    fs::path folder;
+    bool mounted = false;
+
+    void SetUp() override {
+        folder = dir.path() / "small";
+        fs::create_directory(folder);
+        if (::mount("tmpfs", folder.c_str(), "tmpfs", 0, "size=256k,mode=0700") != 0) {
+            GTEST_SKIP() << "mounting a small tmpfs is not allowed here (" << std::strerror(errno)
+                         << "): the full-disk and read-only folder tests need root";
+        }
+        mounted = true;
+        copySample(folder);
+    }
+    void TearDown() override {
+        if (mounted) ::umount2(folder.c_str(), MNT_DETACH);
+    }
+    test::CliResult save() {
+        return test::runCli("-C '" + folder.string() + "' calc Sample --box 0=40");
+    }
+    // Every old file as it was, and no temporary file of the save left.
+    void expectOldSetKept(const Files& before) {
+        Files after = employeeFiles(dir, folder);
+        after.erase("filler");
+        EXPECT_EQ(after, before);
+        for (const auto& [name, bytes] : after)
+            EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name;
+    }
+};
+
+TEST_F(SmallFolder, AFolderFilledPartwayThroughTheSaveKeepsTheOldSet) {
+    // Room for a few of the new files but not the whole set: tmpfs counts whole pages.
+    for (long freeKb : {4L, 8L, 16L}) {
+        SCOPED_TRACE(std::to_string(freeKb) + " KB left");
+        fs::remove(folder / "filler");
+        const auto space = fs::space(folder);
+        const auto fill = static_cast<long>(space.available) - freeKb * 1024;
+        ASSERT_GT(fill, 0);
+        dir.write("small/filler", std::string(static_cast<size_t>(fill), 'x'));
+        const Files before = [&] {
+            Files f = employeeFiles(dir, folder);
+            f.erase("filler");
+            return f;
+        }();
+        const auto r = save();
+        EXPECT_EQ(r.status, 5) << r.err;
+        EXPECT_NE(r.err.find("Sample."), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("No space left on device"), std::string::npos) << r.err;
+        expectOldSetKept(before);
+    }
+}
+
+TEST_F(SmallFolder, AReadOnlyFolderKeepsTheOldSet) {
+    ASSERT_EQ(::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0)
+        << std::strerror(errno);
+    const Files before = employeeFiles(dir, folder);
+    const auto r = save();
+    EXPECT_EQ(r.status, 5) << r.err;
+    EXPECT_NE(r.err.find("Sample."), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Read-only file system"), std::string::npos) << r.err;
+    expectOldSetKept(before);
+}
+
+}  // namespace
+}  // namespace corvella

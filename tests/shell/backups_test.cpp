@@ -1,0 +1,110 @@
+#include "shell/backups.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "engine/pay_run_fixture.h"
+
+namespace corvella {
+namespace {
+
+namespace fs = std::filesystem;
+using Files = std::map<std::string, std::string>;
+
+class Backups : public test::PayRunFixture {
+  protected:
+    // The employee's files in `folder` (the working folder or a day of the backups).
+    Files filesIn(const fs::path& folder) {
+        Files out;
+        for (auto& e : fs::directory_iterator(folder))
+            if (e.is_regular_file() && e.path().filename().string().rfind("Emp.", 0) == 0)
+                out[e.path().filename().string()] = *readFileBytes(e.path());
+        return out;
+    }
+    fs::path day(const std::string& name) const { return dir.path() / "backup" / name; }
+    void saveWithName(const std::string& printedName) {
+        s.profile.EmpName = printedName;
+        s.saveAllFiles();
+    }
+};
+
+TEST_F(Backups, TheFirstSaveOfADayKeepsTheSetAsItWasAndLaterOnesLeaveIt) {
+    openEmployee(profileOf());
+    saveWithName("Morning");
+    const Files morning = filesIn(dir.path());
+    ui.date = {2015, 1, 10};
+    saveWithName("Noon");  // the first write of the 10th: the morning's set is kept
+    EXPECT_EQ(filesIn(day("2015-01-10")), morning);
+    saveWithName("Evening");  // later writes of the day leave that backup alone
+    EXPECT_EQ(filesIn(day("2015-01-10")), morning);
+    EXPECT_NE(filesIn(dir.path()), morning);
+
+    // Every kind of write counts, the ledger's too, and another day gets its own folder.
+    const Files evening = filesIn(dir.path());
+    ui.date = {2015, 1, 11};
+    s.openLedger();
+    s.ledgerPost(1);
+    ui.yesNoAnswers.push_back(true);  // save the ledger
+    ASSERT_TRUE(s.ledgerClose());
+    EXPECT_EQ(filesIn(day("2015-01-11")), evening);
+    EXPECT_EQ(s.backupDays(), (std::vector<std::string>{"2015-01-11", "2015-01-10", "2015-01-09"}));
+}
+
+TEST_F(Backups, SixtyDaysAreKept) {
+    openEmployee(profileOf());
+    for (const char* old : {"2014-11-10", "2014-11-11", "2014-11-12"}) {
+        fs::create_directories(day(old));
+        dir.write(std::string("backup/") + old + "/Emp.use", "x");
+    }
+    fs::create_directories(day("not a day"));
+    ui.date = {2015, 1, 10};
+    saveWithName("Today");
+    EXPECT_FALSE(fs::exists(day("2014-11-10")));  // 61 days before
+    EXPECT_FALSE(fs::exists(day("2014-11-11")));  // 60 days before
+    EXPECT_TRUE(fs::exists(day("2014-11-12")));   // 59 days before
+    EXPECT_TRUE(fs::exists(day("not a day")));    // not ours to remove
+}
+
+TEST_F(Backups, ADayIsRestoredAfterAskingAndTheEmployeeOpenedFromIt) {
+    openEmployee(profileOf());
+    saveWithName("Right");
+    const Files right = filesIn(dir.path());
+    ui.date = {2015, 1, 10};
+    saveWithName("Wrong week");
+    const Files wrong = filesIn(dir.path());
+
+    ui.yesNoAnswers.push_back(false);
+    EXPECT_FALSE(s.restoreBackup("2015-01-10"));
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_NE(ui.questions[0].find("Emp"), std::string::npos);
+    EXPECT_EQ(filesIn(dir.path()), wrong);
+
+    ui.yesNoAnswers.push_back(true);
+    EXPECT_TRUE(s.restoreBackup("2015-01-10"));
+    EXPECT_EQ(filesIn(dir.path()), right);
+    EXPECT_EQ(s.profile.EmpName, "Right");
+    EXPECT_EQ(filesIn(day("2015-01-10")), right);
+
+    ui.messages.clear();
+    const auto questions = ui.questions.size();
+    for (const char* bad : {"2015-01-01", "../..", ""}) {
+        EXPECT_FALSE(s.restoreBackup(bad)) << bad;
+        EXPECT_EQ(filesIn(dir.path()), right);
+    }
+    EXPECT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.questions.size(), questions);  // nothing to ask about
+}
+
+TEST(BackupNames, FilesOfAnEmployeeAndTheDaysFolderNames) {
+    EXPECT_EQ(employeeOfFile("Ann.use"), "Ann");
+    EXPECT_EQ(employeeOfFile("J. Smith.yrw"), "J. Smith");
+    EXPECT_EQ(employeeOfFile(".sta"), "");  // the defaults belong to no one
+    EXPECT_EQ(employeeOfFile("Header.sav"), "");
+    EXPECT_EQ(backupDayName({2026, 12, 10}), "2026-12-10");
+}
+
+}  // namespace
+}  // namespace corvella
