@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/fileio.h"
 #include "common/linefile.h"
+#include "common/field_range.h"
 #include "common/number.h"
 
 namespace corvella {
@@ -74,16 +75,23 @@ Date pickerStart(std::string& field, Date today) {
     return calendarToday;
 }
 
+namespace {
+
+// Hours and amounts of one pay period, as the boxes and captions hold them.
+constexpr NumberField kPeriodFigure{"the pay period figure", ranges::kAmount};
+
+}  // namespace
+
 std::string writePayPeriodFile(const PayPeriodValues& v) {
     LineWriter w;
-    for (float x : v) w.number(x).endLine();
+    for (float x : v) w.number(x, kPeriodFigure).endLine();
     return w.bytes();
 }
 
 PayPeriodValues readPayPeriodFile(const std::string& bytes, const std::string& fileName) {
     PayPeriodValues v{};
     FieldReader r(bytes, fileName);
-    for (float& x : v) x = r.number();
+    for (float& x : v) x = r.number(kPeriodFigure);
     return v;
 }
 

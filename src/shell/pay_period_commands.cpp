@@ -78,6 +78,10 @@ PayPeriodCommands::Saved PayPeriodCommands::SavePayPeriod() {
     }
     try {
         ws_.store.writer.write(ws_.store.folder / fileName, writePayPeriodFile(values));
+    } catch (const RangeError& e) {
+        // A figure no pay period holds: refused before anything is written.
+        ws_.ui.message(messages::payPeriodNotSaved(fileName, e), Icon::Warning);
+        return {RunOutcome::Refused, {}};
     } catch (const Error& e) {
         ws_.ui.message(messages::payPeriodNotSaved(fileName, e), Icon::Warning);
         return {RunOutcome::SaveFailed, fileName};

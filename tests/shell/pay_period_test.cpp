@@ -126,12 +126,24 @@ TEST_F(PayPeriods, AnEntryThatIsNotANumberRefusesTheSaveAndChangesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir / "01_09_2015  Sample.prv"));
 }
 
+// A figure no pay run holds is refused rather than written into a file that could not
+// be read back.
+TEST_F(PayPeriods, AFigureBeyondAnyPayIsRefusedAndNothingWritten) {
+    s.main.setWeek("01/09/2015");
+    s.main.txtAmount[6].text = "20000000";
+    EXPECT_EQ(s.SavePayPeriod().outcome, RunOutcome::Refused);
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_NE(ui.messages.back().find("20000000"), std::string::npos) << ui.messages.back();
+    EXPECT_FALSE(std::filesystem::exists(dir / "01_09_2015  Sample.prv"));
+}
+
 TEST_F(PayPeriods, ADamagedOrMissingFileIsReportedAndNothingChanges) {
     std::string good;
     for (int i = 0; i < 26; ++i) good += std::to_string(i + 1) + "\r\n";
-    std::string shortFile, textForNumber = good;
+    std::string shortFile, textForNumber = good, tooLarge = good;
     for (int i = 0; i < 25; ++i) shortFile += "1\r\n";
     textForNumber.replace(textForNumber.find("12\r\n"), 2, "1x");
+    tooLarge.replace(tooLarge.find("20\r\n"), 2, "3.4e38");
     struct Case {
         const char* name;
         std::string bytes;
@@ -140,6 +152,7 @@ TEST_F(PayPeriods, ADamagedOrMissingFileIsReportedAndNothingChanges) {
     const Case cases[] = {
         {"Short.prv", shortFile, "The file Short.prv is damaged at line 26."},
         {"Text.prv", textForNumber, "The file Text.prv is damaged at line 12."},
+        {"Huge.prv", tooLarge, "The file Huge.prv is damaged at line 20."},
     };
     s.main.setWeek("01/09/2015");
     s.main.txtAmount[0].text = "7";
