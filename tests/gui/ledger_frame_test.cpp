@@ -15,6 +15,7 @@
 #include "common/fileio.h"
 #include "common/ports.h"
 #include "employee/employee_files.h"
+#include "gui_fixture.h"
 #include "shell/session.h"
 
 using namespace corvella;
@@ -47,21 +48,12 @@ class LedgerFrameTest : public QObject {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> tmp_;
+    std::unique_ptr<test::GuiFolder> folder_;
     std::filesystem::path dir_;
-    std::unique_ptr<ScriptedUi> ui_;
-    std::unique_ptr<Session> s_;
+    ScriptedUi* ui_ = nullptr;
+    Session* s_ = nullptr;
 
-    void openEmployee(const std::string& name = "Emp") {
-        TaxProfile p = TaxProfile::resetValues();
-        OvertimeData ot;
-        StateSettings flags;
-        EmployeeExtras x = EmployeeExtras::newEmployee();
-        writeFileAtomic(dir_ / (name + ".use"), writeUseFile(p, ot, flags, x, "11440", "0"));
-        writeFileAtomic(dir_ / (name + ".and"), writeAndFile(p, flags, x));
-        writeFileAtomic(dir_ / (name + ".cfe"), writeCfeFile(p));
-        QVERIFY(s_->openEmployee(dir_ / (name + ".use")));
-    }
+    void openEmployee(const std::string& name = "Emp") { QVERIFY(folder_->openNew(name)); }
 
     void payForty() {
         s_->main.setWeek("01/09/2015");
@@ -77,23 +69,15 @@ class LedgerFrameTest : public QObject {
 
   private slots:
     void init() {
-        tmp_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(tmp_->isValid());
-        dir_ = tmp_->path().toStdString();
-        std::filesystem::copy_file(
-            std::filesystem::path(CORVELLA_SOURCE_DIR) / "data" / "Federal15.dtt",
-            dir_ / "Federal15.dtt");
-        ui_ = std::make_unique<ScriptedUi>();
-        s_ = std::make_unique<Session>(*ui_, dir_);
-        s_->Form_Load();
+        folder_ = std::make_unique<test::GuiFolder>();
+        QVERIFY(folder_->tmp.isValid());
+        dir_ = folder_->dir;
+        ui_ = &folder_->ui;
+        s_ = &folder_->s;
         openEmployee();
     }
 
-    void cleanup() {
-        s_.reset();
-        ui_.reset();
-        tmp_.reset();
-    }
+    void cleanup() { folder_.reset(); }
 
     void leftClickPostsAndRightClickDeletes() {
         payForty();
