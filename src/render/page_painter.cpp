@@ -63,7 +63,11 @@ void drawPage(const TextPage& page, QPagedPaintDevice& device) {
     QPainter painter;
     if (!painter.begin(&device))
         throw Error("the printer or file could not be opened for printing");
-    const double width = device.width(), height = device.height();
+    const double height = device.height();
+    // Text may run on into the right margin, up to the paper's edge: a check's date moved
+    // right by its offset must still print whole rather than read as another date.
+    const double width =
+        device.width() + device.pageLayout().marginsPixels(device.logicalDpiX()).right();
     QFont font = pageFont("Arial", 10);
     QFontMetricsF fm(font, &device);
     double column = columnWidth(fm);

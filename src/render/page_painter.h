@@ -19,8 +19,8 @@ QFont pageFont(const std::string& name, double points);
 QPageLayout defaultPageLayout();
 
 // Draws `page` from the device's first page on, turned to landscape when the page asks
-// for it. Text running past the right edge is cut there at a whole character. Throws
-// Error when the device cannot be painted on.
+// for it. Text may run on into the right margin; past the paper's edge it is cut at a whole
+// character. Throws Error when the device cannot be painted on.
 void drawPage(const TextPage& page, QPagedPaintDevice& device);
 
 }  // namespace corvella::render

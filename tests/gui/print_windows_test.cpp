@@ -9,6 +9,7 @@
 #include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
@@ -233,6 +234,23 @@ class PrintWindowsTest : public QObject {
         QVERIFY2(checkText.contains(QStringLiteral("***454.33")), qPrintable(checkText));
         QVERIFY(checkText.contains(QStringLiteral("Four Hundred Fifty Four and 33/100")));
         QVERIFY(checkText.contains(QStringLiteral("Sample Employee")));
+
+        // Moved right by its offset, the check's date runs into the margin but prints whole:
+        // cut at the printable edge, "12/10/2026" would read as "12/10/20".
+        const QString moved = tmp.filePath(QStringLiteral("moved.pdf"));
+        QProcess cli;
+        cli.start(QStringLiteral(CORVELLA_CLI),
+                  QStringList{QStringLiteral("-C"), tmp.path(), QStringLiteral("check"),
+                              QStringLiteral("Sample"), QStringLiteral("--offset"),
+                              QStringLiteral("3,0"), QStringLiteral("--pdf"), moved});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitCode(), 0);
+        const QString firstLine =
+            pdfText(moved).trimmed().section(QLatin1Char('\n'), 0, 0).trimmed();
+        QVERIFY2(QRegularExpression(QStringLiteral("^\\d{1,2}/\\d{1,2}/\\d{4}$"))
+                     .match(firstLine)
+                     .hasMatch(),
+                 qPrintable(firstLine));
     }
 };
 
