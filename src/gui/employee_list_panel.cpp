@@ -68,7 +68,6 @@ void EmployeeListPanel::show(const std::vector<EmployeeEntry>& entries) {
         item->setText(2, QString::fromStdString(e.damaged ? "(files damaged)" : e.state));
         item->setData(0, Qt::UserRole, QString::fromStdString(e.name));
     }
-    list_->resizeColumnToContents(1);
     highlightCurrent();
 }
 
@@ -84,6 +83,9 @@ void EmployeeListPanel::highlightCurrent() {
         }
         if (isCurrent) list_->setCurrentItem(item);
     }
+    // After the bold: the open employee's row is the widest.
+    list_->resizeColumnToContents(0);
+    list_->resizeColumnToContents(1);
 }
 
 }  // namespace corvella::gui
