@@ -7,7 +7,7 @@
 #include "common/errors.h"
 #include "print/amount_words.h"
 #ifdef CORVELLA_HAVE_PDF
-#include "render/pdf_file.h"
+#include "gui/render/pdf_file.h"
 #endif
 
 namespace corvella::cli {

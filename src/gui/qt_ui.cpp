@@ -17,7 +17,7 @@
 
 #include "common/fileio.h"
 #include "gui/select_all_on_focus.h"
-#include "render/page_painter.h"
+#include "gui/render/page_painter.h"
 
 using corvella::SaveWindowButton;
 

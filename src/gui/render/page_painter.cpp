@@ -1,4 +1,4 @@
-#include "render/page_painter.h"
+#include "gui/render/page_painter.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

@@ -1,11 +1,11 @@
-#include "render/pdf_file.h"
+#include "gui/render/pdf_file.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <cstdio>
 
 #include "common/fileio.h"
-#include "render/page_painter.h"
+#include "gui/render/page_painter.h"
 
 namespace corvella {
 
