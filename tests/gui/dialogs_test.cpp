@@ -67,18 +67,10 @@ bool contains(const std::vector<std::string>& messages, const std::string& part)
 
 }  // namespace
 
-class DialogsTest : public QObject {
+class DialogsTest : public QObject, public test::GuiTestBase {
     Q_OBJECT
 
   private:
-    std::unique_ptr<test::GuiFolder> folder_;
-    std::filesystem::path dir_;
-    ScriptedUi* ui_ = nullptr;
-    Session* s_ = nullptr;
-
-    // A working folder with the federal table and the employee "Emp", opened.
-    void openEmployee() { QVERIFY(folder_->openNew()); }
-
     template <class D>
     std::unique_ptr<D> open() {
         auto d = std::make_unique<D>(*s_);
@@ -87,16 +79,9 @@ class DialogsTest : public QObject {
     }
 
   private slots:
-    void init() {
-        folder_ = std::make_unique<test::GuiFolder>();
-        QVERIFY(folder_->tmp.isValid());
-        dir_ = folder_->dir;
-        ui_ = &folder_->ui;
-        s_ = &folder_->s;
-        openEmployee();
-    }
+    void init() { start(); }
 
-    void cleanup() { folder_.reset(); }
+    void cleanup() { stop(); }
 
     // ------------------------------------------------------------ User Info
 

@@ -45,4 +45,25 @@ struct GuiFolder {
     }
 };
 
+// For a QtTest class: a fresh folder with "Emp" opened before each test (call start()
+// from init()), gone after it (stop() from cleanup()).
+class GuiTestBase {
+  protected:
+    std::unique_ptr<GuiFolder> folder_;
+    std::filesystem::path dir_;
+    ScriptedUi* ui_ = nullptr;
+    Session* s_ = nullptr;
+
+    void start() {
+        folder_ = std::make_unique<GuiFolder>();
+        QVERIFY(folder_->tmp.isValid());
+        dir_ = folder_->dir;
+        ui_ = &folder_->ui;
+        s_ = &folder_->s;
+        openEmployee();
+    }
+    void stop() { folder_.reset(); }
+    void openEmployee(const std::string& name = "Emp") { QVERIFY(folder_->openNew(name)); }
+};
+
 }  // namespace corvella::test

@@ -44,17 +44,10 @@ void clickWeek(QWidget* w, int week, Qt::MouseButton button) {
 
 }  // namespace
 
-class LedgerFrameTest : public QObject {
+class LedgerFrameTest : public QObject, public test::GuiTestBase {
     Q_OBJECT
 
   private:
-    std::unique_ptr<test::GuiFolder> folder_;
-    std::filesystem::path dir_;
-    ScriptedUi* ui_ = nullptr;
-    Session* s_ = nullptr;
-
-    void openEmployee(const std::string& name = "Emp") { QVERIFY(folder_->openNew(name)); }
-
     void payForty() {
         s_->main.setWeek("01/09/2015");
         s_->main.txtAmount[0].focusAndType("40");
@@ -68,16 +61,9 @@ class LedgerFrameTest : public QObject {
     }
 
   private slots:
-    void init() {
-        folder_ = std::make_unique<test::GuiFolder>();
-        QVERIFY(folder_->tmp.isValid());
-        dir_ = folder_->dir;
-        ui_ = &folder_->ui;
-        s_ = &folder_->s;
-        openEmployee();
-    }
+    void init() { start(); }
 
-    void cleanup() { folder_.reset(); }
+    void cleanup() { stop(); }
 
     void leftClickPostsAndRightClickDeletes() {
         payForty();

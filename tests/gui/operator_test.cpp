@@ -44,17 +44,10 @@ constexpr int kUsableHeight = 768 - 60;
 
 }  // namespace
 
-class OperatorTest : public QObject {
+class OperatorTest : public QObject, public test::GuiTestBase {
     Q_OBJECT
 
   private:
-    std::unique_ptr<test::GuiFolder> folder_;
-    std::filesystem::path dir_;
-    ScriptedUi* ui_ = nullptr;
-    Session* s_ = nullptr;
-
-    void openEmployee(const std::string& name = "Emp") { QVERIFY(folder_->openNew(name)); }
-
     // Every window the operator can open, each made by a function.
     std::vector<std::pair<const char*, std::function<QWidget*()>>> windows() {
         return {
@@ -73,16 +66,9 @@ class OperatorTest : public QObject {
     }
 
   private slots:
-    void init() {
-        folder_ = std::make_unique<test::GuiFolder>();
-        QVERIFY(folder_->tmp.isValid());
-        dir_ = folder_->dir;
-        ui_ = &folder_->ui;
-        s_ = &folder_->s;
-        openEmployee();
-    }
+    void init() { start(); }
 
-    void cleanup() { folder_.reset(); }
+    void cleanup() { stop(); }
 
     void everyWindowFitsTheSmallScreen() {
         QStringList tooBig;
