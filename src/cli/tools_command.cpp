@@ -261,7 +261,11 @@ int leave(const std::filesystem::path& dir, const std::vector<std::string>& args
     CliUi ui;
     Session s(ui, dir);
     if (auto failed = openEmployee(dir, o.name, ui, s)) return *failed;
+    const size_t said = ui.messages.size();
     LeaveScreen& l = s.openLeave();
+    // A balances file that could not be read: saving would replace it, so only --clear,
+    // which asks for that, goes on.
+    if (ui.messages.size() > said && !clear) return fail(ui, Exit::NotOpened);
     if (clear) s.leaveClearAll();
     for (const auto& [option, value] : o.extra) {
         if (option == "--clear") continue;

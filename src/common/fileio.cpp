@@ -250,9 +250,8 @@ void FileWriter::commit(const std::filesystem::path& folder,
     ::unlink((folder / kCommitManifest).c_str());
 }
 
-std::string FileWriter::moveAside(const std::filesystem::path& file, std::string_view tag) {
+std::string FileWriter::keepAside(const std::filesystem::path& file, std::string_view tag) {
     const auto folder = folderOf(file);
-    FolderLock lock(folder);
     char stamp[32] = "";
     const std::time_t now = std::time(nullptr);
     std::tm local{};
@@ -260,29 +259,19 @@ std::string FileWriter::moveAside(const std::filesystem::path& file, std::string
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
     std::string base = file.filename().string();
     base.append(".").append(tag).append("-").append(stamp);
-    for (int n = 1;; ++n) {
+    for (int n = 1; n <= 100; ++n) {
         std::string name = base;
         if (n > 1) name.append("-").append(std::to_string(n));
         const auto to = folder / name;
-        // A link then an unlink never replaces a file of that name, as a rename would.
-        if (::link(file.c_str(), to.c_str()) == 0) {
-            if (::unlink(file.c_str()) != 0) {
-                const int err = errno;
-                ::unlink(to.c_str());
-                fail(file, err);
-            }
-            syncFolder(folder);
-            return name;
-        }
-        if (errno == EEXIST && n < 100) continue;
-        if (errno == EEXIST) fail(to, EEXIST);
-        // No hard links here: rename, after making sure the name is free.
         std::error_code ec;
         if (std::filesystem::exists(to, ec)) continue;
-        renameOrThrow(file, to);
+        // A copy, not a move: the file stays in place until the write that follows
+        // replaces it, so a write that fails leaves the employee as it was.
+        linkOrCopy(file, to);
         syncFolder(folder);
         return name;
     }
+    fail(folder / base, EEXIST);
 }
 
 void FileWriter::linkOrCopy(const std::filesystem::path& from, const std::filesystem::path& to) {

@@ -50,10 +50,10 @@ class FileWriter {
     // renames leaves the manifest, and completePendingCommit finishes them.
     void commit(const std::filesystem::path& folder, const std::vector<FileContent>& files);
 
-    // Moves a file aside in its folder under "<name>.<tag>-YYYYMMDD-HHMMSS" (a count is
-    // added when that name is taken), never over another file, then flushes the folder.
-    // Returns the new name; throws WriteError.
-    std::string moveAside(const std::filesystem::path& file, std::string_view tag);
+    // Keeps a copy of a file in its folder under "<name>.<tag>-YYYYMMDD-HHMMSS" (a count is
+    // added when that name is taken), never over another file, then flushes the folder;
+    // the file itself stays. Returns the copy's name; throws WriteError.
+    std::string keepAside(const std::filesystem::path& file, std::string_view tag);
     // Puts a copy of `from` at `to` (a new name): a hard link where the file system has
     // them, which costs nothing and stays the old content because every write replaces
     // its file; otherwise a copy written whole. Throws WriteError.

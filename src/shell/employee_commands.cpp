@@ -32,17 +32,23 @@ bool EmployeeCommands::cmdSaveUser_Click() {
     const std::string name = screens_.saveWindow().txtSaveUser.text;
     if (name.empty() && !ws_.ui.askYesNo(messages::kNameEmptySaveAsDefaults, "Defaults"))
         return false;
+    // A save under a new name that fails leaves the employee under the old one, so that
+    // no later save writes under a name the operator was told was not saved.
+    const std::string before = ws_.records.CurrentUser;
     try {
         checkEmployeeName(name);
         ws_.records.CurrentUser = name;
         files_.saveAllFiles();
     } catch (const NameError& e) {
+        ws_.records.CurrentUser = before;
         ws_.ui.message(e.what(), Icon::Warning);  // says what to do already
         return false;
     } catch (const ConversionError& e) {
+        ws_.records.CurrentUser = before;
         ws_.ui.message(messages::correctAndSaveAgain(e), Icon::Warning);
         return false;
     } catch (const Error& e) {
+        ws_.records.CurrentUser = before;
         ws_.ui.message(messages::employeeNotSaved(e), Icon::Warning);
         return false;
     }

@@ -62,7 +62,7 @@ void EmployeeStore::commit(const std::vector<FileContent>& files) {
     for (const auto& f : files) {
         if (!damaged.count(f.name)) continue;
         if (fileExists(folder / f.name)) {
-            const std::string kept = writer.moveAside(folder / f.name, "damaged");
+            const std::string kept = writer.keepAside(folder / f.name, "damaged");
             if (keptAside) keptAside(messages::damagedFileKept(f.name, kept));
         }
         damaged.erase(f.name);

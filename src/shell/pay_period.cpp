@@ -5,9 +5,9 @@
 #include <tuple>
 
 #include "common/errors.h"
+#include "common/field_range.h"
 #include "common/fileio.h"
 #include "common/linefile.h"
-#include "common/field_range.h"
 #include "common/number.h"
 
 namespace corvella {

@@ -126,11 +126,13 @@ bool PrintCommands::offsetApply() {
         values[i] = *v;
     }
     EmployeeExtras& x = ws_.records.extras;
+    const EmployeeExtras before = x;
     x.HorzOffset = values[0];
     x.VertOffset = values[1];
     try {
         files_.SaveEmployee();
     } catch (const Error& e) {
+        x = before;  // not stored: a later save must not write them either
         ws_.ui.message(messages::employeeNotSaved(e), Icon::Warning);
         return false;
     }

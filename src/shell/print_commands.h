@@ -15,8 +15,8 @@ namespace corvella {
 
 class PrintCommands {
   public:
-    PrintCommands(Workspace& ws, Screens& screens, FileSet& files, PayRunner& runner)
-        : ws_(ws), screens_(screens), files_(files), runner_(runner) {}
+    PrintCommands(Workspace& ws, FileSet& files, PayRunner& runner)
+        : ws_(ws), files_(files), runner_(runner) {}
 
     // The printer dialog, then the stub (PrintText). False when nothing was printed: a
     // cancel, or a refusal whose message says why.
@@ -40,8 +40,6 @@ class PrintCommands {
     bool offsetPrintCheck();
     // "&Cancel": nothing stored.
     void offsetCancel() { offsets_.reset(); }
-    // The last amount in words the check screen made.
-    const std::string& amountWords() const { return AmountWords_; }
 
     // The ledger frame's "&Print": the printer dialog, then the ledger's page.
     bool printLedger();
@@ -60,7 +58,6 @@ class PrintCommands {
     bool send(const TextPage& page);
 
     Workspace& ws_;
-    Screens& screens_;
     FileSet& files_;
     PayRunner& runner_;
     std::unique_ptr<CheckScreen> checks_;

@@ -27,6 +27,6 @@ Session::Session(Ui& u, std::filesystem::path workingFolder)
       ledgerCommands_(ws_, screens_),
       tools_(ws_, screens_, files_),
       periods_(ws_),
-      printCommands_(ws_, screens_, files_, runner_) {}
+      printCommands_(ws_, files_, runner_) {}
 
 }  // namespace corvella

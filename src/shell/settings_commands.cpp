@@ -33,7 +33,9 @@ DialogState& SettingsCommands::mnuState_Click() {
     return s;
 }
 
-bool SettingsCommands::stateSave() { return saveState(true); }
+bool SettingsCommands::stateSave() {
+    return saveState(true);
+}
 
 bool SettingsCommands::saveState(bool askForDefaults) {
     if (askForDefaults && !mayOverwriteDefaults(ws_.records.CurrentUser)) return false;
@@ -76,7 +78,7 @@ bool SettingsCommands::stateMakeDefault() {
     ws_.screens.close(Closing::PayRun);
     ws_.records.CurrentUser = ws_.main.lbUser.caption;
     ws_.notifyChanged();
-    return true;
+    return made;
 }
 
 bool SettingsCommands::reportingSave(const std::function<void()>& save) {

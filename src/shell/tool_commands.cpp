@@ -134,6 +134,11 @@ RunOutcome ToolCommands::leaveSave() {
     } catch (const ConversionError& e) {
         ws_.ui.message(messages::numberTooLarge(leaveBoxCaption(e.control), "Save"), Icon::Warning);
         return RunOutcome::Refused;
+    } catch (const RangeError& e) {
+        // A balance no file may hold (say a start of a million less a negative taking):
+        // refused before anything is written, as the boxes say what to correct.
+        ws_.ui.message(messages::leaveNotSaved(fileName, e), Icon::Warning);
+        return RunOutcome::Refused;
     } catch (const Error& e) {
         ws_.ui.message(messages::leaveNotSaved(fileName, e), Icon::Warning);
         return RunOutcome::SaveFailed;

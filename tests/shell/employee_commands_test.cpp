@@ -314,13 +314,15 @@ TEST_F(EmployeeCommands, SaveRefusesARateThatIsNotANumber) {
     openEmployee(profileOf());
     auto before = snapshot();
     s.taxInfo().txtHourRate2.text = "1.2.3";
-    ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
+    // Under a new name: refused, the employee stays under its own.
+    ui.saveAnswers.push_back({SaveWindowButton::Save, std::string("Emp2")});
     ui.messages.clear();
     s.mnuSave_Click();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("\"1.2.3\" in User Info, Hourly Rate 2 is not a number"),
               std::string::npos);
     EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(s.CurrentUser, "Emp");
 }
 
 TEST_F(EmployeeCommands, SaveRefusesANameThatLeavesTheFolder) {
@@ -394,6 +396,20 @@ TEST_F(EmployeeCommands, ADamagedCityFileIsReportedTheDefaultsUsedAndTheFileKept
         EXPECT_TRUE(ui.messages.empty());
         std::filesystem::remove(dir / kept[0]);
     }
+}
+
+// The damaged file is copied aside, not moved: a save that then fails leaves the employee's
+// files where they were, so the employee still opens.
+TEST_F(EmployeeCommands, AFailedSaveAfterADamagedFileLeavesItInPlace) {
+    openEmployee(profileOf());
+    dir.write("Emp.cti", "1,2,x\r\n");
+    ASSERT_TRUE(s.openEmployee(dir / "Emp.use"));
+    s.writer.faults.failAfterBytes = 0;
+    EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::SaveFailed);
+    s.writer.faults = {};
+    EXPECT_EQ(dir.read("Emp.cti"), "1,2,x\r\n");
+    ASSERT_TRUE(std::filesystem::exists(dir / "Emp.use"));
+    EXPECT_TRUE(s.openEmployee(dir / "Emp.use"));
 }
 
 // A status outside the list would withhold with no allowance at all: the file holding it

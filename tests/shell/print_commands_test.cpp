@@ -333,6 +333,14 @@ TEST_F(Printing, OffsetsAreKeptWithTheEmployee) {
     s.offsetCancel();  // nothing stored
     EXPECT_EQ(s.openOffsets().cboHorz.text, "7");
     EXPECT_EQ(s.offsetDialog()->cboVert.text, "0");
+
+    // An Apply whose save fails keeps nothing: a later save must not write its offsets.
+    s.offsetDialog()->cboHorz.text = "9";
+    s.taxInfo().txtHourRate.text = "1.2.3";
+    EXPECT_FALSE(s.offsetApply());
+    s.taxInfo().txtHourRate.text = "15";
+    s.SaveEmployee();
+    EXPECT_EQ(dir.read("Sample.and").substr(0, 6), "7,0,0\r");
 }
 
 TEST_F(Printing, NegativeNetPayIsZeroOnTheCheck) {

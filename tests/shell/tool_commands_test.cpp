@@ -187,6 +187,18 @@ TEST_F(Tools, LeaveBalancesFollowTheCountsAndAreSaved) {
               0u);
     EXPECT_FALSE(std::filesystem::exists(dir / "Emp.hol"));
     l.hol.counts[4].text = "0";
+    // Each box within range, the balance beyond what the file holds: refused, as a typing
+    // mistake, not reported as a failed disk.
+    l.sick.startBalance.text = "1000000";
+    l.sick.counts[1].text = "-1";
+    l.sick.recompute();
+    ui.messages.clear();
+    EXPECT_EQ(s.leaveSave(), RunOutcome::Refused);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Emp.hol"));
+    l.sick.startBalance.text = "x";
+    l.sick.counts[1].text = "1";
+    l.sick.recompute();
     ASSERT_EQ(s.leaveSave(), RunOutcome::Done);
     EXPECT_EQ(s.leaveWindow(), nullptr);
     const auto hol = lines(dir.read("Emp.hol"));
