@@ -36,7 +36,10 @@ QLabel* caption(const char* text, QWidget* parent) {
 // ------------------------------------------------------------------ Printer Offset
 
 OffsetWindow::OffsetWindow(Session& s, QWidget* parent)
-    : QDialog(parent), session_(s), model_(&s.openOffsets()) {
+    : ScreenWindow(
+          s, &s.openOffsets(), [&s] { return static_cast<const void*>(s.offsetDialog()); },
+          [&s] { s.offsetCancel(); }, parent),
+      model_(s.offsetDialog()) {
     setObjectName(QStringLiteral("dlgPrintSet"));
     setWindowTitle(QStringLiteral("Printer Offset"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -99,41 +102,29 @@ void OffsetWindow::store() {
 }
 
 void OffsetWindow::apply() {
-    if (!alive()) {
-        close();
-        return;
-    }
+    if (!alive()) return;
     store();
     session_.offsetApply();
 }
 
 void OffsetWindow::printCheck() {
-    if (!alive()) {
-        close();
-        return;
-    }
+    if (!alive()) return;
     store();
-    if (session_.offsetPrintCheck()) {
-        done_ = true;  // the dialog is gone from the session already
-        close();
-    }
-}
-
-void OffsetWindow::closeEvent(QCloseEvent* e) {
-    if (alive()) session_.offsetCancel();
-    done_ = true;
-    e->accept();
+    if (session_.offsetPrintCheck()) finish();  // the dialog is gone from the session already
 }
 
 // ------------------------------------------------------------------ Check Printing
 
 CheckWindow::CheckWindow(Session& s, QWidget* parent)
-    : QDialog(parent), session_(s), model_(&s.openChecks()) {
+    : ScreenWindow(
+          s, &s.openChecks(), [&s] { return static_cast<const void*>(s.checkScreen()); },
+          [&s] { s.closeChecks(); }, parent),
+      model_(s.checkScreen()) {
     setObjectName(QStringLiteral("frmChecks"));
     setWindowTitle(QStringLiteral("Check Printing"));
     setAttribute(Qt::WA_DeleteOnClose);
     CheckScreen& m = *model_;
-    const ModelGuard guard = [this] { return session_.checkScreen() == model_; };
+    const ModelGuard guard = this->guard();
     auto box = [&](TextBox& b, const char* name) {
         auto* e = new BoundLineEdit(b, QString::fromLatin1(name), this);
         e->setGuard(guard);
@@ -177,40 +168,29 @@ CheckWindow::CheckWindow(Session& s, QWidget* parent)
     layout->setMenuBar(menu);
     layout->addWidget(check);
     resize(720, sizeHint().height());
-    refresh();
-}
-
-void CheckWindow::refresh() {
-    if (session_.checkScreen() != model_) return;
     for (BoundLineEdit* b : boxes_) b->pull();
 }
 
-void CheckWindow::refill() {
-    if (session_.checkScreen() != model_) return;
+void CheckWindow::refresh() {
+    if (!alive()) return;
     session_.refreshChecks();
-    refresh();
+    for (BoundLineEdit* b : boxes_) b->pull();
 }
 
 void CheckWindow::mnuPrintCheck_Click() {
-    if (session_.checkScreen() != model_) return;
-    if (!offsets_ || !offsets_->alive()) offsets_ = new OffsetWindow(session_, this);
+    if (!alive()) return;
+    if (!offsets_ || !offsets_->isCurrent()) offsets_ = new OffsetWindow(session_, this);
     offsets_->show();
     offsets_->raise();
     offsets_->activateWindow();
 }
 
 void CheckWindow::mousePressEvent(QMouseEvent* e) {
-    refill();
-    QDialog::mousePressEvent(e);
-}
-
-void CheckWindow::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) refill();
-    QDialog::changeEvent(e);
+    refresh();
+    ScreenWindow::mousePressEvent(e);
 }
 
 void CheckWindow::closeEvent(QCloseEvent* e) {
     if (offsets_) offsets_->close();
-    if (session_.checkScreen() == model_) session_.closeChecks();
-    e->accept();
+    ScreenWindow::closeEvent(e);
 }

@@ -16,9 +16,11 @@ HeaderDialog::HeaderDialog(Session& s, QWidget* parent) : QDialog(parent), sessi
     setWindowTitle("Print Out Heading");
 
     HeaderScreen& m = session_.headerScreen();  // reads Header.sav, reports a damaged one
+    const ModelGuard mine = [this, model = &m] { return session_.loadedHeaderScreen() == model; };
     for (int i = 0; i < 4; ++i) {
         txtHeader_[i] =
             new BoundLineEdit(m.txtHeader[static_cast<size_t>(i)], indexedName("txtHeader", i));
+        txtHeader_[i]->setGuard(mine);
         txtHeader_[i]->pull();
     }
     const int em = fontMetrics().horizontalAdvance(QLatin1Char('M'));

@@ -12,9 +12,11 @@
 
 void Form1::mnuChecks_Click() {
     storeInputs();
-    if (!checkWindow_) {
-        auto* window = new CheckWindow(session_, this);
-        checkWindow_ = window;
+    // A run, Clear or another employee since it opened: a new screen of the run shown now.
+    auto* current = qobject_cast<CheckWindow*>(checkWindow_.data());
+    if (!current || !current->isCurrent()) {
+        if (checkWindow_) checkWindow_->close();
+        checkWindow_ = new CheckWindow(session_, this);
     }
     checkWindow_->show();
     checkWindow_->raise();

@@ -20,6 +20,8 @@ class ScreenWindow : public QDialog {
     ScreenWindow(Session& s, const void* model, std::function<const void*()> current,
                  std::function<void()> cancel, QWidget* parent);
     ~ScreenWindow() override;
+    // This window's screen is still the session's (it closes itself once it is not).
+    bool isCurrent() { return alive(); }
 
   protected:
     // True while this window's screen is still the session's; once it is not, the

@@ -56,9 +56,13 @@ bool PrintCommands::send(const TextPage& page) {
     }
 }
 
-bool PrintCommands::printStub() {
-    // One printer dialog: the choice holds for the whole command.
-    if (!ws_.ui.choosePrinter()) return false;
+bool PrintCommands::haveRun() {
+    if (ws_.runHeld == RunHeld::Run) return true;
+    ws_.ui.message(messages::printNeedsRun(ws_.records.CurrentUser), Icon::Warning);
+    return false;
+}
+
+bool PrintCommands::loadForPrint() {
     try {
         files_.LoadEmployee();
         ws_.store.readLedger(ws_.records);
@@ -66,11 +70,19 @@ bool PrintCommands::printStub() {
         ws_.ui.message(messages::printoutFileDamaged(e), Icon::Warning);
         return false;
     }
+    return true;
+}
+
+bool PrintCommands::printStub() {
+    if (!haveRun()) return false;
+    // One printer dialog: the choice holds for the whole command.
+    if (!ws_.ui.choosePrinter()) return false;
+    if (!loadForPrint()) return false;
     const StubSource s = stubSource();
     auto values = prepareStub(s);
     if (!values || !loadHeader()) return false;
-    StubPageInfo info{ws_.header, ws_.records.CurrentUser,
-                      checks_ ? checks_->txtUserSSnum.text : ws_.records.profile.EmpSSN,
+    // The open employee's own number: the check screen may be another employee's.
+    StubPageInfo info{ws_.header, ws_.records.CurrentUser, ws_.records.profile.EmpSSN,
                       runner_.todayText()};
     return send(buildStubPage(s, *values, info));
 }
@@ -78,25 +90,27 @@ bool PrintCommands::printStub() {
 void PrintCommands::fillChecks() {
     float& net = ws_.result.run.NetPay;
     if (net < 0) net = 0;  // and so it stays in the pay run
-    AmountWords_ = checks_->FillCheckForm(ws_.records.profile, net);
-    checks_->txtCheckAmt.text = checkFigure(net);
+    CheckScreen& c = *ws_.screens.check;
+    AmountWords_ = c.FillCheckForm(ws_.records.profile, net);
+    c.txtCheckAmt.text = checkFigure(net);
 }
 
 CheckScreen& PrintCommands::openChecks() {
-    if (checks_) return *checks_;
-    checks_ = std::make_unique<CheckScreen>();
+    ScreenSet& set = ws_.screens;
+    if (set.check) return *set.check;
+    set.create(set.check);
     fillChecks();
-    checks_->txtCheckDate.text = ws_.main.txtWeek.text;
-    return *checks_;
+    set.check->txtCheckDate.text = ws_.main.txtWeek.text;
+    return *set.check;
 }
 
 void PrintCommands::refreshChecks() {
-    if (checks_) fillChecks();
+    if (ws_.screens.check) fillChecks();
 }
 
 void PrintCommands::closeChecks() {
-    offsets_.reset();
-    checks_.reset();
+    ws_.screens.discard(ws_.screens.offsets);
+    ws_.screens.discard(ws_.screens.check);
 }
 
 PrinterOffsetDialog& PrintCommands::openOffsets() {
@@ -105,16 +119,17 @@ PrinterOffsetDialog& PrintCommands::openOffsets() {
     } catch (const ReadError& e) {
         ws_.ui.message(messages::printoutFileDamaged(e), Icon::Warning);
     }
-    offsets_ = std::make_unique<PrinterOffsetDialog>();
+    PrinterOffsetDialog& d = ws_.screens.create(ws_.screens.offsets);
     const EmployeeExtras& x = ws_.records.extras;
-    offsets_->show(x.HorzOffset, x.VertOffset, ws_.main.txtWeek.text);
-    return *offsets_;
+    d.show(x.HorzOffset, x.VertOffset, ws_.main.txtWeek.text);
+    return d;
 }
 
 bool PrintCommands::offsetApply() {
-    if (!offsets_) return false;
-    const std::pair<const TextBox*, const char*> boxes[] = {{&offsets_->cboHorz, "Horizontal"},
-                                                            {&offsets_->cboVert, "Vertical"}};
+    PrinterOffsetDialog* d = offsetDialog();
+    if (!d) return false;
+    const std::pair<const TextBox*, const char*> boxes[] = {{&d->cboHorz, "Horizontal"},
+                                                            {&d->cboVert, "Vertical"}};
     float values[2] = {0, 0};
     for (int i = 0; i < 2; ++i) {
         auto v = offsetValue(boxes[i].first->text);
@@ -141,19 +156,24 @@ bool PrintCommands::offsetApply() {
 
 bool PrintCommands::offsetPrintCheck() {
     if (!offsetApply()) return false;
-    const CheckOffsets o =
-        checkOffsets(*offsetValue(offsets_->cboHorz.text), *offsetValue(offsets_->cboVert.text));
+    const PrinterOffsetDialog& d = *offsetDialog();
+    const CheckOffsets o = checkOffsets(*offsetValue(d.cboHorz.text), *offsetValue(d.cboVert.text));
+    // The dialog every time, so that the check-stock printer can be chosen.
+    if (!haveRun() || !ws_.ui.choosePrinter()) return false;
     if (!PrintCheck(o)) return false;
-    offsets_.reset();
+    ws_.screens.discard(ws_.screens.offsets);
     return true;
 }
 
 bool PrintCommands::PrintCheck(CheckOffsets o) {
+    if (!loadForPrint()) return false;
+    // The payee and amount of the run on the main window, as its stubs show.
     openChecks();
+    fillChecks();
     const StubSource s = stubSource();
     auto values = prepareStub(s);
     if (!values) return false;
-    return send(buildCheckPage(s, *values, *checks_, AmountWords_, o));
+    return send(buildCheckPage(s, *values, *ws_.screens.check, AmountWords_, o));
 }
 
 bool PrintCommands::printLedger() {

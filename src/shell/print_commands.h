@@ -24,7 +24,7 @@ class PrintCommands {
 
     // "C&hecks": the check screen, loaded (a negative net pay becomes 0 first).
     CheckScreen& openChecks();
-    CheckScreen* checkScreen() const { return checks_.get(); }
+    CheckScreen* checkScreen() const { return ws_.screens.check.get(); }
     // A click on the check screen, or its focus: its fields and figure again (not the date).
     void refreshChecks();
     void closeChecks();
@@ -32,19 +32,25 @@ class PrintCommands {
     // The check screen's "Print": the "Printer Offset" dialog, after the employee's files
     // are read again.
     PrinterOffsetDialog& openOffsets();
-    PrinterOffsetDialog* offsetDialog() const { return offsets_.get(); }
+    PrinterOffsetDialog* offsetDialog() const { return ws_.screens.offsets.get(); }
     // "&Apply": the two boxes into the offsets, and the employee saved. A box that is not
     // a number is refused with a message and nothing is stored.
     bool offsetApply();
-    // "Print Check": as "&Apply", then the check; the dialog closes once it printed.
+    // "Print Check": as "&Apply", then the printer dialog and the check; the dialog
+    // closes once it printed.
     bool offsetPrintCheck();
     // "&Cancel": nothing stored.
-    void offsetCancel() { offsets_.reset(); }
+    void offsetCancel() { ws_.screens.discard(ws_.screens.offsets); }
 
     // The ledger frame's "&Print": the printer dialog, then the ledger's page.
     bool printLedger();
 
   private:
+    // A printout needs the open employee's own run; false after a message otherwise.
+    bool haveRun();
+    // The employee's files and ledger as they stand, so that the stub and the check show
+    // the same year-to-date figures; false after a message.
+    bool loadForPrint();
     // The check's figures into the screen: FillCheckForm and the figure.
     void fillChecks();
     // Empty entry boxes get "0"; the stub's values, or nothing after a message.
@@ -60,8 +66,6 @@ class PrintCommands {
     Workspace& ws_;
     FileSet& files_;
     PayRunner& runner_;
-    std::unique_ptr<CheckScreen> checks_;
-    std::unique_ptr<PrinterOffsetDialog> offsets_;
     std::string AmountWords_;
 };
 

@@ -3,6 +3,7 @@
 // session when first needed and thrown away by the commands. Which command throws away
 // which screens is one table (close); every discard moves the generation on, so an open
 // window can tell that its working copy may be gone.
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "common/controls.h"
 #include "employee/frm_tax_info.h"
 #include "ledger/ledger_window.h"
+#include "print/check.h"
 #include "state/dialog_state.h"
 #include "tools/leave.h"
 #include "tools/overtime.h"
@@ -22,6 +24,11 @@ struct FrmSaveUser {
     TextBox txtSaveUser;
 };
 
+// The heading dialog's boxes: company, address, zip line, identification number.
+struct HeaderScreen {
+    std::array<TextBox, 4> txtHeader{};
+};
+
 // The moments that close screens.
 enum class Closing {
     PayRun,          // the end of a pay run (its save is the Save command's), Make Default
@@ -30,7 +37,9 @@ enum class Closing {
     Quit,            // the save window's "&Quit"
     NewEmployee,     // New and Open, before the employee's files are read
     OpenFailed,      // Open gave up: the previous employee is put back
+    Cleared,         // CLEAR: the run is gone, and with it what was printed from it
 };
+inline constexpr int kClosingMoments = static_cast<int>(Closing::Cleared) + 1;
 
 class ScreenSet {
   public:
@@ -42,6 +51,10 @@ class ScreenSet {
     std::unique_ptr<OvertimeScreen> overtime;
     std::unique_ptr<LeaveScreen> leave;
     std::unique_ptr<LedgerWindow> ledger;  // the frame "Year To Date" while it is open
+    // Printed from the run: a check must never show another run's payee or amount.
+    std::unique_ptr<CheckScreen> check;
+    std::unique_ptr<PrinterOffsetDialog> offsets;
+    std::unique_ptr<HeaderScreen> header;
 
     // Closes the screens that `moment` closes. Every moment but New and a failed Open
     // also lets the ledger frame close (LedgerCloseOK); the employee commands and the

@@ -109,18 +109,19 @@ bool SettingsCommands::nonCitySave() {
 }
 
 HeaderScreen& SettingsCommands::headerScreen() {
-    if (header_) return *header_;
+    auto& screen = ws_.screens.header;
+    if (screen) return *screen;
     try {
         LoadHeader(ws_.store.folder, ws_.header);
     } catch (const ReadError& e) {
         ws_.ui.message(corruptedFileMessage(e.file), Icon::Warning);
     }
     fillHeaderDefaults(ws_.header);
-    header_ = std::make_unique<HeaderScreen>();
+    ws_.screens.create(screen);
     const CompanyHeader& h = ws_.header;
     const std::string* fields[] = {&h.Company, &h.Address, &h.ZipLine, &h.IdNumber};
-    for (size_t i = 0; i < 4; ++i) header_->txtHeader[i].text = *fields[i];
-    return *header_;
+    for (size_t i = 0; i < 4; ++i) screen->txtHeader[i].text = *fields[i];
+    return *screen;
 }
 
 bool SettingsCommands::headerSave() {
@@ -129,7 +130,7 @@ bool SettingsCommands::headerSave() {
     std::string* fields[] = {&h.Company, &h.Address, &h.ZipLine, &h.IdNumber};
     for (size_t i = 0; i < 4; ++i) *fields[i] = screen.txtHeader[i].text;
     try {
-        SaveHeader(ws_.store.writer, ws_.store.folder, h);
+        ws_.store.writeFolderFile(kHeaderFileName, writeHeaderFile(h));
     } catch (const Error& e) {
         ws_.ui.message(messages::headingNotSaved(e), Icon::Warning);
         return false;

@@ -12,11 +12,6 @@
 
 namespace corvella {
 
-// The heading dialog's boxes: company, address, zip line, identification number.
-struct HeaderScreen {
-    std::array<TextBox, 4> txtHeader{};
-};
-
 class SettingsCommands {
   public:
     SettingsCommands(Workspace& ws, Screens& screens, FileSet& files)
@@ -54,7 +49,7 @@ class SettingsCommands {
     HeaderScreen& headerScreen();
     // "OK": the boxes into the header and Header.sav; false when the write failed.
     bool headerSave();
-    void headerClose() { header_.reset(); }
+    void headerClose() { ws_.screens.discard(ws_.screens.header); }
 
   private:
     // Runs a screen's save; a refused box or a failed write is reported.
@@ -67,7 +62,6 @@ class SettingsCommands {
     Workspace& ws_;
     Screens& screens_;
     FileSet& files_;
-    std::unique_ptr<HeaderScreen> header_;
 };
 
 }  // namespace corvella

@@ -115,16 +115,30 @@ class PrintWindowsTest : public QObject {
         QCOMPARE(boxText("txtUserState"), QStringLiteral("Albany, NY 12207"));
         QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtMemo")), QStringLiteral("Bonus"));
 
-        // A new run and a new week: a click brings the figures, not the date; the memo stays.
+        // A click brings the payee again from User Info, not the date; the memo stays.
+        session_->profile.EmpName = "Sam Employee";
         session_->main.setWeek("01/16/2015");
-        session_->main.txtAmount[0].text = "20";
-        QCOMPARE(session_->Calcu_late(), Session::RunOutcome::Done);
         QTest::mouseClick(find<QWidget>(QStringLiteral("frmChecks")), Qt::LeftButton,
                           Qt::NoModifier, QPoint(4, 4));
-        QCOMPARE(boxText("txtCheckAmt"), QStringLiteral("***249.06"));
-        QCOMPARE(boxText("txtDollars"), QStringLiteral(" Two Hundred Forty Nine and 06/100"));
+        QCOMPARE(boxText("txtPayTo"), QStringLiteral("Sam Employee********"));
         QCOMPARE(boxText("txtCheckDate"), QStringLiteral("01/09/2015"));
         QCOMPARE(boxText("txtMemo"), QStringLiteral("Bonus"));
+
+        // A new run closes the check of the run before, and with it its window and the
+        // offsets: Checks again shows the new run alone.
+        auto* offsets = new OffsetWindow(*session_, nullptr);
+        offsets->show();
+        QPointer<QWidget> before = find<QWidget>(QStringLiteral("frmChecks"));
+        QPointer<QWidget> offsetsBefore = offsets;
+        session_->main.txtAmount[0].text = "20";
+        QCOMPARE(session_->Calcu_late(), Session::RunOutcome::Done);
+        QTRY_VERIFY(!before || !before->isVisible());
+        QTRY_VERIFY(!offsetsBefore || !offsetsBefore->isVisible());
+        openChecks();
+        QCOMPARE(boxText("txtCheckAmt"), QStringLiteral("***249.06"));
+        QCOMPARE(boxText("txtDollars"), QStringLiteral(" Two Hundred Forty Nine and 06/100"));
+        QCOMPARE(boxText("txtCheckDate"), QStringLiteral("01/16/2015"));
+        QCOMPARE(boxText("txtMemo"), QString());
     }
 
     void offsetDialogApplyCancelPrint() {
@@ -157,6 +171,10 @@ class PrintWindowsTest : public QObject {
             ->trigger();
         QCOMPARE(find<QComboBox>(QStringLiteral("cboHorz"))->currentText(), QStringLiteral("2"));
         QCOMPARE(find<QComboBox>(QStringLiteral("cboVert"))->currentText(), QStringLiteral("-1"));
+        QTest::mouseClick(find<QPushButton>(QStringLiteral("OKButton")), Qt::LeftButton);
+        QVERIFY(scripted().printed.empty());  // the printer dialog cancelled: nothing printed
+        QVERIFY(session_->offsetDialog());
+        scripted().printerAnswers.push_back(true);
         QTest::mouseClick(find<QPushButton>(QStringLiteral("OKButton")), Qt::LeftButton);
         QCOMPARE(scripted().printed.size(), size_t(1));
         QCOMPARE(session_->offsetDialog(), nullptr);
