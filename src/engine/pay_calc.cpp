@@ -32,6 +32,11 @@ constexpr double kLargestEntry = 1e6;
 
 }  // namespace
 
+float overtimePay(float otVar, float otHrs, float rate) {
+    return static_cast<float>(static_cast<double>(otVar * rate) +
+                              static_cast<double>(rate) * (otHrs * 1.5));
+}
+
 PayRunInputs PayRunInputs::from(const MainWindow& main, const DialogState& state) {
     PayRunInputs in;
     for (size_t i = 0; i < in.txtAmount.size(); ++i) in.txtAmount[i] = main.txtAmount[i].text;
@@ -273,8 +278,7 @@ void computePayRun(PayRunContext& c) {
     m.RegPay1 = m.StrHrs * rate;
     m.RegPay2 = p.HourRate2 * m.StrHrs2;
     m.TipsPay = p.TipsRate * m.TipsHrs;
-    m.TotalOt = static_cast<float>(static_cast<double>(m.OtVar * rate) +
-                                   static_cast<double>(rate) * (m.OtHrs * 1.5));
+    m.TotalOt = overtimePay(m.OtVar, m.OtHrs, rate);
     m.TotalTips = p.TipsRate * m.TipsHrs;
 
     // Gross pay: five parts each rounded to currency, added exactly.

@@ -97,4 +97,8 @@ void finishPayRun(PayRunContext& c);
 // Empty adjustment, SDI and SUI boxes of the state screen read "0" after a run.
 void FillStateBoxes(DialogState& s);
 
+// Overtime pay: the 1x/2x hours (already doubled for 2X) and the time-and-a-half hours at
+// the pay rate, as the run computes it.
+float overtimePay(float otVar, float otHrs, float rate);
+
 }  // namespace corvella

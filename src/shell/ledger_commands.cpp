@@ -73,6 +73,11 @@ bool LedgerCommands::post(int week) {
     if (!window()) return false;
     auto row = rowOf(week);
     if (!row) return false;
+    // A half row (stale figures, or another employee's) would go into the year's totals.
+    if (ws_.runHeld == RunHeld::None) {
+        ws_.ui.message(messages::postNeedsRun(ws_.records.CurrentUser), Icon::Warning);
+        return false;
+    }
     // The captions as the main window shows them: empty after Clear or Open.
     PayResult shown = ws_.result;
     const MainWindow& m = ws_.main;
@@ -143,12 +148,9 @@ bool LedgerCommands::exportTo(const std::filesystem::path& path) {
     if (!window()) return false;
     const LedgerExportInfo info{ws_.records.CurrentUser, ws_.records.profile.EmpSSN, weekly()};
     try {
-        ws_.store.writer.writeThrough(
-            path,
-            [&](const std::filesystem::path& temporary) {
-                writeLedgerWorkbook(*window(), info, temporary);
-            },
-            kOwnerOnly);
+        ws_.store.writeOutside(path, [&](const std::filesystem::path& temporary) {
+            writeLedgerWorkbook(*window(), info, temporary);
+        });
     } catch (const Error& e) {
         ws_.ui.message(messages::exportNotWritten(path.string(), e), Icon::Warning);
         return false;

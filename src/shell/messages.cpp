@@ -192,9 +192,18 @@ std::string noBackupOfDay(const std::string& name, const std::string& day) {
     return "There is no backup of " + name + " from " + day + ". Choose one of the days listed.";
 }
 
-std::string restoreBackupQuestion(const std::string& name, const std::string& day) {
-    return "Put back the files of " + name + " as they were on " + day +
-           "? What was saved since then is replaced (today's backup keeps it).";
+std::string restoreBackupQuestion(const std::string& name, const std::string& day,
+                                  const std::vector<std::string>& removed) {
+    std::string q = "Put back the files of " + name + " as they were on " + day +
+                    "? What was saved since then is replaced (today's backup keeps it).";
+    if (!removed.empty()) {
+        q += "\nThat day did not have ";
+        for (size_t i = 0; i < removed.size(); ++i)
+            q += (i == 0 ? "" : i + 1 == removed.size() ? " and " : ", ") + removed[i];
+        q += ": removed (today's backup keeps " + std::string(removed.size() == 1 ? "it" : "them") +
+             ").";
+    }
+    return q;
 }
 
 std::string backupNotRestored(const std::string& name, const std::string& day, const Error& e) {
@@ -306,6 +315,40 @@ std::string offsetNotANumber(const std::string& text, const std::string& box) {
 
 std::string notPrinted(const Error& e) {
     return "Nothing was printed: " + std::string(e.what()) + ".";
+}
+
+namespace {
+std::string employeeWords(const std::string& name) {
+    return name.empty() ? std::string("this employee") : name;
+}
+}  // namespace
+
+std::string exportWrittenNotOpened(const std::string& path) {
+    return "The ledger was written to " + path +
+           ". No program for .xlsx files is set up here to open it; open it from that folder.";
+}
+
+std::string calculatorWeekNotUsed(int week, int rows) {
+    return "Week " + std::to_string(week) + " is not a row of this employee's calculator, which " +
+           "has " + std::to_string(rows) + " (" + (rows == 53 ? "weekly" : "bi-weekly") + ").";
+}
+
+std::string printNeedsRun(const std::string& name) {
+    return "Nothing was printed: there is no pay run of " + employeeWords(name) +
+           " on the main window. Press ADD first, then print again.";
+}
+
+std::string postNeedsRun(const std::string& name) {
+    return "Nothing was posted: there is no pay run of " + employeeWords(name) +
+           " on the main window. Press ADD (or get one of this employee's saved pay periods) "
+           "first, then click the week again.";
+}
+
+std::string periodOfAnother(const std::string& fileName, const std::string& savedFor,
+                            const std::string& open) {
+    return "The pay period " + fileName + " was saved for " + savedFor + ", not for " +
+           employeeWords(open) +
+           ". Show its figures anyway? They cannot be posted to this employee's ledger.";
 }
 
 }  // namespace corvella::messages

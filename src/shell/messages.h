@@ -2,6 +2,7 @@
 // Every failure message the commands show, worded in one place: what went wrong, where
 // (the caption the operator sees) and what to do.
 #include <string>
+#include <vector>
 
 #include "common/errors.h"
 
@@ -48,7 +49,8 @@ std::string damagedFileKept(const std::string& fileName, const std::string& kept
 // File > "Restore from Backup…".
 std::string noBackups(const std::string& name);
 std::string noBackupOfDay(const std::string& name, const std::string& day);
-std::string restoreBackupQuestion(const std::string& name, const std::string& day);
+std::string restoreBackupQuestion(const std::string& name, const std::string& day,
+                                  const std::vector<std::string>& removed);
 std::string backupNotRestored(const std::string& name, const std::string& day, const Error& e);
 std::string employeeExists(const std::string& name);
 std::string ledgerDamaged(const ReadError& e);
@@ -85,5 +87,15 @@ std::string printoutBoxNotANumber(const std::string& text, const std::string& bo
 std::string printoutFileDamaged(const ReadError& e);
 std::string offsetNotANumber(const std::string& text, const std::string& box);
 std::string notPrinted(const Error& e);
+// The ledger's spreadsheet written, but no program here opens .xlsx files.
+std::string exportWrittenNotOpened(const std::string& path);
+// A week beyond the rows of the overtime calculator (the command line's --amount/--date).
+std::string calculatorWeekNotUsed(int week, int rows);
+// Printing or posting with no pay run of the open employee on the main window.
+std::string printNeedsRun(const std::string& name);
+std::string postNeedsRun(const std::string& name);
+// Get Pay Period of a file saved for another employee.
+std::string periodOfAnother(const std::string& fileName, const std::string& savedFor,
+                            const std::string& open);
 
 }  // namespace corvella::messages

@@ -124,6 +124,21 @@ std::string weekOfPayPeriodFile(const std::string& fileName) {
     return week.substr(0, 10);
 }
 
+bool isPayPeriodOf(const std::string& fileName, const std::string& name) {
+    std::string tail = "  ";
+    tail.append(name).append(".prv");
+    return fileName.size() >= tail.size() &&
+           fileName.compare(fileName.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+std::string employeeOfPayPeriodFile(const std::string& fileName) {
+    const auto blanks = fileName.find("  ");
+    std::string name = blanks == std::string::npos ? fileName : fileName.substr(blanks + 2);
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".prv") == 0)
+        name.resize(name.size() - 4);
+    return name;
+}
+
 std::optional<double> captionNumber(std::string_view caption) {
     std::string t;
     for (char c : caption)

@@ -43,6 +43,10 @@ std::string payPeriodFileName(const std::string& week, const std::string& name);
 // The week-ending text a file name gives back: "_" as "/" among its first eight
 // characters, the first ten characters kept.
 std::string weekOfPayPeriodFile(const std::string& fileName);
+// Whether a pay period's file name is one saved for `name`.
+bool isPayPeriodOf(const std::string& fileName, const std::string& name);
+// The employee a pay period's file name was saved for (after the date and two blanks).
+std::string employeeOfPayPeriodFile(const std::string& fileName);
 
 // A result caption read as the number it shows: "$1,234.50" is 1234.5.
 std::optional<double> captionNumber(std::string_view caption);

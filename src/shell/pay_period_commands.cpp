@@ -8,6 +8,7 @@
 #include "common/fileio.h"
 #include "common/format.h"
 #include "common/number.h"
+#include "engine/pay_calc.h"
 #include "shell/messages.h"
 
 namespace corvella {
@@ -77,7 +78,7 @@ PayPeriodCommands::Saved PayPeriodCommands::SavePayPeriod() {
         values[k] = static_cast<float>(*v);
     }
     try {
-        ws_.store.writer.write(ws_.store.folder / fileName, writePayPeriodFile(values));
+        ws_.store.commit({{fileName, writePayPeriodFile(values)}});
     } catch (const RangeError& e) {
         // A figure no pay period holds: refused before anything is written.
         ws_.ui.message(messages::payPeriodNotSaved(fileName, e), Icon::Warning);
@@ -113,6 +114,28 @@ bool PayPeriodCommands::loadPayPeriodFile(const std::filesystem::path& file) {
     } catch (const ReadError& e) {
         ws_.ui.message(messages::fileDamaged(e, "Nothing was loaded from it."), Icon::Warning);
         return false;
+    }
+    const std::string& open = ws_.records.CurrentUser;
+    const bool own = isPayPeriodOf(name, open);
+    if (!own && !open.empty() &&
+        !ws_.ui.askYesNo(messages::periodOfAnother(name, employeeOfPayPeriodFile(name), open),
+                         "Get Pay Period"))
+        return false;
+    // The record now holds this period, and only the open employee's own may be posted;
+    // nothing printed from the run before stays open.
+    ws_.result = PayResult{};
+    ws_.runHeld = RunHeld::None;
+    ws_.screens.close(Closing::Cleared);
+    if (own) {
+        const TaxProfile& p = ws_.records.profile;
+        const float rate = p.HourRate != 0 ? p.HourRate : ws_.main.DefaultPayRate;
+        const float otVar = ws_.main.opt1x.selected() ? v[2] : v[2] * 2;
+        PayResult& r = ws_.result;
+        r.TotalOt = overtimePay(otVar, v[3], rate);
+        r.TotalTips = p.TipsRate * v[7];
+        r.run.GrossPay = v[22];
+        r.run.NetPay = v[25];
+        ws_.runHeld = RunHeld::SavedPeriod;
     }
     MainWindow& m = ws_.main;
     for (int i = 0; i < 8; ++i) m.txtAmount[i].text = floatText(v[i]);

@@ -113,6 +113,7 @@ RunOutcome PayRunner::Calcu_late(bool save) {
         return RunOutcome::Refused;
     }
     ws_.result = std::move(computed);
+    ws_.runHeld = RunHeld::Run;
     // What the run hands back: the rounded standing deductions, the adjustment boxes'
     // values, "Round State" and the boxes it fills.
     const PayResult& result = ws_.result;
@@ -145,12 +146,10 @@ void PayRunner::Clear_All() {
     MainWindow& main = ws_.main;
     for (auto& b : main.txtAmount) b.text.clear();
     main.clearDeductionCaptions();
-    PayRun& r = ws_.result.run;
-    r.StateWages = r.GrossPay = r.NetPay = r.FedTax = 0;
-    r.StateTax = r.CityTax = r.SdiTax = r.SuiTax = 0;
-    r.SdiYtdWages = r.SuiYtdWages = 0;
-    ws_.result.TotDeduct = 0;
-    ws_.result.TaxDeduct = 0;
+    // The whole record goes: nothing of this run may be printed or posted later.
+    ws_.result = PayResult{};
+    ws_.runHeld = RunHeld::None;
+    ws_.screens.close(Closing::Cleared);
     ws_.records.state.StateAddl = 0;
     main.clearResultCaptions();
     main.setWeek(todayText());

@@ -17,6 +17,10 @@
 
 namespace corvella {
 
+// What the pay-run record holds: nothing to print or post, a run of the open employee
+// (ADD), or one of its saved pay periods brought back (enough to post, not to print).
+enum class RunHeld { None, Run, SavedPeriod };
+
 struct Workspace {
     Workspace(Ui& u, std::filesystem::path folder) : ui(u), store(std::move(folder)) {
         store.keptAside = [&u](const std::string& m) { u.message(m, Icon::Information); };
@@ -31,6 +35,7 @@ struct Workspace {
     ScreenSet screens;
     MainWindow main;
     PayResult result;  // the last pay run
+    RunHeld runHeld = RunHeld::None;
     FedTable fed;
     CompanyHeader header;
     bool programEnded = false;

@@ -222,27 +222,30 @@ TEST_F(LedgerFrame, ASaveThatCannotWriteNamesTheFileAndKeepsTheOldOne) {
     const std::string before = dir.read("Emp.yrw");
     s.openLedger();
     s.ledgerPost(2);
-    s.writer.faults.failAfterBytes = 10;
+    s.writeFaults().failAfterBytes = 10;
     ui.yesNoAnswers.push_back(true);
     ui.messages.clear();
     EXPECT_FALSE(s.ledgerClose());
-    s.writer.faults = {};
+    s.writeFaults() = {};
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("Emp.yrw"), std::string::npos);
     EXPECT_NE(s.ledgerWindow(), nullptr);  // the frame stays, with the posting
     EXPECT_EQ(dir.read("Emp.yrw"), before);
 }
 
-TEST_F(LedgerFrame, APostingTakesWhatTheMainWindowShows) {
+// After CLEAR there is no run to post: a half row of stale figures is refused.
+TEST_F(LedgerFrame, APostingAfterClearIsRefused) {
     openWeekly();
-    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
-    s.Clear_All();  // the captions are empty now, whatever the last run was
+    ASSERT_EQ(run({{0, "40"}, {7, "3"}}), Session::RunOutcome::Done);
+    s.Clear_All();
     s.openLedger();
-    ASSERT_TRUE(s.ledgerPost(1));
-    EXPECT_EQ(cell(1, C::Fed), "");
-    EXPECT_EQ(cell(1, C::Gross), ".00");
+    ui.messages.clear();
+    EXPECT_FALSE(s.ledgerPost(1));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("Press ADD"), std::string::npos);
+    EXPECT_EQ(s.ledgerWindow()->rows[0].Date.text, "");
+    EXPECT_EQ(total(C::Tips), ".00");
     EXPECT_EQ(total(C::Fed), ".00");
-    EXPECT_EQ(s.ledger.rows[0].SDI, 0.0f);
 }
 
 TEST_F(LedgerFrame, APayRunClosesTheFrame) {

@@ -99,6 +99,53 @@ TEST_F(PayPeriods, InputsAndResultsComeBackAsSavedAndShown) {
     EXPECT_EQ(lines(dir.read("01_09_2015  Sample.prv"))[0], "8");
 }
 
+// A period of the open employee brought back is a whole row to post (its taxes, gross
+// and net, and the overtime and tips its hours come to); another employee's period is
+// shown only after asking, and is never posted here.
+TEST_F(PayPeriods, OnlyTheOpenEmployeesOwnPeriodIsPosted) {
+    s.main.setWeek("01/09/2015");
+    ASSERT_EQ(run({{0, "40"}, {3, "2"}}), RunOutcome::Done);
+    const std::string tax = s.main.lbTaxDed[0].caption;
+    ASSERT_EQ(s.SavePayPeriod().outcome, RunOutcome::Done);
+    TaxProfile other = profileOf();
+    other.HourRate = 20;
+    auto st = noStateTax();
+    openEmployee(other, &st, "Other");
+    s.main.setWeek("01/09/2015");
+    ASSERT_EQ(run({{0, "10"}}), RunOutcome::Done);
+    ASSERT_EQ(s.SavePayPeriod().outcome, RunOutcome::Done);
+    ASSERT_TRUE(s.openEmployee(dir / "Sample.use"));
+
+    // Another employee's period: asked first; No changes nothing.
+    const MainWindow before = s.main;
+    ui.openAnswers.push_back(dir / "01_09_2015  Other.prv");
+    EXPECT_FALSE(s.LoadPayPeriod());
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_NE(ui.questions[0].find("saved for Other, not for Sample"), std::string::npos);
+    EXPECT_EQ(s.main.txtAmount[0].text, before.txtAmount[0].text);
+    ui.openAnswers.push_back(dir / "01_09_2015  Other.prv");
+    ui.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(s.LoadPayPeriod());
+    EXPECT_EQ(s.main.txtAmount[0].text, "10");
+    s.openLedger();
+    ui.messages.clear();
+    EXPECT_FALSE(s.ledgerPost(1));
+    EXPECT_EQ(ui.messages.size(), 1u);
+
+    // Its own period: posted whole, asking nothing.
+    ui.openAnswers.push_back(dir / "01_09_2015  Sample.prv");
+    ASSERT_TRUE(s.LoadPayPeriod());
+    EXPECT_EQ(ui.questions.size(), 2u);
+    s.openLedger();
+    ASSERT_TRUE(s.ledgerPost(1));
+    const LedgerWindowRow& row = s.ledgerWindow()->rows[0];
+    EXPECT_EQ(row.Date.text, "01/09/2015");
+    EXPECT_EQ(row.cell(LedgerColumn::Gross).text, "645.00");  // 40 x 15 + 2 x 22.5
+    EXPECT_EQ(row.cell(LedgerColumn::OT).text, "45.00");
+    EXPECT_EQ(row.cells[0].text, tax);
+    EXPECT_NE(row.cell(LedgerColumn::Net).text, "0");
+}
+
 TEST_F(PayPeriods, AWeekThatCannotBePartOfAFileNameIsRefused) {
     const size_t before = filesInFolder();
     for (const char* week : {"a\\b", "..", "1/9/15\t", "x..y"}) {

@@ -147,6 +147,7 @@ TEST_F(Printing, CheckWithItsTwoStubCopies) {
     EXPECT_EQ(c.txtDollars.text, " Six Hundred Forty Three and 88/100");
     c.txtMemo.text = "January";
     s.openOffsets();
+    ui.printerAnswers.assign(2, true);
     ASSERT_TRUE(s.offsetPrintCheck());
     EXPECT_EQ(s.offsetDialog(), nullptr);  // closed once printed
     const std::string page = printed();
@@ -246,15 +247,17 @@ TEST_F(Printing, CheckWithItsTwoStubCopies) {
     EXPECT_EQ(printed().substr(0, 110), std::string(109, ' ') + "0");
 }
 
-TEST_F(Printing, StubBeforeAnyRunFillsTheBoxesWithZero) {
+TEST_F(Printing, StubFillsTheEmptyBoxesWithZero) {
     openSample();
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
     ui.printerAnswers.push_back(true);
     ASSERT_TRUE(s.printStub());
-    for (const TextBox& b : s.main.txtAmount) EXPECT_EQ(b.text, "0");
+    EXPECT_EQ(s.main.txtAmount[0].text, "40");
+    for (int i = 1; i < 8; ++i) EXPECT_EQ(s.main.txtAmount[i].text, "0") << i;
     const std::string page = printed();
-    EXPECT_NE(page.find("    Regular1 Earning         12.00               .00            .00\n"),
-              std::string::npos);
-    EXPECT_NE(page.find("    Current\n"), std::string::npos);  // no run: empty amounts
+    EXPECT_NE(page.find("    Regular1 Earning         12.00               40.00          480.00\n"),
+              std::string::npos)
+        << page;
     EXPECT_NE(page.find("Albany, NY 12207                                                      "
                         "              12-3456789\n"),
               std::string::npos);
@@ -356,6 +359,7 @@ TEST_F(Printing, NegativeNetPayIsZeroOnTheCheck) {
     EXPECT_EQ(c.txtCheckAmt.text, "000000.00");
     EXPECT_EQ(c.txtDollars.text, "Zero and No/100");
     s.openOffsets();
+    ui.printerAnswers.push_back(true);
     ASSERT_TRUE(s.offsetPrintCheck());
     EXPECT_NE(printed().find("    *****Zero and No/100*****\n"), std::string::npos);
 }
@@ -369,8 +373,143 @@ TEST_F(Printing, AMillionOrMoreIsTooLargeForWords) {
     EXPECT_EQ(c.txtCheckAmt.text.size(), 10u) << c.txtCheckAmt.text;  // "1234567.89"
     EXPECT_EQ(c.txtCheckAmt.text.find('*'), std::string::npos);
     s.openOffsets();
+    ui.printerAnswers.push_back(true);
     ASSERT_TRUE(s.offsetPrintCheck());
     EXPECT_NE(printed().find("    *****Dollar amount is too large*****\n"), std::string::npos);
+}
+
+// The last figure on the first line of `page` that holds `label`.
+std::string lastFigure(const std::string& page, const std::string& label) {
+    const auto at = page.find(label);
+    if (at == std::string::npos) return "<no " + label + ">";
+    const std::string line = page.substr(at, page.find('\n', at + 1) - at);
+    return line.substr(line.find_last_of(' ') + 1);
+}
+
+// Whatever happened on the main window since the check screen opened, the check carries
+// the payee and amount of the run shown now, the same as its two stubs.
+TEST_F(Printing, ACheckAlwaysCarriesTheRunOnTheMainWindow) {
+    openSample();
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+    const std::string first = s.openChecks().txtCheckAmt.text;
+    s.openOffsets();
+    ASSERT_EQ(run({{0, "10"}}), Session::RunOutcome::Done);
+    // The run closed both: a window still open over them closes too.
+    EXPECT_EQ(s.checkScreen(), nullptr);
+    EXPECT_EQ(s.offsetDialog(), nullptr);
+    const std::string net = s.main.lbNet.caption;
+    s.openOffsets();
+    ui.printerAnswers.push_back(true);
+    ASSERT_TRUE(s.offsetPrintCheck()) << (ui.messages.empty() ? "" : ui.messages.back());
+    const std::string page = printed();
+    const std::string amount = s.checkScreen()->txtCheckAmt.text;
+    EXPECT_NE(amount, first);
+    EXPECT_NE(page.find(amount), std::string::npos);
+    EXPECT_EQ(page.find(first), std::string::npos) << page;
+    EXPECT_EQ(lastFigure(page, "\n    Current "), net.substr(net.find_first_not_of('$')));
+
+    // Another employee: its own name on the check, never the one before.
+    TaxProfile bob = profileOf();
+    bob.EmpName = "Bob Diaz";
+    bob.EmpSSN = "555-12-3456";
+    openEmployee(bob, nullptr, "Bob");
+    EXPECT_EQ(s.checkScreen(), nullptr);
+    ASSERT_EQ(run({{0, "80"}}), Session::RunOutcome::Done);
+    EXPECT_EQ(s.openChecks().txtPayTo.text.rfind("Bob Diaz", 0), 0u);
+}
+
+// Paper carries the open employee's own run and number: nothing is printed or posted
+// from a run of another employee, from Clear, or from an Open without ADD.
+TEST_F(Printing, PrintingAndPostingNeedARunOfTheOpenEmployee) {
+    openSample();
+    ASSERT_EQ(run({{0, "38"}, {7, "3"}}), Session::RunOutcome::Done);
+    s.openChecks();
+    TaxProfile bob = profileOf();
+    bob.EmpName = "Bob Diaz";
+    bob.EmpSSN = "555-12-3456";
+    openEmployee(bob, nullptr, "Bob");
+
+    struct Step {
+        const char* what;
+        std::function<void()> before;
+    };
+    const Step steps[] = {
+        {"Open, no ADD", [] {}},
+        {"ADD, then CLEAR",
+         [&] {
+             ASSERT_EQ(run({{0, "80"}}), Session::RunOutcome::Done);
+             s.Clear_All();
+         }},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.before();
+        ui.messages.clear();
+        ui.printerAnswers.assign(3, true);
+        EXPECT_FALSE(s.printStub());
+        s.openOffsets();
+        EXPECT_FALSE(s.offsetPrintCheck());
+        EXPECT_TRUE(ui.printed.empty());
+        s.openLedger();
+        EXPECT_FALSE(s.ledgerPost(1));
+        EXPECT_EQ(s.ledgerWindow()->rows[0].Date.text, "");
+        ASSERT_EQ(ui.messages.size(), 3u);
+        for (const std::string& m : ui.messages)
+            EXPECT_NE(m.find("Press ADD"), std::string::npos) << m;
+        ui.printerAnswers.clear();
+    }
+
+    // Bob's own run: his own number on the stub, none of Sample's tips.
+    ASSERT_EQ(run({{0, "80"}}), Session::RunOutcome::Done);
+    ui.printerAnswers.push_back(true);
+    ASSERT_TRUE(s.printStub());
+    const std::string stub = printed();
+    EXPECT_NE(stub.find("555-12-3456"), std::string::npos) << stub;
+    EXPECT_EQ(stub.find("000-00-0000"), std::string::npos);
+    EXPECT_EQ(lastFigure(stub, "    Tips "), ".00");
+}
+
+// The check's stubs show the year to date as the pay stub does, whatever was printed
+// before: the ledger's totals from its rows.
+TEST_F(Printing, TheChecksYearToDateIsThePayStubs) {
+    openSample();
+    runEverything();
+    post();
+    ASSERT_TRUE(s.openEmployee(dir / "Sample.use"));  // a fresh Open, nothing printed since
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+    s.openChecks();
+    s.openOffsets();
+    ui.printerAnswers.assign(2, true);
+    ASSERT_TRUE(s.offsetPrintCheck());
+    const std::string check = printed();
+    ASSERT_TRUE(s.printStub());
+    const std::string stub = printed();
+    for (const char* label :
+         {"Federal Tax", "Social Security Tax", "Medicare Tax", "State Disability Ins"})
+        EXPECT_EQ(lastFigure(check, label), lastFigure(stub, label)) << label;
+    // Earnings, taxes, deductions and net pay (the stub adds the date).
+    const auto ytd = [](const std::string& page) {
+        const auto at = page.find("\n    YTD  ");
+        return at == std::string::npos ? std::string() : page.substr(at, 90);
+    };
+    EXPECT_EQ(ytd(check), ytd(stub));
+}
+
+// Print Check shows the printer dialog every time, so the check-stock printer can be
+// chosen; a cancel prints nothing and keeps the dialog open.
+TEST_F(Printing, PrintCheckAsksForThePrinterEveryTime) {
+    openSample();
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+    ui.printerAnswers.push_back(true);
+    ASSERT_TRUE(s.printStub());
+    s.openChecks();
+    s.openOffsets();
+    EXPECT_FALSE(s.offsetPrintCheck());  // no answer scripted: the dialog cancelled
+    EXPECT_EQ(ui.printed.size(), 1u);
+    EXPECT_NE(s.offsetDialog(), nullptr);
+    ui.printerAnswers.push_back(true);
+    EXPECT_TRUE(s.offsetPrintCheck());
+    EXPECT_EQ(ui.printed.size(), 2u);
 }
 
 TEST_F(Printing, WeeklyLedgerPrintout) {
