@@ -82,6 +82,8 @@ void EmployeeCommands::mnuNew_Click() {
     EmployeeRecords& rec = ws_.records;
     ScreenSet& set = ws_.screens;
     rec.CurrentUser = name;
+    // A new employee has no files: nothing of the previous one's flags carries over.
+    clearStateFlags(rec.state);
     screens_.saveWindow().txtSaveUser.text = name;
     ws_.main.caption = "  User:  " + name;
     ws_.main.lbUser.caption = name;
@@ -164,6 +166,12 @@ bool EmployeeCommands::openEmployee(const std::filesystem::path& useFile) {
     const EmployeeRecords before = ws_.records;
     const MainWindow beforeMain = ws_.main;
     ws_.records.ledger.ClearLedger();
+    // The employee's files fill a blank employee: what a file does not hold (the flags of a
+    // state file it does not have, a member missing) never stays as the previous one's.
+    ws_.records.profile = TaxProfile::resetValues();
+    ws_.records.extras = EmployeeExtras::newEmployee();
+    ws_.records.ot = OvertimeData{};
+    clearStateFlags(ws_.records.state);
     ws_.records.CurrentUser = name;
     ws_.store.folder = folder;
     // The save window's name box follows at once, so that no save during the loads

@@ -238,9 +238,10 @@ void Screens::LoadStateFile(DialogState& s, bool defaults) {
         profile.SSMediExempFlag = pf.SSMediExempFlag;
         s.refreshFromRecord();
     } else if (!defaults) {
-        // An employee without settings of its own starts unchecked, as at program start,
-        // rather than taxed under the previous employee's special-state flags.
-        clearStateFlags(ws_.records.state);
+        // Without a state file of its own, the flags that file would hold start unchecked
+        // rather than as the previous employee's; those of the employee's other files
+        // stay as they were read.
+        clearStateFileFlags(ws_.records.state);
     }
     s.setFlagBoxesFromRecord();
     FrmTaxInfo& f = taxInfo();

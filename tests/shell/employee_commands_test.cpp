@@ -114,6 +114,43 @@ TEST_F(EmployeeCommands, AnEmployeeWithoutAStateFileStartsWithEveryFlagUnchecked
     }
 }
 
+// Round State, Spouse Works and the states the employee's own files keep are read at
+// Open; only the flags of a state file the employee does not have start unchecked.
+TEST_F(EmployeeCommands, OpenWithoutAStateFileKeepsTheFlagsOfTheEmployeesOwnFiles) {
+    TaxProfile p = profileOf();
+    p.FedStatus = "Married";
+    p.FedExemp = "5";
+    p.StateStatus = "Married";
+    p.StateExemp = 2;
+    p.PensionPct = 5.75f;
+    p.HourRate = 38;
+    const auto runOf = [&](const std::string& name, int16_t roundState) {
+        StateSettings own;
+        own.RoundStateFlag = roundState;
+        own.UtahFlag = 0;
+        EmployeeExtras x = EmployeeExtras::newEmployee();
+        writeFileAtomic(dir / (name + ".use"),
+                        writeUseFile(p, OvertimeData{}, own, x, "11440", "0"));
+        writeFileAtomic(dir / (name + ".and"), writeAndFile(p, own, x));
+        writeFileAtomic(dir / (name + ".cfe"), writeCfeFile(p));
+        // Opened after one whose state file checks Iowa: that flag must not carry over.
+        StateSettings iowa = newYorkSettings();
+        iowa.IowaFlag = 1;
+        openEmployee(profileOf(), &iowa, "Iowa");
+        EXPECT_TRUE(s.openEmployee(dir / (name + ".use")));
+        EXPECT_EQ(s.state.RoundStateFlag, roundState);
+        EXPECT_EQ(s.state.IowaFlag, 0);
+        EXPECT_EQ(s.stateScreen().ckRoundOff.value, roundState);
+        run({{0, "24"}, {1, "5.65"}, {3, "2.75"}, {4, "7.25"}, {6, "1,056.61"}});
+        return s.main.lbTaxDed[3].caption;
+    };
+    const std::string exact = runOf("Exact", 0);
+    const std::string rounded = runOf("Rounded", 1);
+    ASSERT_NE(exact.find('.'), std::string::npos) << exact;
+    EXPECT_NE(exact.substr(exact.find('.')), ".00") << "pick figures with cents";
+    EXPECT_EQ(rounded.substr(rounded.find('.')), ".00") << rounded;
+}
+
 // The files under the empty name are the defaults for every new employee: a save that
 // would write them asks first, and No writes nothing.
 TEST_F(EmployeeCommands, SavingWithNoEmployeeOpenAsksBeforeReplacingTheDefaults) {
@@ -239,15 +276,15 @@ TEST_F(EmployeeCommands, AFullSaveIsWhollyOldOrWhollyNew) {
     s.profile.EmpName = "Changed Name";
     for (size_t bytes : {0u, 400u, 900u, 1500u}) {
         SCOPED_TRACE(bytes);
-        s.writer.faults.failAfterBytes = bytes;
+        s.writeFaults().failAfterBytes = bytes;
         EXPECT_THROW(s.saveAllFiles(), WriteError);
         EXPECT_EQ(snapshot(), old);
     }
-    s.writer.faults = {};
+    s.writeFaults() = {};
 
-    s.writer.faults.stopAfterRenames = 3;  // .use, .and and .cfe are in place, the rest not
+    s.writeFaults().stopAfterRenames = 3;  // .use, .and and .cfe are in place, the rest not
     EXPECT_THROW(s.saveAllFiles(), SimulatedCrash);
-    s.writer.faults = {};
+    s.writeFaults() = {};
     EXPECT_NE(dir.read("Emp.and").find("Changed Name"), std::string::npos);
     EXPECT_TRUE(std::filesystem::exists(dir / kCommitManifest));
 
@@ -262,9 +299,9 @@ TEST_F(EmployeeCommands, AFullSaveIsWhollyOldOrWhollyNew) {
         EXPECT_EQ(name.find(".tmp-"), std::string::npos) << name;
 
     // Eight files, the manifest, and the folder before and after the renames.
-    const int before = s.writer.syncs();
+    const int before = s.fileSyncs();
     s.saveAllFiles();
-    EXPECT_EQ(s.writer.syncs() - before, 11);
+    EXPECT_EQ(s.fileSyncs() - before, 11);
 }
 
 TEST_F(EmployeeCommands, ANameTooLongForAFileIsReportedNotFatal) {
@@ -283,12 +320,12 @@ TEST_F(EmployeeCommands, ANameTooLongForAFileIsReportedNotFatal) {
 
 TEST_F(EmployeeCommands, AFailedSaveIsReportedAndTheWindowStaysOpen) {
     openEmployee(profileOf());
-    s.writer.faults.failAfterBytes = 0;
+    s.writeFaults().failAfterBytes = 0;
     ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
     ui.saveAnswers.push_back({SaveWindowButton::No, std::nullopt});  // then the user gives up
     ui.messages.clear();
     s.mnuSave_Click();
-    s.writer.faults.failAfterBytes.reset();
+    s.writeFaults().failAfterBytes.reset();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("not saved"), std::string::npos);
     EXPECT_TRUE(ui.saveAnswers.empty());  // the window was shown again
@@ -398,15 +435,38 @@ TEST_F(EmployeeCommands, ADamagedCityFileIsReportedTheDefaultsUsedAndTheFileKept
     }
 }
 
+// The kept copy's name must fit the file system too: with the longest names the name part
+// is cut short, the extension and the date kept.
+TEST_F(EmployeeCommands, ADamagedFileOfTheLongestNameIsKeptUnderAShortenedName) {
+    for (size_t length : {size_t{230}, kLongestEmployeeName}) {
+        SCOPED_TRACE(length);
+        const std::string name(length, 'n');
+        openEmployee(profileOf(), nullptr, name);
+        dir.write(name + ".cti", "1,2,x\r\n");
+        ASSERT_TRUE(s.openEmployee(dir / (name + ".use")));
+        ui.messages.clear();
+        ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+        std::vector<std::string> kept;
+        for (auto& e : std::filesystem::directory_iterator(dir.path()))
+            if (e.path().filename().string().find(".damaged-") != std::string::npos)
+                kept.push_back(e.path().filename().string());
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_LE(kept[0].size(), 255u - 11u) << kept[0];
+        EXPECT_NE(kept[0].find("~.cti.damaged-"), std::string::npos) << kept[0];
+        EXPECT_EQ(dir.read(kept[0]), "1,2,x\r\n");
+        std::filesystem::remove(dir / kept[0]);
+    }
+}
+
 // The damaged file is copied aside, not moved: a save that then fails leaves the employee's
 // files where they were, so the employee still opens.
 TEST_F(EmployeeCommands, AFailedSaveAfterADamagedFileLeavesItInPlace) {
     openEmployee(profileOf());
     dir.write("Emp.cti", "1,2,x\r\n");
     ASSERT_TRUE(s.openEmployee(dir / "Emp.use"));
-    s.writer.faults.failAfterBytes = 0;
+    s.writeFaults().failAfterBytes = 0;
     EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::SaveFailed);
-    s.writer.faults = {};
+    s.writeFaults() = {};
     EXPECT_EQ(dir.read("Emp.cti"), "1,2,x\r\n");
     ASSERT_TRUE(std::filesystem::exists(dir / "Emp.use"));
     EXPECT_TRUE(s.openEmployee(dir / "Emp.use"));
