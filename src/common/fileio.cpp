@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -250,6 +251,28 @@ void FileWriter::commit(const std::filesystem::path& folder,
     ::unlink((folder / kCommitManifest).c_str());
 }
 
+namespace {
+
+// The kept copy's name: the file's name and the suffix, the name cut short (its
+// extension kept, "~" where it was cut) where the two would pass what a file name may
+// hold, less the temporary suffix a copy is written under.
+std::string keptName(const std::string& file, const std::string& suffix) {
+    constexpr size_t kLongest = 255 - std::string_view(".tmp-XXXXXX").size();
+    if (file.size() + suffix.size() <= kLongest) return file + suffix;
+    const auto dot = file.rfind('.');
+    const std::string ext = dot == std::string::npos || dot == 0 ? "" : file.substr(dot);
+    std::string stem = file.substr(0, file.size() - ext.size());
+    const size_t room = kLongest - std::min(kLongest, suffix.size() + ext.size() + 1);
+    stem.resize(std::min(stem.size(), room));
+    // Never half a UTF-8 character.
+    while (!stem.empty() && (static_cast<unsigned char>(stem.back()) & 0xC0) == 0x80)
+        stem.pop_back();
+    if (!stem.empty() && (static_cast<unsigned char>(stem.back()) & 0x80)) stem.pop_back();
+    return stem + "~" + ext + suffix;
+}
+
+}  // namespace
+
 std::string FileWriter::keepAside(const std::filesystem::path& file, std::string_view tag) {
     const auto folder = folderOf(file);
     char stamp[32] = "";
@@ -257,11 +280,13 @@ std::string FileWriter::keepAside(const std::filesystem::path& file, std::string
     std::tm local{};
     localtime_r(&now, &local);
     std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
-    std::string base = file.filename().string();
-    base.append(".").append(tag).append("-").append(stamp);
+    std::string suffix = ".";
+    suffix.append(tag).append("-").append(stamp);
+    const std::string base = file.filename().string() + suffix;
     for (int n = 1; n <= 100; ++n) {
-        std::string name = base;
-        if (n > 1) name.append("-").append(std::to_string(n));
+        std::string numbered = suffix;
+        if (n > 1) numbered.append("-").append(std::to_string(n));
+        const std::string name = keptName(file.filename().string(), numbered);
         const auto to = folder / name;
         std::error_code ec;
         if (std::filesystem::exists(to, ec)) continue;
@@ -280,6 +305,11 @@ void FileWriter::linkOrCopy(const std::filesystem::path& from, const std::filesy
     auto bytes = readFileBytes(from);
     if (!bytes) fail(from, EIO);
     write(to, *bytes);
+}
+
+void FileWriter::remove(const std::filesystem::path& file) {
+    if (::unlink(file.c_str()) != 0 && errno != ENOENT) fail(file, errno);
+    syncFolder(folderOf(file));
 }
 
 void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) {

@@ -59,6 +59,9 @@ class FileWriter {
     // its file; otherwise a copy written whole. Throws WriteError.
     void linkOrCopy(const std::filesystem::path& from, const std::filesystem::path& to);
 
+    // Removes a file and flushes its folder; a file already gone is no fault. Throws
+    // WriteError.
+    void remove(const std::filesystem::path& file);
     WriteFaults faults;
     // Flushes to disk made so far (files and folders).
     int syncs() const { return syncs_; }
