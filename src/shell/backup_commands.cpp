@@ -20,9 +20,18 @@ bool BackupCommands::restoreBackup(const std::string& day) {
         ws_.ui.message(messages::noBackupOfDay(name, day), Icon::Warning);
         return false;
     }
-    if (!ws_.ui.askYesNo(messages::restoreBackupQuestion(name, day), "Restore?")) return false;
+    // The set as it was: what the day did not hold goes too (a ledger first saved later).
+    std::vector<std::string> extra;
+    for (const std::string& f : memberFiles(ws_.store.folder, name)) {
+        bool kept = false;
+        for (const FileContent& c : files) kept = kept || c.name == f;
+        if (!kept) extra.push_back(f);
+    }
+    if (!ws_.ui.askYesNo(messages::restoreBackupQuestion(name, day, extra), "Restore?"))
+        return false;
     try {
-        ws_.store.commit(files);  // today's backup is made first, so this can be undone too
+        // Today's backup is made first, so this can be undone too.
+        ws_.store.restoreSet(files, extra);
     } catch (const Error& e) {
         ws_.ui.message(messages::backupNotRestored(name, day, e), Icon::Warning);
         return false;

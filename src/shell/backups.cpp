@@ -96,6 +96,23 @@ void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::st
     removeOldDays(backups, today);
 }
 
+std::vector<std::string> memberFiles(const fs::path& folder, const std::string& employee) {
+    std::vector<std::string> out;
+    for (const char* ext : kMembers)
+        if (fileExists(folder / member(employee, ext))) out.push_back(member(employee, ext));
+    return out;
+}
+
+void backUpFile(FileWriter& writer, const fs::path& folder, const std::string& fileName,
+                const Date& today) {
+    const fs::path day = folder / kBackupFolder / backupDayName(today);
+    if (fileExists(day / fileName) || !fileExists(folder / fileName)) return;
+    std::error_code ec;
+    fs::create_directories(day, ec);
+    if (ec) failAt(day / fileName, ec);
+    writer.linkOrCopy(folder / fileName, day / fileName);
+}
+
 std::vector<std::string> backupDays(const fs::path& folder, const std::string& employee) {
     std::vector<std::string> days;
     std::error_code ec;

@@ -27,6 +27,14 @@ std::string backupDayName(const Date& d);
 void backUpBeforeWrite(FileWriter& writer, const std::filesystem::path& folder,
                        const std::string& employee, const Date& today);
 
+// The employee's member files that are in the folder now.
+std::vector<std::string> memberFiles(const std::filesystem::path& folder,
+                                     const std::string& employee);
+
+// Keeps one file of the employee in today's backup unless today holds it already.
+void backUpFile(FileWriter& writer, const std::filesystem::path& folder,
+                const std::string& fileName, const Date& today);
+
 // The days that hold a backup of the employee, newest first.
 std::vector<std::string> backupDays(const std::filesystem::path& folder,
                                     const std::string& employee);

@@ -55,19 +55,39 @@ void EmployeeStore::commit(const std::vector<FileContent>& files) {
         for (const auto& f : files) {
             const std::string employee = employeeOfFile(f.name);
             if (employee.empty()) continue;
-            backUpBeforeWrite(writer, folder, employee, today());
+            backUpBeforeWrite(writer_, folder, employee, today());
             break;
         }
     }
     for (const auto& f : files) {
         if (!damaged.count(f.name)) continue;
         if (fileExists(folder / f.name)) {
-            const std::string kept = writer.keepAside(folder / f.name, "damaged");
+            const std::string kept = writer_.keepAside(folder / f.name, "damaged");
             if (keptAside) keptAside(messages::damagedFileKept(f.name, kept));
         }
         damaged.erase(f.name);
     }
-    writer.commit(folder, files);
+    writer_.commit(folder, files);
+}
+
+void EmployeeStore::restoreSet(const std::vector<FileContent>& files,
+                               const std::vector<std::string>& remove) {
+    commit(files);
+    for (const std::string& name : remove) {
+        if (today) backUpFile(writer_, folder, name, today());
+        writer_.remove(folder / name);
+    }
+}
+
+void EmployeeStore::writeFolderFile(const std::string& name, std::string_view bytes) {
+    if (!employeeOfFile(name).empty())
+        throw WriteError(name, "an employee's file is written only with its set");
+    writer_.write(folder / name, bytes);
+}
+
+void EmployeeStore::writeOutside(const std::filesystem::path& path,
+                                 const std::function<void(const std::filesystem::path&)>& produce) {
+    writer_.writeThrough(path, produce, kOwnerOnly);
 }
 
 std::string corruptedFileMessage(const std::string& fileName) {

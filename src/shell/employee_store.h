@@ -22,7 +22,6 @@ class EmployeeStore {
         : folder(std::move(workingFolder)) {}
 
     std::filesystem::path folder;  // employee files and Federal15.dtt
-    FileWriter writer;             // every file of the folder is written through it
 
     std::filesystem::path file(const std::string& name, std::string_view ext) const {
         return folder / (name + std::string(ext));
@@ -39,6 +38,20 @@ class EmployeeStore {
     // file reported damaged is first moved aside, so the operator keeps it; `keptAside`
     // hears each move with the message to show.
     void commit(const std::vector<FileContent>& files);
+    // Puts back a day's set of the employee: `files` as one change, then the members the
+    // day did not have are removed, each kept in today's backup first. Throws.
+    void restoreSet(const std::vector<FileContent>& files, const std::vector<std::string>& remove);
+    // A file of the folder that belongs to no employee's set (Header.sav, a saved pay
+    // period), replaced whole; throws WriteError.
+    void writeFolderFile(const std::string& name, std::string_view bytes);
+    // A file outside the folder's employee files (a spreadsheet export) that a library
+    // writes to the temporary path given; replaced whole, owner-only.
+    void writeOutside(const std::filesystem::path& path,
+                      const std::function<void(const std::filesystem::path&)>& produce);
+
+    // For tests: faults of the one writer, and its flushes so far.
+    WriteFaults& writeFaults() { return writer_.faults; }
+    int syncs() const { return writer_.syncs(); }
 
     // Today's date, for the daily backup that comes before the first write of a day over
     // an employee's files; no backups without it.
@@ -47,6 +60,11 @@ class EmployeeStore {
     // Files of the folder read as damaged and not yet moved aside.
     std::set<std::string> damaged;
     std::function<void(const std::string& message)> keptAside;
+
+  private:
+    // Every file of the folder is written through it: an employee's files only by commit,
+    // after the day's backup.
+    FileWriter writer_;
 };
 
 // The text of the message that names a corrupted file.

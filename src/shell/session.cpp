@@ -18,7 +18,6 @@ Session::Session(Ui& u, std::filesystem::path workingFolder)
       ot(ws_.records.ot),
       fed(ws_.fed),
       header(ws_.header),
-      writer(ws_.store.writer),
       screens_(ws_, files_),
       files_(ws_, screens_),
       runner_(ws_, screens_, files_),

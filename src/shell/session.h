@@ -56,7 +56,9 @@ class Session {
     OvertimeData& ot;
     FedTable& fed;
     CompanyHeader& header;
-    FileWriter& writer;  // every file of the working folder is written through it
+    // For tests: faults of the folder's one writer, and its flushes so far.
+    WriteFaults& writeFaults() { return ws_.store.writeFaults(); }
+    int fileSyncs() const { return ws_.store.syncs(); }
 
     // Runs `f` after every command that may have changed what the main window shows,
     // until removeOnChange is given the number this returns.
@@ -125,6 +127,7 @@ class Session {
     bool nonCitySave() { return settings_.nonCitySave(); }
     void nonCityCancel() { settings_.nonCityCancel(); }
     HeaderScreen& headerScreen() { return settings_.headerScreen(); }
+    const HeaderScreen* loadedHeaderScreen() const { return ws_.screens.header.get(); }
     bool headerSave() { return settings_.headerSave(); }
     void headerClose() { settings_.headerClose(); }
 

@@ -130,7 +130,7 @@ RunOutcome ToolCommands::leaveSave() {
     fileName.append(".hol");
     try {
         const std::string bytes = writeLeaveFile(l->values());
-        ws_.store.writer.write(ws_.store.folder / fileName, bytes);
+        ws_.store.commit({{fileName, bytes}});
     } catch (const ConversionError& e) {
         ws_.ui.message(messages::numberTooLarge(leaveBoxCaption(e.control), "Save"), Icon::Warning);
         return RunOutcome::Refused;

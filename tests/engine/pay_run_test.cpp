@@ -276,10 +276,10 @@ TEST_F(PayRun_, TheRunSavesTheEmployeeAndAFailedSaveIsReported) {
     EXPECT_TRUE(std::filesystem::exists(dir / "Emp.nci"));
     EXPECT_TRUE(std::filesystem::exists(dir / "Emp.ovw"));
 
-    s.writer.faults.failAfterBytes = 0;
+    s.writeFaults().failAfterBytes = 0;
     ui.messages.clear();
     EXPECT_EQ(run({{0, "40"}}), Outcome::SaveFailed);
-    s.writer.faults.failAfterBytes.reset();
+    s.writeFaults().failAfterBytes.reset();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("not saved"), std::string::npos);
     EXPECT_EQ(s.main.Label13.caption, "$300.00");  // the results still stand

@@ -382,12 +382,12 @@ class DialogsTest : public QObject, public test::GuiTestBase {
 
     void headerWriteFailureIsReportedAndTheDialogStays() {
         auto d = open<HeaderDialog>();
-        s_->writer.faults.failAfterBytes = 3;
+        s_->writeFaults().failAfterBytes = 3;
         click(d.get(), "OKButton");
         QVERIFY(d->isVisible());
         QVERIFY(contains(ui_->messages, "The heading was not saved"));
         QVERIFY(!std::filesystem::exists(dir_ / "Header.sav"));
-        s_->writer.faults.failAfterBytes.reset();
+        s_->writeFaults().failAfterBytes.reset();
         click(d.get(), "OKButton");
         QVERIFY(!d->isVisible());
         QVERIFY(std::filesystem::exists(dir_ / "Header.sav"));

@@ -53,6 +53,20 @@ TEST_F(Backups, TheFirstSaveOfADayKeepsTheSetAsItWasAndLaterOnesLeaveIt) {
     EXPECT_EQ(s.backupDays(), (std::vector<std::string>{"2015-01-11", "2015-01-10", "2015-01-09"}));
 }
 
+// The leave balances are the employee's too: the day's first change of them keeps the
+// old ones, like any other write of the set.
+TEST_F(Backups, TheLeaveBalancesAreKeptBeforeTheDaysFirstChange) {
+    openEmployee(profileOf());
+    s.openLeave().vac.startBalance.focusAndType("40");
+    ASSERT_EQ(s.leaveSave(), RunOutcome::Done);
+    const Files before = filesIn(dir.path());
+    ui.date = {2015, 1, 10};
+    s.openLeave().vac.startBalance.focusAndType("8");
+    ASSERT_EQ(s.leaveSave(), RunOutcome::Done);
+    EXPECT_EQ(filesIn(day("2015-01-10")), before);
+    EXPECT_NE(filesIn(dir.path()).at("Emp.hol"), before.at("Emp.hol"));
+}
+
 TEST_F(Backups, SixtyDaysAreKept) {
     openEmployee(profileOf());
     for (const char* old : {"2014-11-10", "2014-11-11", "2014-11-12"}) {
@@ -96,6 +110,31 @@ TEST_F(Backups, ADayIsRestoredAfterAskingAndTheEmployeeOpenedFromIt) {
     }
     EXPECT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.questions.size(), questions);  // nothing to ask about
+}
+
+// A day's set comes back as it was: a member first saved after that day (the ledger) is
+// removed, after the question names it, and today's backup keeps it.
+TEST_F(Backups, ARestoredDayRemovesWhatTheDayDidNotHold) {
+    openEmployee(profileOf());
+    saveWithName("Before the ledger");
+    const Files before = filesIn(dir.path());
+    ASSERT_EQ(before.count("Emp.yrw"), 0u);
+    ui.date = {2015, 1, 10};
+    saveWithName("Monday");
+    ASSERT_EQ(run({{0, "40"}}), RunOutcome::Done);
+    s.openLedger();
+    ASSERT_TRUE(s.ledgerPost(1));
+    ui.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(s.ledgerClose());
+    const Files today = filesIn(dir.path());
+    ASSERT_EQ(today.count("Emp.yrw"), 1u);
+
+    ui.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(s.restoreBackup("2015-01-10"));
+    EXPECT_NE(ui.questions.back().find("did not have Emp.yrw"), std::string::npos)
+        << ui.questions.back();
+    EXPECT_EQ(filesIn(dir.path()), before);
+    EXPECT_EQ(filesIn(day("2015-01-10")).at("Emp.yrw"), today.at("Emp.yrw"));
 }
 
 TEST(BackupNames, FilesOfAnEmployeeAndTheDaysFolderNames) {
