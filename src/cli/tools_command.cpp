@@ -1,12 +1,12 @@
 // corvella-cli ot, leave, period-save and period-get: the overtime calculator, the leave
 // balances and saved pay periods, driven as the desktop program's windows are.
-#include <cstdio>
 #include <iostream>
 #include <sstream>
 
 #include "cli/cli_support.h"
 #include "common/fileio.h"
 #include "common/number.h"
+#include "shell/messages.h"
 
 namespace corvella::cli {
 
@@ -19,6 +19,13 @@ std::optional<std::pair<int, std::string>> indexed(const std::string& arg, int l
     auto n = strictNumber(arg.substr(0, eq));
     if (!n || *n != static_cast<int>(*n) || *n < low || *n > high) return std::nullopt;
     return std::pair{static_cast<int>(*n), arg.substr(eq + 1)};
+}
+
+// `text` padded with blanks to `width` bytes, on the left or the right; never cut.
+std::string padded(const std::string& text, size_t width, bool right = false) {
+    if (text.size() >= width) return text;
+    const std::string blanks(width - text.size(), ' ');
+    return right ? blanks + text : text + blanks;
 }
 
 std::string messagesJson(const std::vector<std::string>& messages) {
@@ -62,10 +69,8 @@ std::string otText(const OvertimeScreen& w, int rows, const std::vector<std::str
       << "  On: " << w.lbWk.caption << "   OT Earned: " << w.lb_OT.caption << "\n"
       << "  Week No.  Week Ending  O.T. Only\n";
     for (int i = 0; i < rows; ++i) {
-        char line[160];
-        std::snprintf(line, sizeof line, "  %8d  %-11s  %s\n", i + 1, w.Text1[i].text.c_str(),
-                      w.txtOT[i].text.c_str());
-        o << line;
+        o << "  " << padded(std::to_string(i + 1), 8, true) << "  " << padded(w.Text1[i].text, 11)
+          << "  " << w.txtOT[i].text << "\n";
     }
     for (const auto& m : msgs) o << "Message: " << oneLine(m) << "\n";
     return o.str();
@@ -163,10 +168,8 @@ std::string periodText(const MainWindow& m, const std::vector<std::string>& msgs
     std::ostringstream o;
     o << "Week ending: " << m.txtWeek.text << "\n";
     for (int i = 0; i < 8; ++i) {
-        char line[160];
-        std::snprintf(line, sizeof line, "  %-26s %14s\n", amountBoxCaption(i),
-                      m.txtAmount[i].text.c_str());
-        o << line;
+        o << "  " << padded(amountBoxCaption(i), 26) << " " << padded(m.txtAmount[i].text, 14, true)
+          << "\n";
     }
     std::vector<std::pair<std::string, std::string>> captions;
     for (int i = 0; i < 11; ++i)
@@ -179,9 +182,7 @@ std::string periodText(const MainWindow& m, const std::vector<std::string>& msgs
     captions.emplace_back("DEDUCTIONS", m.lbDeduct.caption);
     captions.emplace_back("NET PAY", m.lbNet.caption);
     for (const auto& [tag, value] : captions) {
-        char line[160];
-        std::snprintf(line, sizeof line, "  %-26s %14s\n", tag.c_str(), value.c_str());
-        o << line;
+        o << "  " << padded(tag, 26) << " " << padded(value, 14, true) << "\n";
     }
     for (const auto& msg : msgs) o << "Message: " << oneLine(msg) << "\n";
     return o.str();
@@ -220,10 +221,7 @@ int ot(const std::filesystem::path& dir, const std::vector<std::string>& args) {
         } else {
             auto [week, text] = *indexed(value, 1, 53);
             if (week > rows) {
-                ui.message("Week " + std::to_string(week) + " is not a row of this employee's " +
-                               "calculator, which has " + std::to_string(rows) + " (" +
-                               (weekly ? "weekly" : "bi-weekly") + ").",
-                           Icon::Warning, "");
+                ui.message(messages::calculatorWeekNotUsed(week, rows), Icon::Warning, "");
                 return fail(ui, Exit::Refused);
             }
             (option == "--amount" ? w.txtOT : w.Text1)[week - 1].focusAndType(text);

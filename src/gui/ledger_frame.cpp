@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "gui/bound_widgets.h"
+#include "shell/messages.h"
 
 using namespace corvella;
 using namespace corvella::gui;
@@ -262,8 +263,5 @@ void LedgerFrame::exportCommand() {
     const auto path = session_.ledgerExportForSpreadsheet();
     if (!path) return;  // a message has named the file
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(qs(path->string()))))
-        session_.ui.message("The ledger was written to " + path->string() +
-                                ". No program for .xlsx files is set up here to open it; open "
-                                "it from that folder.",
-                            Icon::Information);
+        session_.ui.message(messages::exportWrittenNotOpened(path->string()), Icon::Information);
 }

@@ -47,6 +47,15 @@ TEST_F(ToolsCli, OtTotalsSavesAndReportsWhatTheWindowShows) {
     EXPECT_EQ(jsonField(again.out, "txtPercent"), "2.5%");
 }
 
+// The plain-text tables pad their cells and never cut one, however long.
+TEST_F(ToolsCli, TextTablesKeepLongCellsWhole) {
+    const std::string date(200, 'd');
+    CliResult r = cli("ot Sample --date 1=" + date + " --amount 1=12");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("         1  " + date + "  12\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("         2               0\n"), std::string::npos) << r.out;
+}
+
 TEST_F(ToolsCli, OtRefusalsAndUsage) {
     const std::string use = dir.read("Sample.use");
     CliResult r = cli("ot Sample --annual 0 --percent 0 --json");
