@@ -25,6 +25,32 @@ class PrintCli : public ::testing::Test {
     }
 };
 
+// The check carries the run it was printed with, and its stubs the year to date of the
+// pay stub: the ledger's totals from its rows, whatever was printed before.
+TEST_F(PrintCli, TheCheckCarriesItsRunAndThePayStubsYearToDate) {
+    ASSERT_EQ(cli("post Sample --row 1 --box 0=40 --week 01/02/2015").status, 0);
+    const auto ytdLine = [](const std::string& page) {
+        const auto at = page.find("\n    YTD  ");
+        return at == std::string::npos ? std::string("<no YTD>") : page.substr(at, 90);
+    };
+    const auto figure = [](const std::string& page, const std::string& label) {
+        const auto at = page.find(label);
+        if (at == std::string::npos) return std::string("<no ") + label + ">";
+        const std::string line = page.substr(at, page.find('\n', at + 1) - at);
+        return line.substr(line.find_last_of(' ') + 1);
+    };
+    test::CliResult check = cli("check Sample --box 0=10 --text");
+    ASSERT_EQ(check.status, 0) << check.err;
+    test::CliResult stub = cli("stub Sample --box 0=10 --text");
+    ASSERT_EQ(stub.status, 0) << stub.err;
+    EXPECT_EQ(ytdLine(check.out), ytdLine(stub.out));
+    for (const char* label : {"Federal Tax", "Social Security Tax", "Medicare Tax", "State Tax"})
+        EXPECT_EQ(figure(check.out, label), figure(stub.out, label)) << label;
+    // The check's amount is the net pay its stubs show.
+    const std::string net = figure(stub.out, "\n    Current ");
+    EXPECT_TRUE(has(check.out, "***" + net)) << net << "\n" << check.out;
+}
+
 TEST_F(PrintCli, WordsAndTheirRefusals) {
     const struct {
         const char* args;
