@@ -70,7 +70,17 @@ class OperatorTest : public QObject, public test::GuiTestBase {
 
     void cleanup() { stop(); }
 
+    // The ledger and the calculator are laid out by the employee's pay frequency.
+    void everyWindowFitsTheSmallScreen_data() {
+        QTest::addColumn<bool>("weekly");
+        QTest::newRow("weekly") << true;
+        QTest::newRow("bi-weekly") << false;
+    }
+
     void everyWindowFitsTheSmallScreen() {
+        QFETCH(bool, weekly);
+        if (!weekly) openEmployee("Bi", test::biWeeklyProfile());
+        QCOMPARE(s_->profile.weekly(), weekly);
         QStringList tooBig;
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QCOMPARE(screen.size(), QSize(1024, 768));
