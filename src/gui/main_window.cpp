@@ -652,7 +652,10 @@ void Form1::mnuExit_Click() {
 void Form1::closeEvent(QCloseEvent* event) {
     if (!ending_) {
         storeInputs();
-        session_.mnuExit_Click();
+        if (!session_.mnuExit_Click()) {  // cancelled: the program goes on
+            event->ignore();
+            return;
+        }
     }
     ending_ = true;
     event->accept();

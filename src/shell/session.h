@@ -108,7 +108,7 @@ class Session {
     std::vector<EmployeeEntry> employeeList() const { return listEmployees(ws_.store.folder); }
     bool openListed(const std::string& name) { return employees_.openListed(name); }
     void mnuSave_Click() { employees_.mnuSave_Click(); }
-    void mnuExit_Click() { employees_.mnuExit_Click(); }
+    bool mnuExit_Click() { return employees_.mnuExit_Click(); }
     void showSaveWindow() { employees_.showSaveWindow(); }
     bool cmdSaveUser_Click() { return employees_.cmdSaveUser_Click(); }
 

@@ -398,7 +398,7 @@ class MainWindowTest : public QObject {
         typeInto(0, QStringLiteral("40"));
         const auto before = folderContents(dir_);
         QSignalSpy ended(window_.get(), &Form1::programEnded);
-        ui_->yesNoAnswers = {false};
+        ui_->answers = {corvella::Answer::No};
         action("mnuExitItem")->trigger();
         QCOMPARE(ui_->questions.back(), std::string("     SAVE USER'S SETTINGS?"));
         QCOMPARE(ended.count(), 1);
@@ -409,12 +409,39 @@ class MainWindowTest : public QObject {
     void closeBoxAnsweredYesSavesUnderTheTypedName() {
         openEmp();
         QSignalSpy ended(window_.get(), &Form1::programEnded);
-        ui_->yesNoAnswers = {true};
+        ui_->answers = {corvella::Answer::Yes};
         ui_->saveAnswers = {{corvella::SaveWindowButton::Save, std::string("Bob")}};
         window_->close();
         QCOMPARE(ended.count(), 1);
         QVERIFY(fs::exists(dir_ / "Bob.use"));
         QVERIFY(fs::exists(dir_ / "Bob.sta"));
+    }
+
+    // Ctrl+X, then Esc in the question: nothing is saved, and the program stays.
+    void exitCancelledByEscKeepsTheProgram() {
+        QtUi qtUi;
+        Session session(qtUi, dir_);
+        Form1 w(session);
+        qtUi.setParentWindow(&w);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const auto before = folderContents(dir_);
+        QSignalSpy ended(&w, &Form1::programEnded);
+        QMessageBox::StandardButtons buttons;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            buttons = box->standardButtons();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        auto* cal = w.findChild<QToolButton*>(QStringLiteral("cmdCal"));
+        cal->setFocus();
+        QTest::keyClick(cal, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(w.isVisible());
+        QVERIFY(folderContents(dir_) == before);
     }
 
     void quitInTheSaveWindowEndsWithoutSaving() {
