@@ -149,12 +149,12 @@ class Session {
     void otNewWeek() { tools_.otNewWeek(); }
     bool otUndo() { return tools_.otUndo(); }
     RunOutcome otBack() { return tools_.otBack(); }
-    void otCloseBox() { tools_.otCloseBox(); }
+    bool otCloseBox() { return tools_.otCloseBox(); }
     LeaveScreen& openLeave() { return tools_.openLeave(); }
     LeaveScreen* leaveWindow() const { return tools_.leaveWindow(); }
     RunOutcome leaveSave() { return tools_.leaveSave(); }
     void leaveClearAll() { tools_.leaveClearAll(); }
-    void leaveCloseBox() { tools_.leaveCloseBox(); }
+    bool leaveCloseBox() { return tools_.leaveCloseBox(); }
 
     // --- Pay period dates and saved pay periods ---
     Date openWeekPicker() { return periods_.openWeekPicker(); }
