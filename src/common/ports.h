@@ -13,6 +13,9 @@ namespace corvella {
 
 enum class Icon { None, Warning, Information };
 
+// The answer to a question that may be cancelled.
+enum class Answer { Yes, No, Cancel };
+
 // The buttons of the save window ("Save User").
 enum class SaveWindowButton { Save, No, Quit, Close };
 
@@ -35,6 +38,11 @@ class Ui {
                          const std::string& title = {}) = 0;
     // A Yes/No question; true for Yes.
     virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+    // A question with Yes, No and Cancel; Esc and the close box answer Cancel.
+    virtual Answer askYesNoCancel(const std::string& text, const std::string& title) = 0;
+    // Whether to keep changes a window would lose, with Save (Yes), Discard (No) and
+    // Cancel; Esc and the close box answer Cancel.
+    virtual Answer askSaveChanges(const std::string& text, const std::string& title) = 0;
     // An input box; nothing when cancelled.
     virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                                 const std::string& defaultText) = 0;
@@ -62,6 +70,7 @@ class ScriptedUi : public Ui {
     std::vector<std::string> titles;    // and its title
     std::vector<std::string> questions;
     std::deque<bool> yesNoAnswers;
+    std::deque<Answer> answers;  // the questions that may be cancelled
     std::deque<std::optional<std::string>> inputAnswers;
     std::deque<std::optional<std::filesystem::path>> openAnswers;
     struct SaveAnswer {
@@ -81,6 +90,14 @@ class ScriptedUi : public Ui {
     bool askYesNo(const std::string& text, const std::string&) override {
         questions.push_back(text);
         return pop(yesNoAnswers, false);
+    }
+    Answer askYesNoCancel(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        return pop(answers, Answer::No);
+    }
+    Answer askSaveChanges(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        return pop(answers, Answer::No);
     }
     std::optional<std::string> inputBox(const std::string& prompt, const std::string&,
                                         const std::string&) override {

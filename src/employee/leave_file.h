@@ -10,10 +10,12 @@ struct LeaveAccountValues {
     float balance = 0;  // the stored balance (shown in the balance caption)
     std::string startBalance;
     std::array<std::string, 20> counts{}, dates{};
+    bool operator==(const LeaveAccountValues&) const = default;
 };
 
 struct LeaveBalances {
     LeaveAccountValues vac, hol, sick;
+    bool operator==(const LeaveBalances&) const = default;
 };
 
 // GetVac: the file's 41 lines, whole or not at all; throws ReadError.

@@ -16,8 +16,8 @@ using namespace corvella::gui;
 
 LeaveWindow::LeaveWindow(Session& s, QWidget* parent)
     : ScreenWindow(
-          s, &s.openLeave(), [&s] { return static_cast<const void*>(s.leaveWindow()); },
-          [&s] { s.leaveCloseBox(); }, parent),
+          s, &s.openLeave(), [&s] { return static_cast<const void*>(s.leaveWindow()); }, [] {},
+          parent),
       model_(s.leaveWindow()) {
     setObjectName("DialogVac");
     setWindowTitle("Vacation / Holiday / Sick");
@@ -126,6 +126,12 @@ LeaveWindow::LeaveWindow(Session& s, QWidget* parent)
 void LeaveWindow::refresh() {
     for (auto* e : edits_) e->pull();
     for (auto* b : balances_) b->pull();
+}
+
+bool LeaveWindow::mayClose() {
+    if (session_.leaveCloseBox()) return true;  // closed, saved or not as answered
+    refresh();  // cancelled, or the save was refused: the screen stays
+    return false;
 }
 
 void LeaveWindow::OKButton_Click() {

@@ -21,6 +21,8 @@ class LeaveWindow : public corvella::gui::ScreenWindow {
 
   private:
     void refresh() override;
+    // Esc and the close box: with changes, the session asks whether to save them.
+    bool mayClose() override;
 
     corvella::LeaveScreen* model_;
     std::vector<corvella::gui::BoundLineEdit*> edits_;

@@ -22,6 +22,11 @@ using namespace corvella::gui;
 
 namespace {
 
+// Room the window manager may take above and below the frame.
+constexpr int kTitleBarAndPanel = 72;
+// The rows' area keeps at least this height, however small the screen.
+constexpr int kFewestRows = 120;
+
 constexpr const char* kInstruction =
     "LEFT CLICK ON WEEK NUMBER TO PASTE IN DATA.     RIGHT CLICK TO DELETE ROW";
 
@@ -148,8 +153,8 @@ LedgerFrame::LedgerFrame(Session& s, QWidget* parent)
     const QRect screen =
         this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1280, 1024);
     const bool allRows = m.heightTwips > 6550;
-    rowsArea_->setFixedHeight(allRows ? std::min(rows->height() + 4, screen.height() - 250)
-                                      : upperBlock + 4);
+    const int rowsWanted = (allRows ? rows->height() : upperBlock) + 4;
+    rowsArea_->setFixedHeight(rowsWanted);
     // Narrower screens scroll sideways rather than cut the right-hand columns off.
     const int rowsWidth = rows->sizeHint().width() + 24;
 
@@ -214,6 +219,10 @@ LedgerFrame::LedgerFrame(Session& s, QWidget* parent)
     root->addWidget(rowsArea_);
     root->addWidget(totalsArea);
     refresh();
+    // On a small screen the rows give way (they scroll), so that the totals, their
+    // scroll bar and a title bar still fit.
+    const int over = sizeHint().height() - (screen.height() - kTitleBarAndPanel);
+    if (over > 0) rowsArea_->setFixedHeight(std::max(rowsWanted - over, kFewestRows));
     const int wanted = std::max(rowsWidth, totals->width()) + 24;
     resize(std::min(wanted, screen.width() - 16), sizeHint().height());
 }

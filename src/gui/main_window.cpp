@@ -539,8 +539,8 @@ void Form1::storeInputs() {
 }
 
 // Entry boxes: Enter and Down go to the next box (Enter wraps from 7 to 0), Up to the
-// previous one. The menu's Ctrl shortcuts win over the boxes' own editing keys, so that
-// Ctrl+C clears rather than copies.
+// previous one. The menu's Ctrl shortcuts win over the boxes' keys, but for the editing
+// keys, which edit text where there is text to edit.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (watched == txtWeek_ && type == QEvent::MouseButtonRelease &&
@@ -553,9 +553,11 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
         return QMainWindow::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const QKeySequence pressed(key->keyCombination());
-    // In an entry box the paste key pastes (through the box's key filter), although
-    // the same keys open a menu command elsewhere.
-    if (key->matches(QKeySequence::Paste)) return QMainWindow::eventFilter(watched, event);
+    // In an entry box Ctrl+A, Ctrl+C, Ctrl+X and Ctrl+V select all, copy, cut and paste
+    // (through the box's key filter), although the same keys run a menu command elsewhere.
+    for (const auto editing :
+         {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste})
+        if (key->matches(editing)) return QMainWindow::eventFilter(watched, event);
     if (key->modifiers() & Qt::ControlModifier) {
         for (const QKeySequence& s : menuShortcuts_) {
             if (s.matches(pressed) == QKeySequence::ExactMatch) {
@@ -652,7 +654,10 @@ void Form1::mnuExit_Click() {
 void Form1::closeEvent(QCloseEvent* event) {
     if (!ending_) {
         storeInputs();
-        session_.mnuExit_Click();
+        if (!session_.mnuExit_Click()) {  // cancelled: the program goes on
+            event->ignore();
+            return;
+        }
     }
     ending_ = true;
     event->accept();

@@ -26,7 +26,7 @@ using namespace corvella::gui;
 OvertimeWindow::OvertimeWindow(Session& s, QWidget* parent)
     : ScreenWindow(
           s, &s.openOvertime(), [&s] { return static_cast<const void*>(s.overtimeWindow()); },
-          [&s] { s.otCloseBox(); }, parent),
+          [] {}, parent),
       model_(s.overtimeWindow()),
       weekly_(s.profile.weekly()) {
     setObjectName("Form2");
@@ -180,6 +180,12 @@ OvertimeWindow::OvertimeWindow(Session& s, QWidget* parent)
 void OvertimeWindow::refresh() {
     for (auto* e : edits_) e->pull();
     for (auto* l : labels_) l->pull();
+}
+
+bool OvertimeWindow::mayClose() {
+    if (session_.otCloseBox()) return true;  // closed, saved or not as answered
+    refresh();                               // cancelled, or Back was refused: the calculator stays
+    return false;
 }
 
 void OvertimeWindow::afterCommand() {

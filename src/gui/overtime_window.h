@@ -35,6 +35,8 @@ class OvertimeWindow : public corvella::gui::ScreenWindow {
 
   private:
     void refresh() override;
+    // Esc and the close box: with changes, the session asks whether to save them.
+    bool mayClose() override;
     void afterCommand();
 
     corvella::OvertimeScreen* model_;

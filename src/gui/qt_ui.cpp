@@ -16,8 +16,8 @@
 #include <QVBoxLayout>
 
 #include "common/fileio.h"
-#include "gui/select_all_on_focus.h"
 #include "gui/render/page_painter.h"
+#include "gui/select_all_on_focus.h"
 
 using corvella::SaveWindowButton;
 
@@ -138,6 +138,35 @@ bool QtUi::askYesNo(const std::string& text, const std::string& title) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+namespace {
+
+// A question whose third button, Esc and close box cancel.
+corvella::Answer askWithCancel(QWidget* parent, const std::string& text, const std::string& title,
+                               QMessageBox::StandardButton yes, QMessageBox::StandardButton no) {
+    QMessageBox box(parent);
+    box.setWindowTitle(q(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(wrappable(text));
+    box.setIcon(QMessageBox::Question);
+    box.setStandardButtons(yes | no | QMessageBox::Cancel);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    const int chosen = box.exec();
+    if (chosen == yes) return corvella::Answer::Yes;
+    if (chosen == no) return corvella::Answer::No;
+    return corvella::Answer::Cancel;
+}
+
+}  // namespace
+
+corvella::Answer QtUi::askYesNoCancel(const std::string& text, const std::string& title) {
+    return askWithCancel(parent_, text, title, QMessageBox::Yes, QMessageBox::No);
+}
+
+corvella::Answer QtUi::askSaveChanges(const std::string& text, const std::string& title) {
+    return askWithCancel(parent_, text, title, QMessageBox::Save, QMessageBox::Discard);
 }
 
 std::optional<std::string> QtUi::inputBox(const std::string& prompt, const std::string& title,

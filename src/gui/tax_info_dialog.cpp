@@ -169,9 +169,10 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
     auto* pay = new QGroupBox;
     pay->setObjectName("fraRates");
     auto* payL = new QGridLayout(pay);
+    // Captions on one line: a wrapped one asks for its height only once the width is
+    // known, and the dialog, sized before that, squeezed the lists at the top to make room.
     auto captioned = [&](int c, const char* caption, QWidget* w) {
         auto* cap = new QLabel(caption);
-        cap->setWordWrap(true);
         payL->addWidget(cap, 0, c);
         payL->addWidget(w, 1, c);
         payL->setColumnStretch(c, 1);

@@ -58,9 +58,18 @@ bool EmployeeCommands::cmdSaveUser_Click() {
     return true;
 }
 
-void EmployeeCommands::mnuExit_Click() {
-    if (ws_.ui.askYesNo("     SAVE USER'S SETTINGS?", "Save?")) showSaveWindow();
+bool EmployeeCommands::mnuExit_Click() {
+    switch (ws_.ui.askYesNoCancel("     SAVE USER'S SETTINGS?", "Save?")) {
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            showSaveWindow();
+            break;
+        case Answer::No:
+            break;
+    }
     ws_.programEnded = true;
+    return true;
 }
 
 void EmployeeCommands::mnuNew_Click() {

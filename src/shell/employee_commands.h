@@ -23,7 +23,9 @@ class EmployeeCommands {
     // Open with the file the dialog chose (the steps after the dialog). False on failure.
     bool openEmployee(const std::filesystem::path& useFile);
     void mnuSave_Click() { showSaveWindow(); }
-    void mnuExit_Click();
+    // Asks whether to save first. False when the question was cancelled: the program
+    // goes on.
+    bool mnuExit_Click();
     // Shows the save window (modal) and carries out the button chosen.
     void showSaveWindow();
     // "&Save": false when the save failed (a message says what).

@@ -279,6 +279,10 @@ std::string leaveNoEmployee() {
            "employee first (File menu), then enter the balances again.";
 }
 
+std::string saveChangesBeforeClosing(const std::string& window) {
+    return "Save the changes made in " + window + " before it closes?";
+}
+
 std::string payPeriodNotANumber(const std::string& where, const std::string& text) {
     return "\"" + text + "\" in " + where +
            " is not a number, so the pay period was not saved. Correct it and save the pay "

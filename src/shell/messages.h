@@ -73,6 +73,9 @@ std::string overtimeNotSaved(const Error& e);
 std::string fileDamaged(const ReadError& e, const std::string& consequence);
 std::string leaveNotSaved(const std::string& fileName, const Error& e);
 std::string leaveNoEmployee();
+// A window closed by Esc or its close box with changes not saved (Save, Discard, Cancel).
+std::string saveChangesBeforeClosing(const std::string& window);
+inline constexpr const char* kSaveChangesTitle = "Save?";
 // "Save This Pay Period": a box or caption of the main window that is not a number.
 std::string payPeriodNotANumber(const std::string& where, const std::string& text);
 std::string payPeriodNotSaved(const std::string& fileName, const Error& e);

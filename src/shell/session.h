@@ -110,7 +110,7 @@ class Session {
     std::vector<EmployeeEntry> employeeList() const { return listEmployees(ws_.store.folder); }
     bool openListed(const std::string& name) { return employees_.openListed(name); }
     void mnuSave_Click() { employees_.mnuSave_Click(); }
-    void mnuExit_Click() { employees_.mnuExit_Click(); }
+    bool mnuExit_Click() { return employees_.mnuExit_Click(); }
     void showSaveWindow() { employees_.showSaveWindow(); }
     bool cmdSaveUser_Click() { return employees_.cmdSaveUser_Click(); }
 
@@ -152,12 +152,12 @@ class Session {
     void otNewWeek() { tools_.otNewWeek(); }
     bool otUndo() { return tools_.otUndo(); }
     RunOutcome otBack() { return tools_.otBack(); }
-    void otCloseBox() { tools_.otCloseBox(); }
+    bool otCloseBox() { return tools_.otCloseBox(); }
     LeaveScreen& openLeave() { return tools_.openLeave(); }
     LeaveScreen* leaveWindow() const { return tools_.leaveWindow(); }
     RunOutcome leaveSave() { return tools_.leaveSave(); }
     void leaveClearAll() { tools_.leaveClearAll(); }
-    void leaveCloseBox() { tools_.leaveCloseBox(); }
+    bool leaveCloseBox() { return tools_.leaveCloseBox(); }
 
     // --- Pay period dates and saved pay periods ---
     Date openWeekPicker() { return periods_.openWeekPicker(); }

@@ -40,6 +40,7 @@ OvertimeScreen& ToolCommands::openOvertime() {
     o.lb_OT.caption = ws_.main.lbOverT.caption;
     o.lbWk.caption = ws_.main.txtWeek.text;
     o.showResults(ws_.records.ot);
+    o.markUnchanged();
     return o;
 }
 
@@ -51,8 +52,14 @@ bool ToolCommands::saveEmployee() {
         ws_.ui.message(messages::overtimeNotSaved(e), Icon::Warning);
         return false;
     }
+    if (OvertimeScreen* o = overtimeWindow()) o->markUnchanged();
     ws_.notifyChanged();
     return true;
+}
+
+Answer ToolCommands::askSaveChanges(const std::string& window) {
+    return ws_.ui.askSaveChanges(messages::saveChangesBeforeClosing(window),
+                                 messages::kSaveChangesTitle);
 }
 
 RunOutcome ToolCommands::otTotal() {
@@ -83,6 +90,7 @@ bool ToolCommands::otUndo() {
         return false;
     }
     o->Undo(ws_.records.ot, weekly());
+    o->markUnchanged();
     ws_.notifyChanged();
     return true;
 }
@@ -106,9 +114,20 @@ RunOutcome ToolCommands::otBack() {
     return RunOutcome::Done;
 }
 
-void ToolCommands::otCloseBox() {
+bool ToolCommands::otCloseBox() {
+    if (OvertimeScreen* o = overtimeWindow(); o && o->changed()) {
+        switch (askSaveChanges("OverTime Percentage")) {
+            case Answer::Cancel:
+                return false;
+            case Answer::Yes:
+                return otBack() == RunOutcome::Done;  // a refusal has said why
+            case Answer::No:
+                break;
+        }
+    }
     ws_.screens.discard(ws_.screens.overtime);
     ws_.notifyChanged();
+    return true;
 }
 
 LeaveScreen& ToolCommands::openLeave() {
@@ -152,9 +171,20 @@ void ToolCommands::leaveClearAll() {
     if (LeaveScreen* l = leaveWindow()) l->clearVac();
 }
 
-void ToolCommands::leaveCloseBox() {
+bool ToolCommands::leaveCloseBox() {
+    if (LeaveScreen* l = leaveWindow(); l && l->changed()) {
+        switch (askSaveChanges("Vacation / Holiday / Sick")) {
+            case Answer::Cancel:
+                return false;
+            case Answer::Yes:
+                return leaveSave() == RunOutcome::Done;  // a refusal has said why
+            case Answer::No:
+                break;
+        }
+    }
     ws_.screens.discard(ws_.screens.leave);
     ws_.notifyChanged();
+    return true;
 }
 
 }  // namespace corvella

@@ -28,8 +28,9 @@ class ToolCommands {
     // "&Back": the rows kept and the employee saved, then the calculator closes. Refused
     // when a box is not a number, SaveFailed when the save failed: the calculator stays.
     RunOutcome otBack();
-    // The close box: the calculator closes without saving.
-    void otCloseBox();
+    // The close box and Esc: with changes since the calculator opened or last saved, asks
+    // Save (as Back), Discard or Cancel. True when the calculator closed.
+    bool otCloseBox();
 
     // Command1, "&Vacation": the leave screen with the employee's balances.
     LeaveScreen& openLeave();
@@ -39,13 +40,17 @@ class ToolCommands {
     RunOutcome leaveSave();
     // "Clear All": zeros and empty dates; nothing is written.
     void leaveClearAll();
-    // The close box: unsaved changes go.
-    void leaveCloseBox();
+    // The close box and Esc: with changes since the screen opened, asks Save (as "Save"),
+    // Discard or Cancel. True when the screen closed.
+    bool leaveCloseBox();
 
   private:
     bool weekly() const { return ws_.records.profile.weekly(); }
-    // SaveEmployee for the calculator: nothing to save while no employee is named.
+    // SaveEmployee for the calculator: nothing to save while no employee is named. After
+    // a save the calculator's boxes are what the files hold.
     bool saveEmployee();
+    // Asks whether to keep the changes of the window captioned `window`.
+    Answer askSaveChanges(const std::string& window);
 
     Workspace& ws_;
     Screens& screens_;

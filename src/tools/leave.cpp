@@ -81,6 +81,7 @@ void LeaveScreen::opened() {
         if (a->startBalance.text.empty()) a->startBalance.text = "0";
         a->recompute();
     }
+    atOpening_ = values();
 }
 
 }  // namespace corvella

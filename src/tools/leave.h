@@ -32,7 +32,13 @@ struct LeaveScreen {
     // clearVac: counts "0", dates empty, start balances "0", balances 0.
     void clearVac();
     // The screen opening: empty start balances become "0", the balances are recomputed.
+    // What it shows then is what changed() compares with.
     void opened();
+    // A box differs from what the screen showed when it opened.
+    bool changed() const { return values() != atOpening_; }
+
+  private:
+    LeaveBalances atOpening_;
 };
 
 }  // namespace corvella

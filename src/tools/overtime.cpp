@@ -118,6 +118,13 @@ void OvertimeScreen::showResults(const OvertimeData& d) {
     lbAvail.caption = format(d.OtAvailable, Pattern::Dollar2);
 }
 
+std::vector<std::string> OvertimeScreen::boxTexts() const {
+    std::vector<std::string> texts{txtAnnual.text, txtApPercent.text};
+    for (const auto& b : Text1) texts.push_back(b.text);
+    for (const auto& b : txtOT) texts.push_back(b.text);
+    return texts;
+}
+
 void OvertimeScreen::NewWeek(bool weekly) {
     const int last = overtimeRowCount(weekly) - 1;
     for (int r = 0; r < last; ++r) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/controls.h"
 #include "employee/overtime_data.h"
@@ -52,6 +53,15 @@ struct OvertimeScreen {
     void Undo(const OvertimeData& d, bool weekly);
     // The results of `d` in their captions.
     void showResults(const OvertimeData& d);
+
+    // The boxes as they stand are what the employee's files hold (at opening, after a
+    // save or Undo); changed() compares with them.
+    void markUnchanged() { unchanged_ = boxTexts(); }
+    bool changed() const { return boxTexts() != unchanged_; }
+
+  private:
+    std::vector<std::string> boxTexts() const;
+    std::vector<std::string> unchanged_;
 };
 
 // The rows the window shows: weekly 53, bi-weekly 26 (the 27th is kept out of sight).

@@ -25,6 +25,14 @@ inline void writeEmployeeFiles(const std::filesystem::path& dir, const std::stri
     writeFileAtomic(dir / (name + ".cfe"), writeCfeFile(p));
 }
 
+// A new employee's profile, paid every two weeks.
+inline TaxProfile biWeeklyProfile() {
+    TaxProfile p = TaxProfile::resetValues();
+    p.WeeklyFlag = 0;
+    p.BiWeeklyFlag = -1;
+    return p;
+}
+
 // A started session over a fresh folder holding the federal table.
 struct GuiFolder {
     QTemporaryDir tmp;
@@ -39,8 +47,8 @@ struct GuiFolder {
         s.Form_Load();
     }
     // Writes a new employee's files and opens them as File > Open does.
-    bool openNew(const std::string& name = "Emp") {
-        writeEmployeeFiles(dir, name);
+    bool openNew(const std::string& name = "Emp", const TaxProfile& p = TaxProfile::resetValues()) {
+        writeEmployeeFiles(dir, name, p);
         return s.openEmployee(dir / (name + ".use"));
     }
 };
@@ -63,7 +71,10 @@ class GuiTestBase {
         openEmployee();
     }
     void stop() { folder_.reset(); }
-    void openEmployee(const std::string& name = "Emp") { QVERIFY(folder_->openNew(name)); }
+    void openEmployee(const std::string& name = "Emp",
+                      const TaxProfile& p = TaxProfile::resetValues()) {
+        QVERIFY(folder_->openNew(name, p));
+    }
 };
 
 }  // namespace corvella::test

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
@@ -359,17 +360,46 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(box(3)->selectedText(), QStringLiteral("12.5"));
     }
 
-    void ctrlCClearsInsteadOfCopying() {
+    // In an entry box Ctrl+A, Ctrl+C and Ctrl+X select all, copy and cut, as Ctrl+V
+    // pastes; elsewhere the same keys run the menu's Clear and Exit.
+    void editingKeysEditInAnEntryBoxAndRunTheMenuElsewhere() {
         openEmp();
         typeInto(0, QStringLiteral("40"));
         typeInto(3, QStringLiteral("2"));
         QTest::mouseClick(child<QToolButton>(QStringLiteral("cmdCal")), Qt::LeftButton);
         QVERIFY(!text(QStringLiteral("Label13")).isEmpty());
-        typeInto(0, QStringLiteral("8"));
-        box(0)->selectAll();
+        QSignalSpy ended(window_.get(), &Form1::programEnded);
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        clipboard->clear();
+        box(0)->setFocus();
+        box(0)->deselect();
+        // Should About open instead, it is shut, so that the check fails rather than waits.
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+        });
+        QTest::keyClick(box(0), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(box(0)->selectedText(), QStringLiteral("40"));
         QTest::keyClick(box(0), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(clipboard->text(), QStringLiteral("40"));
+        QCOMPARE(box(3)->text(), QStringLiteral("2"));  // not cleared
+        QTest::keyClick(box(0), Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(box(0)->text(), QString());
+        QCOMPARE(clipboard->text(), QStringLiteral("40"));
+        QVERIFY(ui_->questions.empty());  // no exit question
+        QTest::keyClick(box(0), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box(0)->text(), QStringLiteral("40"));
+        QVERIFY(!text(QStringLiteral("Label13")).isEmpty());
+
+        auto* add = child<QToolButton>(QStringLiteral("cmdCal"));
+        add->setFocus();
+        QTest::keyClick(add, Qt::Key_C, Qt::ControlModifier);
         for (int i = 0; i < 8; ++i) QVERIFY(box(i)->text().isEmpty());
         for (const QString& name : resultNames()) QVERIFY2(text(name).isEmpty(), qPrintable(name));
+        ui_->answers = {corvella::Answer::Cancel};
+        QTest::keyClick(add, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(ui_->questions, std::vector<std::string>{"     SAVE USER'S SETTINGS?"});
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(window_->isVisible());
     }
 
     void newWithAnExistingNameIsRefused() {
@@ -398,7 +428,7 @@ class MainWindowTest : public QObject {
         typeInto(0, QStringLiteral("40"));
         const auto before = folderContents(dir_);
         QSignalSpy ended(window_.get(), &Form1::programEnded);
-        ui_->yesNoAnswers = {false};
+        ui_->answers = {corvella::Answer::No};
         action("mnuExitItem")->trigger();
         QCOMPARE(ui_->questions.back(), std::string("     SAVE USER'S SETTINGS?"));
         QCOMPARE(ended.count(), 1);
@@ -409,12 +439,39 @@ class MainWindowTest : public QObject {
     void closeBoxAnsweredYesSavesUnderTheTypedName() {
         openEmp();
         QSignalSpy ended(window_.get(), &Form1::programEnded);
-        ui_->yesNoAnswers = {true};
+        ui_->answers = {corvella::Answer::Yes};
         ui_->saveAnswers = {{corvella::SaveWindowButton::Save, std::string("Bob")}};
         window_->close();
         QCOMPARE(ended.count(), 1);
         QVERIFY(fs::exists(dir_ / "Bob.use"));
         QVERIFY(fs::exists(dir_ / "Bob.sta"));
+    }
+
+    // Ctrl+X, then Esc in the question: nothing is saved, and the program stays.
+    void exitCancelledByEscKeepsTheProgram() {
+        QtUi qtUi;
+        Session session(qtUi, dir_);
+        Form1 w(session);
+        qtUi.setParentWindow(&w);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const auto before = folderContents(dir_);
+        QSignalSpy ended(&w, &Form1::programEnded);
+        QMessageBox::StandardButtons buttons;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            buttons = box->standardButtons();
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        auto* cal = w.findChild<QToolButton*>(QStringLiteral("cmdCal"));
+        cal->setFocus();
+        QTest::keyClick(cal, Qt::Key_X, Qt::ControlModifier);
+        QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QCOMPARE(ended.count(), 0);
+        QVERIFY(w.isVisible());
+        QVERIFY(folderContents(dir_) == before);
     }
 
     void quitInTheSaveWindowEndsWithoutSaving() {

@@ -1,7 +1,10 @@
-// The desktop program as a new operator meets it: every window fits a 1024x768 screen,
-// pasted text goes through each box's key filter, long texts do not widen the windows.
+// The desktop program as a new operator meets it: every window fits a 1024x768 screen
+// and gives each control the room it asks for, pasted text goes through each box's key
+// filter, long texts do not widen the windows.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,7 +73,17 @@ class OperatorTest : public QObject, public test::GuiTestBase {
 
     void cleanup() { stop(); }
 
+    // The ledger and the calculator are laid out by the employee's pay frequency.
+    void everyWindowFitsTheSmallScreen_data() {
+        QTest::addColumn<bool>("weekly");
+        QTest::newRow("weekly") << true;
+        QTest::newRow("bi-weekly") << false;
+    }
+
     void everyWindowFitsTheSmallScreen() {
+        QFETCH(bool, weekly);
+        if (!weekly) openEmployee("Bi", test::biWeeklyProfile());
+        QCOMPARE(s_->profile.weekly(), weekly);
         QStringList tooBig;
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         QCOMPARE(screen.size(), QSize(1024, 768));
@@ -89,6 +102,43 @@ class OperatorTest : public QObject, public test::GuiTestBase {
                     << QStringLiteral("%1 (%2x%3)").arg(title).arg(most.width()).arg(most.height());
         }
         QVERIFY2(tooBig.isEmpty(), qPrintable(tooBig.join(", ")));
+    }
+
+    // A control given less room than it asks for is drawn cut: a list a few pixels
+    // high shows no choice, a caption loses its end.
+    void everyControlGetsTheRoomItAsks_data() { everyWindowFitsTheSmallScreen_data(); }
+
+    void everyControlGetsTheRoomItAsks() {
+        QFETCH(bool, weekly);
+        if (!weekly) openEmployee("Bi", test::biWeeklyProfile());
+        QStringList cut;
+        for (auto& [title, make] : windows()) {
+            std::unique_ptr<QWidget> w(make());
+            w->show();
+            QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+            for (auto* c : w->findChildren<QWidget*>()) {
+                // Qt's own parts: the editor inside a list, a dock's buttons.
+                if (!c->isVisible() || c->objectName().startsWith(QLatin1String("qt_")) ||
+                    qobject_cast<QComboBox*>(c->parentWidget()))
+                    continue;
+                auto* label = qobject_cast<QLabel*>(c);
+                const bool wholeWidth = label || qobject_cast<QAbstractButton*>(c);
+                if (!wholeWidth && !qobject_cast<QComboBox*>(c) && !qobject_cast<QLineEdit*>(c))
+                    continue;
+                const QSize want = c->sizeHint();
+                const int height =
+                    label && label->wordWrap() ? label->heightForWidth(c->width()) : want.height();
+                if (c->height() < height ||
+                    (wholeWidth && !(label && label->wordWrap()) && c->width() < want.width()))
+                    cut << QStringLiteral("%1: %2 \"%3\" %4x%5 of %6x%7")
+                               .arg(title, c->objectName(), label ? label->text() : QString())
+                               .arg(c->width())
+                               .arg(c->height())
+                               .arg(want.width())
+                               .arg(height);
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral("; "))));
     }
 
     void aLongDeductionNameIsCutShortNotWidened() {

@@ -268,6 +268,54 @@ class ToolsTest : public QObject {
                  QStringLiteral("9.7,10,0,0,0,0"));
     }
 
+    // Esc or the close box with a box changed asks first: Cancel keeps the window as
+    // typed, Save saves as the window's own save does.
+    void escAsksBeforeDroppingTypedChanges_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("saved");  // the line that holds the box
+        QTest::newRow("leave") << "Command1"
+                               << "DialogVac"
+                               << "txtVacBal"
+                               << "Emp.hol"
+                               << "12,12,0,0,0,0";
+        QTest::newRow("calculator") << "cmdOT"
+                                    << "Form2"
+                                    << "txtOT(0)"
+                                    << "Emp.ovw"
+                                    << "12";
+    }
+
+    void escAsksBeforeDroppingTypedChanges() {
+        QFETCH(QString, button);
+        QFETCH(QString, window);
+        QFETCH(QString, box);
+        QFETCH(QString, file);
+        QFETCH(QString, saved);
+        start();
+        QDialog* w = openBy(qPrintable(button), qPrintable(window));
+        auto* e = child<QLineEdit>(w, box);
+        focus(e);
+        QTest::keyClicks(e, "12");
+        ui_->questions.clear();
+        ui_->answers = {Answer::Cancel};
+        QTest::keyClick(e, Qt::Key_Escape);
+        QCOMPARE(ui_->questions.size(), size_t(1));
+        QVERIFY(w->isVisible());
+        QCOMPARE(e->text(), QStringLiteral("12"));
+
+        ui_->answers = {Answer::Yes};
+        QPointer<QDialog> gone(w);
+        w->close();  // the close box
+        QCoreApplication::processEvents();
+        QVERIFY(!gone || !gone->isVisible());
+        const QString bytes =
+            QString::fromStdString(readFileBytes(dir_ / file.toStdString()).value_or(""));
+        QVERIFY2(bytes.split(QStringLiteral("\r\n")).contains(saved), qPrintable(bytes));
+    }
+
     void leaveHelpOpensAtTheLeavePage() {
         start();
         QDialog* w = openBy("Command1", "DialogVac");

@@ -520,11 +520,20 @@ TEST_F(EmployeeCommands, ARunRefusesAStateAdjustmentThatIsNotANumber) {
     EXPECT_NE(ui.messages[0].find("txtStateAdj"), std::string::npos);
 }
 
-TEST_F(EmployeeCommands, ExitAnsweredNoWritesNothing) {
+TEST_F(EmployeeCommands, ExitAnsweredNoOrCancelWritesNothing) {
     openEmployee(profileOf());
     auto before = snapshot();
-    ui.yesNoAnswers.push_back(false);
-    s.mnuExit_Click();
+    // Cancel (and Esc): no save window, and the program goes on.
+    ui.answers.push_back(Answer::Cancel);
+    ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
+    EXPECT_FALSE(s.mnuExit_Click());
+    EXPECT_FALSE(s.programEnded);
+    EXPECT_EQ(ui.saveAnswers.size(), 1u);
+    EXPECT_EQ(snapshot(), before);
+    ui.saveAnswers.clear();
+
+    ui.answers.push_back(Answer::No);
+    EXPECT_TRUE(s.mnuExit_Click());
     EXPECT_TRUE(s.programEnded);
     EXPECT_EQ(ui.questions.back(), "     SAVE USER'S SETTINGS?");
     EXPECT_EQ(snapshot(), before);
@@ -533,9 +542,9 @@ TEST_F(EmployeeCommands, ExitAnsweredNoWritesNothing) {
 TEST_F(EmployeeCommands, ExitAnsweredYesSavesThroughTheSaveWindow) {
     openEmployee(profileOf());
     std::filesystem::remove(dir / "Emp.hol");
-    ui.yesNoAnswers.push_back(true);
+    ui.answers.push_back(Answer::Yes);
     ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
-    s.mnuExit_Click();
+    EXPECT_TRUE(s.mnuExit_Click());
     EXPECT_TRUE(s.programEnded);
     EXPECT_TRUE(std::filesystem::exists(dir / "Emp.hol"));
 }

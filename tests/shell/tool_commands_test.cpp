@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "engine/pay_run_fixture.h"
 #include "shell/messages.h"
@@ -114,7 +115,8 @@ TEST_F(Tools, UndoGoesBackToTheLastSaveAndTheCloseBoxSavesNothing) {
 
     w.txtOT[0].text = "5";
     const std::string saved = dir.read("Emp.ovw");
-    s.otCloseBox();
+    ui.answers.push_back(Answer::No);  // Discard
+    EXPECT_TRUE(s.otCloseBox());
     EXPECT_EQ(s.overtimeWindow(), nullptr);
     EXPECT_EQ(dir.read("Emp.ovw"), saved);
     EXPECT_EQ(s.openOvertime().txtOT[0].text, "100");
@@ -123,6 +125,87 @@ TEST_F(Tools, UndoGoesBackToTheLastSaveAndTheCloseBoxSavesNothing) {
     ASSERT_EQ(s.otBack(), RunOutcome::Done);
     EXPECT_EQ(s.overtimeWindow(), nullptr);
     EXPECT_EQ(lines(dir.read("Emp.ovw"))[1], "0");
+}
+
+// Esc or the close box asks only when a box differs from what the window opened with (or
+// last saved): Cancel keeps the window, Discard drops the changes, Save saves as the
+// window's own save does, and a refused save keeps the window.
+TEST_F(Tools, TheCloseBoxAsksToSaveChangesFirst) {
+    open();
+    struct Tool {
+        std::string window, file;
+        std::function<void()> open;  // as the main window opens and shows it
+        std::function<std::string&()> box;
+        std::string refused;  // a text its save refuses
+        std::function<bool()> closeBox;
+        std::function<bool()> isOpen;
+    };
+    const Tool tools[] = {
+        {"Vacation / Holiday / Sick", "Emp.hol", [&] { s.openLeave(); },
+         [&]() -> std::string& { return s.leaveWindow()->vac.startBalance.text; },
+         std::string(41, '9'), [&] { return s.leaveCloseBox(); },
+         [&] { return s.leaveWindow() != nullptr; }},
+        {"OverTime Percentage", "Emp.ovw",
+         [&] {
+             s.openOvertime();
+             s.otTotal();
+         },
+         [&]() -> std::string& { return s.overtimeWindow()->txtOT[0].text; }, "1-2",
+         [&] { return s.otCloseBox(); }, [&] { return s.overtimeWindow() != nullptr; }},
+    };
+    for (const Tool& t : tools) {
+        SCOPED_TRACE(t.window);
+        const std::vector<std::string> asked{"Save the changes made in " + t.window +
+                                             " before it closes?"};
+        ui.questions.clear();
+        t.open();
+        EXPECT_TRUE(t.closeBox());
+        t.open();
+        t.box() = "7";
+        t.box() = "0";  // as it was
+        EXPECT_TRUE(t.closeBox());
+        EXPECT_FALSE(t.isOpen());
+        EXPECT_TRUE(ui.questions.empty());
+
+        t.open();
+        const auto before = readFileBytes(dir / t.file);
+        t.box() = "7";
+        ui.answers = {Answer::Cancel};
+        EXPECT_FALSE(t.closeBox());
+        EXPECT_EQ(ui.questions, asked);
+        ASSERT_TRUE(t.isOpen());
+        EXPECT_EQ(t.box(), "7");
+        ui.answers = {Answer::No};
+        EXPECT_TRUE(t.closeBox());
+        EXPECT_FALSE(t.isOpen());
+        EXPECT_EQ(readFileBytes(dir / t.file), before);
+
+        t.open();
+        t.box() = t.refused;
+        ui.messages.clear();
+        ui.answers = {Answer::Yes};
+        EXPECT_FALSE(t.closeBox());
+        EXPECT_EQ(ui.messages.size(), 1u);
+        ASSERT_TRUE(t.isOpen());
+        t.box() = "7";
+        ui.answers = {Answer::Yes};
+        EXPECT_TRUE(t.closeBox());
+        EXPECT_FALSE(t.isOpen());
+        EXPECT_NE(readFileBytes(dir / t.file), before);
+        t.open();
+        EXPECT_EQ(t.box(), "7");
+        EXPECT_TRUE(t.closeBox());
+    }
+
+    // New Week is a change too; Undo goes back to what the files hold.
+    s.openOvertime();
+    s.otNewWeek();
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(s.otCloseBox());
+    ASSERT_TRUE(s.otUndo());
+    ui.questions.clear();
+    EXPECT_TRUE(s.otCloseBox());
+    EXPECT_TRUE(ui.questions.empty());
 }
 
 TEST_F(Tools, BiWeeklyRowsAreSavedAsTwentySeven) {
