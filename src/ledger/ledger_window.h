@@ -88,8 +88,8 @@ class LedgerWindow {
     // cafeteria, and the totals as last computed.
     std::string fileBytes(const Ledger& l, bool weekly) const;
 
-    // The rows as a save would write them now are what the frame opened with;
-    // changed() compares with them (the totals follow from the rows).
+    // The rows as a save would write them now become what changed() compares with (the
+    // totals follow from the rows): the frame as it opened.
     void markUnchanged(const Ledger& l, bool weekly) { unchanged_ = rowBytes(l, weekly); }
     bool changed(const Ledger& l, bool weekly) const { return rowBytes(l, weekly) != unchanged_; }
 
