@@ -134,7 +134,7 @@ int ledger(const std::filesystem::path& dir, const std::vector<std::string>& arg
         const bool done =
             action == LedgerAction::Post ? s.ledgerPost(*o.row) : s.ledgerUnpost(*o.row);
         if (!done) return fail(Exit::Refused);
-        ui.yesNoAnswers.push_back(true);  // "Do you want to save YTD": Yes
+        ui.answers.push_back(Answer::Yes);  // "Do you want to save YTD": Yes
         if (s.ledgerClose())
             s.openLedger();  // as the ledger shows it afterwards
         else

@@ -129,7 +129,7 @@ void LeaveWindow::refresh() {
 }
 
 bool LeaveWindow::mayClose() {
-    if (session_.leaveCloseBox()) return true;  // closed, saved or not as answered
+    if (session_.leaveCloseBox()) return true;
     refresh();  // cancelled, or the save was refused: the screen stays
     return false;
 }

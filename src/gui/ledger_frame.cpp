@@ -237,8 +237,8 @@ void LedgerFrame::refresh() {
 }
 
 bool LedgerFrame::mayClose() {
-    if (session_.ledgerCloseBox()) return true;  // "USE CLOSE INSTEAD" has been shown
-    refresh();
+    if (session_.ledgerCloseBox()) return true;
+    refresh();  // "USE CLOSE INSTEAD", cancelled, or the save failed: the frame stays
     return false;
 }
 

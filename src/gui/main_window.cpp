@@ -539,8 +539,8 @@ void Form1::storeInputs() {
 }
 
 // Entry boxes: Enter and Down go to the next box (Enter wraps from 7 to 0), Up to the
-// previous one. The menu's Ctrl shortcuts win over the boxes' keys, but for the editing
-// keys, which edit text where there is text to edit.
+// previous one. The menu's Ctrl shortcuts win over the boxes' keys, the editing keys
+// aside.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     const auto type = event->type();
     if (watched == txtWeek_ && type == QEvent::MouseButtonRelease &&

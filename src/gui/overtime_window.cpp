@@ -183,8 +183,8 @@ void OvertimeWindow::refresh() {
 }
 
 bool OvertimeWindow::mayClose() {
-    if (session_.otCloseBox()) return true;  // closed, saved or not as answered
-    refresh();                               // cancelled, or Back was refused: the calculator stays
+    if (session_.otCloseBox()) return true;
+    refresh();  // cancelled, or Back was refused: the calculator stays
     return false;
 }
 

@@ -187,6 +187,18 @@ void LedgerWindow::ClearLedger(Ledger& l, int used) {
 
 std::string LedgerWindow::fileBytes(const Ledger& l, bool weekly) const {
     LineWriter w;
+    writeRows(w, l, weekly);
+    writeLedgerTotals(w, l.totals);
+    return w.bytes();
+}
+
+std::string LedgerWindow::rowBytes(const Ledger& l, bool weekly) const {
+    LineWriter w;
+    writeRows(w, l, weekly);
+    return w.bytes();
+}
+
+void LedgerWindow::writeRows(LineWriter& w, const Ledger& l, bool weekly) const {
     auto cell = [](const LedgerWindowRow& r, LedgerColumn c) {
         return leadingNumber(r.cell(c).text);
     };
@@ -215,8 +227,6 @@ std::string LedgerWindow::fileBytes(const Ledger& l, bool weekly) const {
         w.number(stored.SDI).number(stored.SUI).number(stored.Cafe).number(cell(r, C::Tips));
         w.endLine();
     }
-    writeLedgerTotals(w, l.totals);
-    return w.bytes();
 }
 
 }  // namespace corvella

@@ -87,6 +87,16 @@ class LedgerWindow {
     // SaveAnnual's file: the used rows as their cells read, the stored SDI, SUI and
     // cafeteria, and the totals as last computed.
     std::string fileBytes(const Ledger& l, bool weekly) const;
+
+    // The rows as a save would write them now become what changed() compares with (the
+    // totals follow from the rows): the frame as it opened.
+    void markUnchanged(const Ledger& l, bool weekly) { unchanged_ = rowBytes(l, weekly); }
+    bool changed(const Ledger& l, bool weekly) const { return rowBytes(l, weekly) != unchanged_; }
+
+  private:
+    std::string rowBytes(const Ledger& l, bool weekly) const;
+    void writeRows(LineWriter& w, const Ledger& l, bool weekly) const;
+    std::string unchanged_;
 };
 
 }  // namespace corvella

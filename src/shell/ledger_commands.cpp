@@ -56,6 +56,7 @@ LedgerWindow& LedgerCommands::openLedger() {
     w.heightTwips = screens_.taxInfo().optWeek.selected() ? 12075 : 6550;
     w.fillCells(l, used, true);
     readAndTotal();
+    w.markUnchanged(l, weekly());
     ws_.notifyChanged();  // a frame still open sees that its copy has gone
     return w;
 }
@@ -109,19 +110,30 @@ void LedgerCommands::clearAll() {
     readAndTotal();
 }
 
+bool LedgerCommands::save() {
+    // Totals that overflowed are not saved: the frame stays for the entry to be mended.
+    if (!readAndTotal()) return false;
+    Ledger& l = ws_.records.ledger;
+    const std::string name = ws_.records.CurrentUser + (weekly() ? ".yrw" : ".yrb");
+    try {
+        ws_.store.commit({{name, window()->fileBytes(l, weekly())}});
+    } catch (const Error& e) {
+        ws_.ui.message(messages::ledgerNotSaved(name, e), Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
 bool LedgerCommands::close() {
     if (!window()) return true;
-    if (ws_.ui.askYesNo("     Do you want to save YTD", "Save?")) {
-        // Totals that overflowed are not saved: the frame stays for the entry to be mended.
-        if (!readAndTotal()) return false;
-        Ledger& l = ws_.records.ledger;
-        const std::string name = ws_.records.CurrentUser + (weekly() ? ".yrw" : ".yrb");
-        try {
-            ws_.store.commit({{name, window()->fileBytes(l, weekly())}});
-        } catch (const Error& e) {
-            ws_.ui.message(messages::ledgerNotSaved(name, e), Icon::Warning);
+    switch (ws_.ui.askYesNoCancel("     Do you want to save YTD", "Save?")) {
+        case Answer::Cancel:
             return false;
-        }
+        case Answer::Yes:
+            if (!save()) return false;
+            break;
+        case Answer::No:
+            break;
     }
     ws_.screens.discard(ws_.screens.ledger);
     ws_.screens.LedgerCloseOK = true;
@@ -180,6 +192,19 @@ bool LedgerCommands::closeBox() {
     if (!ws_.screens.LedgerCloseOK) {
         ws_.ui.message("USE CLOSE INSTEAD");
         return false;
+    }
+    // A pay run sets LedgerCloseOK: the weeks posted after it must not go unasked.
+    if (LedgerWindow* w = window(); w && w->changed(ws_.records.ledger, weekly())) {
+        switch (ws_.ui.askSaveChanges(messages::saveChangesBeforeClosing("Year To Date"),
+                                      messages::kSaveChangesTitle)) {
+            case Answer::Cancel:
+                return false;
+            case Answer::Yes:
+                if (!save()) return false;
+                break;
+            case Answer::No:
+                break;
+        }
     }
     ws_.screens.discard(ws_.screens.ledger);
     return true;

@@ -27,10 +27,13 @@ class LedgerCommands {
     void add();
     // "C&lear" > "&Clear All".
     void clearAll();
-    // "&Close" (menu or button): asks "Do you want to save YTD"; Yes saves the ledger
-    // file. False when the save failed: the message names the file and the frame stays.
+    // "&Close" (menu or button): asks "Do you want to save YTD" with Yes, No and Cancel;
+    // Yes saves the ledger file. False when the frame stays: cancelled, or the save
+    // failed (the message names the file).
     bool close();
-    // The frame's close box: true when it may close; otherwise "USE CLOSE INSTEAD".
+    // The frame's close box and Esc: "USE CLOSE INSTEAD" until LedgerCloseOK is set; then,
+    // with rows changed since the frame opened, asks Save, Discard or Cancel. True when
+    // the frame may close.
     bool closeBox();
     // The ledger as its windows show it, written as a workbook to `path` (replacing it
     // whole). False when it cannot be written: a message names the file.
@@ -53,6 +56,9 @@ class LedgerCommands {
     bool readAndTotal();
     // Refuses a week outside the employee's rows; the row index otherwise.
     std::optional<int> rowOf(int week);
+    // SaveAnnual: the rows read and totalled, then the ledger file written. False when
+    // the totals overflowed or the file could not be written (a message says which).
+    bool save();
 
     Workspace& ws_;
     Screens& screens_;

@@ -83,7 +83,7 @@ class LedgerFrameTest : public QObject, public test::GuiTestBase {
         payForty();
         auto f = openFrame();
         clickWeek(f.get(), 1, Qt::LeftButton);
-        ui_->yesNoAnswers.push_back(true);
+        ui_->answers.push_back(Answer::Yes);
         QTest::mouseClick(child<QPushButton>(f.get(), "cmdClose"), Qt::LeftButton);
         QVERIFY(!f->isVisible());
         const std::string saved = readFile(dir_ / "Emp.yrw");
@@ -92,7 +92,7 @@ class LedgerFrameTest : public QObject, public test::GuiTestBase {
         auto again = openFrame();
         QCOMPARE(cell(again.get(), "Gross(1)"), QString("300.00"));
         clickWeek(again.get(), 2, Qt::LeftButton);
-        ui_->yesNoAnswers.push_back(false);
+        ui_->answers.push_back(Answer::No);
         QTest::mouseClick(child<QPushButton>(again.get(), "cmdClose"), Qt::LeftButton);
         QVERIFY(!again->isVisible());
         QCOMPARE(readFile(dir_ / "Emp.yrw"), saved);
@@ -104,11 +104,28 @@ class LedgerFrameTest : public QObject, public test::GuiTestBase {
         f->close();
         QVERIFY(f->isVisible());
         QCOMPARE(ui_->messages, std::vector<std::string>{"USE CLOSE INSTEAD"});
-        ui_->yesNoAnswers.push_back(false);
+        ui_->answers.push_back(Answer::No);
         QTest::mouseClick(child<QPushButton>(f.get(), "cmdClose"), Qt::LeftButton);
         auto next = openFrame();
         next->close();
         QVERIFY(!next->isVisible());
+    }
+
+    // After a pay run Esc may close the frame, but asks before weeks posted in it go.
+    void escAfterAPayRunAsksBeforePostedWeeksGo() {
+        payForty();
+        auto f = openFrame();
+        clickWeek(f.get(), 1, Qt::LeftButton);
+        ui_->questions.clear();
+        ui_->answers = {Answer::Cancel};
+        QTest::keyClick(f.get(), Qt::Key_Escape);
+        QCOMPARE(ui_->questions.size(), size_t(1));
+        QVERIFY(f->isVisible());
+        QCOMPARE(cell(f.get(), "Gross(1)"), QString("300.00"));
+        ui_->answers = {Answer::Yes};
+        QTest::keyClick(f.get(), Qt::Key_Escape);
+        QVERIFY(!f->isVisible());
+        QVERIFY(readFile(dir_ / "Emp.yrw").rfind("\"01/09/2015\",", 0) == 0);
     }
 
     void netAndGrossTakeOnlyFigures() {

@@ -47,7 +47,7 @@ TEST_F(Backups, TheFirstSaveOfADayKeepsTheSetAsItWasAndLaterOnesLeaveIt) {
     ui.date = {2015, 1, 11};
     s.openLedger();
     s.ledgerPost(1);
-    ui.yesNoAnswers.push_back(true);  // save the ledger
+    ui.answers.push_back(Answer::Yes);  // save the ledger
     ASSERT_TRUE(s.ledgerClose());
     EXPECT_EQ(filesIn(day("2015-01-11")), evening);
     EXPECT_EQ(s.backupDays(), (std::vector<std::string>{"2015-01-11", "2015-01-10", "2015-01-09"}));
@@ -124,7 +124,7 @@ TEST_F(Backups, ARestoredDayRemovesWhatTheDayDidNotHold) {
     ASSERT_EQ(run({{0, "40"}}), RunOutcome::Done);
     s.openLedger();
     ASSERT_TRUE(s.ledgerPost(1));
-    ui.yesNoAnswers.push_back(true);
+    ui.answers.push_back(Answer::Yes);
     ASSERT_TRUE(s.ledgerClose());
     const Files today = filesIn(dir.path());
     ASSERT_EQ(today.count("Emp.yrw"), 1u);

@@ -49,7 +49,7 @@ TEST_F(LedgerFrame, APostedRunIsSavedShownAgainAndFeedsTheNextRun) {
     EXPECT_EQ(total(C::Gross), "600.00");
     EXPECT_FALSE(std::filesystem::exists(dir / "Emp.yrw"));  // posting writes nothing
 
-    ui.yesNoAnswers.push_back(true);
+    ui.answers.push_back(Answer::Yes);
     ASSERT_TRUE(s.ledgerClose());
     EXPECT_EQ(s.ledgerWindow(), nullptr);
     const std::string saved = dir.read("Emp.yrw");
@@ -90,7 +90,7 @@ TEST_F(LedgerFrame, WeekFiftyThreeIsWeeklyOnly) {
     EXPECT_TRUE(saidAnything("Week 28 is not a pay period"));
     EXPECT_EQ(w().rows[27].Date.text, "");
     EXPECT_TRUE(s.ledgerPost(27));
-    ui.yesNoAnswers.push_back(true);
+    ui.answers.push_back(Answer::Yes);
     ASSERT_TRUE(s.ledgerClose());
     EXPECT_TRUE(std::filesystem::exists(dir / "Bi.yrb"));
     EXPECT_FALSE(std::filesystem::exists(dir / "Bi.yrw"));
@@ -127,7 +127,7 @@ TEST_F(LedgerFrame, TotalsOfFiftyThreeTenthsGoThroughTheirText) {
     s.ledgerAdd();
     EXPECT_EQ(total(C::Fed), "5.30");
     EXPECT_EQ(s.ledger.totals.Gross, Currency::fromDouble(5.3));
-    ui.yesNoAnswers.push_back(true);
+    ui.answers.push_back(Answer::Yes);
     ASSERT_TRUE(s.ledgerClose());
     const std::string saved = dir.read("Emp.yrw");
     // Fed summed as float through its 7-digit text after every row; Gross exactly.
@@ -140,7 +140,7 @@ TEST_F(LedgerFrame, CloseRulesAndNoLeavesTheFileUnchanged) {
     ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
     s.openLedger();
     s.ledgerPost(1);
-    ui.yesNoAnswers.push_back(true);
+    ui.answers.push_back(Answer::Yes);
     ASSERT_TRUE(s.ledgerClose());
     const std::string before = dir.read("Emp.yrw");
 
@@ -161,13 +161,68 @@ TEST_F(LedgerFrame, CloseRulesAndNoLeavesTheFileUnchanged) {
     s.ledgerClearAll();
     EXPECT_EQ(cell(1, C::Fed), "0");
     EXPECT_EQ(total(C::Gross), ".00");
-    ui.yesNoAnswers.push_back(false);
+    ui.answers.push_back(Answer::No);
     ASSERT_TRUE(s.ledgerClose());
     EXPECT_EQ(dir.read("Emp.yrw"), before);
     EXPECT_TRUE(s.ledgerCloseOK());
     s.openLedger();
     EXPECT_TRUE(s.ledgerCloseBox());  // after Close, the close box closes without asking
     EXPECT_EQ(s.ledgerWindow(), nullptr);
+}
+
+// A pay run lets the close box (and Esc) close the frame, but not over rows changed and
+// not saved: it asks Save, Discard or Cancel. Close's own question can be cancelled too.
+TEST_F(LedgerFrame, AfterAPayRunTheCloseBoxAsksBeforeUnsavedRowsGo) {
+    openWeekly();
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+    ASSERT_TRUE(s.ledgerCloseOK());
+    const std::vector<std::string> asked{"Save the changes made in Year To Date before it closes?"};
+    s.openLedger();
+    ui.answers = {Answer::Yes};
+    ASSERT_TRUE(s.ledgerClose());  // an empty ledger file, for the next openings to read
+    const std::string empty = dir.read("Emp.yrw");
+
+    // Unchanged, or changed back: closes unasked.
+    s.openLedger();
+    ASSERT_TRUE(s.ledgerPost(1));
+    ASSERT_TRUE(s.ledgerUnpost(1));
+    ui.questions.clear();
+    EXPECT_TRUE(s.ledgerCloseBox());
+    EXPECT_TRUE(ui.questions.empty());
+
+    // A posting: Cancel keeps the frame and the row, Discard drops them.
+    s.openLedger();
+    ASSERT_TRUE(s.ledgerPost(1));
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(s.ledgerCloseBox());
+    EXPECT_EQ(ui.questions, asked);
+    ASSERT_NE(s.ledgerWindow(), nullptr);
+    EXPECT_EQ(cell(1, C::Gross), "600.00");
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(s.ledgerClose());
+    EXPECT_EQ(ui.questions.back(), "     Do you want to save YTD");
+    ASSERT_NE(s.ledgerWindow(), nullptr);
+    ui.answers = {Answer::No};
+    EXPECT_TRUE(s.ledgerCloseBox());
+    EXPECT_EQ(s.ledgerWindow(), nullptr);
+    EXPECT_EQ(dir.read("Emp.yrw"), empty);
+
+    // A typed cell, Save: a write that fails keeps the frame; one that works closes it.
+    s.openLedger();
+    EXPECT_EQ(cell(1, C::Gross), ".00");
+    w().rows[1].cell(C::Tips).text = "5";
+    s.writeFaults().failAfterBytes = 10;
+    ui.answers = {Answer::Yes};
+    ui.messages.clear();
+    EXPECT_FALSE(s.ledgerCloseBox());
+    s.writeFaults() = {};
+    EXPECT_EQ(ui.messages.size(), 1u);
+    ASSERT_NE(s.ledgerWindow(), nullptr);
+    ui.answers = {Answer::Yes};
+    EXPECT_TRUE(s.ledgerCloseBox());
+    EXPECT_EQ(s.ledgerWindow(), nullptr);
+    s.openLedger();
+    EXPECT_EQ(cell(2, C::Tips), "5.00");
 }
 
 TEST_F(LedgerFrame, DeletingARowEmptiesItAndItsHiddenAmounts) {
@@ -189,7 +244,7 @@ TEST_F(LedgerFrame, ADamagedFileIsNamedAndTheRowsBeforeItAreShown) {
     s.openLedger();
     s.ledgerPost(1);
     s.ledgerPost(2);
-    ui.yesNoAnswers.push_back(true);
+    ui.answers.push_back(Answer::Yes);
     ASSERT_TRUE(s.ledgerClose());
     std::string bytes = dir.read("Emp.yrw");
     bytes.replace(bytes.find("37.2", bytes.find("37.2") + 1), 4, "oops");  // week 2's SS
@@ -217,13 +272,13 @@ TEST_F(LedgerFrame, ASaveThatCannotWriteNamesTheFileAndKeepsTheOldOne) {
     ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
     s.openLedger();
     s.ledgerPost(1);
-    ui.yesNoAnswers.push_back(true);
+    ui.answers.push_back(Answer::Yes);
     ASSERT_TRUE(s.ledgerClose());
     const std::string before = dir.read("Emp.yrw");
     s.openLedger();
     s.ledgerPost(2);
     s.writeFaults().failAfterBytes = 10;
-    ui.yesNoAnswers.push_back(true);
+    ui.answers.push_back(Answer::Yes);
     ui.messages.clear();
     EXPECT_FALSE(s.ledgerClose());
     s.writeFaults() = {};

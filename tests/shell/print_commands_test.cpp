@@ -58,7 +58,7 @@ class Printing : public test::PayRunFixture {
     void post() {
         s.openLedger();
         ASSERT_TRUE(s.ledgerPost(1));
-        ui.yesNoAnswers.push_back(true);
+        ui.answers.push_back(Answer::Yes);
         ASSERT_TRUE(s.ledgerClose());
     }
     std::string printed() {
