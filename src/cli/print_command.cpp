@@ -4,11 +4,9 @@
 #include <iostream>
 
 #include "cli/cli_support.h"
+#include "cli/pdf_output.h"
 #include "common/errors.h"
 #include "print/amount_words.h"
-#ifdef CORVELLA_HAVE_PDF
-#include "gui/render/pdf_file.h"
-#endif
 
 namespace corvella::cli {
 
@@ -29,9 +27,12 @@ std::optional<int> checkOutput(const Options& o, const std::string& command) {
                  (given == 0 ? " needs --text or --pdf FILE" : " takes one of --text, --pdf"));
 }
 
-[[maybe_unused]] int noPdf() {
-    std::cerr << "corvella-cli: this build has no PDF output (it was built without Qt); "
-                 "use --text\n";
+// Refused before anything runs or is saved.
+std::optional<int> noPdf(const Options& o) {
+    if (!extra(o, "--pdf")) return std::nullopt;
+    const std::string problem = pdfUnavailable();
+    if (problem.empty()) return std::nullopt;
+    std::cerr << "corvella-cli: " << problem << "\n";
     return code(Exit::Usage);
 }
 
@@ -41,17 +42,13 @@ int output(const Options& o, const TextPage& page) {
         std::cout << plainText(page);
         return code(Exit::Ok);
     }
-#ifdef CORVELLA_HAVE_PDF
     try {
-        writePdfFile(page, *extra(o, "--pdf"));
+        writePdf(page, *extra(o, "--pdf"));
     } catch (const Error& e) {
         std::cerr << "corvella-cli: the PDF was not written: " << e.what() << "\n";
         return code(Exit::SaveFailed);
     }
     return code(Exit::Ok);
-#else
-    return noPdf();
-#endif
 }
 
 const TextPage* printedPage(const CliUi& ui) {
@@ -94,9 +91,7 @@ int printout(const std::filesystem::path& dir, const std::vector<std::string>& a
     if (auto bad = parse(args, takes, o, command, options)) return *bad;
     if (!o.positional.empty()) return usage("more than one employee name given");
     if (auto bad = checkOutput(o, command)) return *bad;
-#ifndef CORVELLA_HAVE_PDF
-    if (extra(o, "--pdf")) return noPdf();  // before anything runs or is saved
-#endif
+    if (auto bad = noPdf(o)) return *bad;
     std::optional<std::pair<std::string, std::string>> offset;
     if (auto given = extra(o, "--offset")) {
         const auto comma = given->find(',');

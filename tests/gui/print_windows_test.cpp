@@ -270,6 +270,39 @@ class PrintWindowsTest : public QObject {
                      .hasMatch(),
                  qPrintable(firstLine));
     }
+
+    // The command line opens the renderer only for --pdf; without it, --pdf is refused
+    // before the run is saved, and the other commands work as before.
+    void cliWithoutItsPdfModule() {
+        QTemporaryDir tmp;
+        const fs::path dir(tmp.path().toStdString());
+        for (const auto& f : fs::directory_iterator(kSourceData))
+            if (f.is_regular_file()) fs::copy_file(f.path(), dir / f.path().filename());
+        const fs::path lonely = dir / "bin" / "corvella-cli";
+        fs::create_directories(lonely.parent_path());
+        fs::copy_file(CORVELLA_CLI, lonely);
+        const auto count = std::distance(fs::directory_iterator(dir), fs::directory_iterator());
+        const QString file = tmp.filePath(QStringLiteral("stub.pdf"));
+        QProcess cli;
+        cli.start(QString::fromStdString(lonely.string()),
+                  QStringList{QStringLiteral("-C"), tmp.path(), QStringLiteral("stub"),
+                              QStringLiteral("Sample"), QStringLiteral("--box"),
+                              QStringLiteral("0=40"), QStringLiteral("--pdf"), file});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitCode(), 1);
+        const QString err = QString::fromLocal8Bit(cli.readAllStandardError());
+        QVERIFY2(err.contains(QStringLiteral("the PDF module is missing")), qPrintable(err));
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), count);
+
+        cli.start(QString::fromStdString(lonely.string()),
+                  QStringList{QStringLiteral("-C"), tmp.path(), QStringLiteral("stub"),
+                              QStringLiteral("Sample"), QStringLiteral("--box"),
+                              QStringLiteral("0=40"), QStringLiteral("--text")});
+        QVERIFY(cli.waitForFinished());
+        QCOMPARE(cli.exitCode(), 0);
+        QVERIFY(cli.readAllStandardOutput().contains("454.33"));
+    }
 };
 
 QTEST_MAIN(PrintWindowsTest)
