@@ -188,6 +188,7 @@ bool EmployeeCommands::openEmployee(const std::filesystem::path& useFile) {
     screens_.saveWindow().txtSaveUser.text = name;
     ws_.screens.close(Closing::NewEmployee);
     try {
+        const auto once = ws_.store.readOnce();
         loadAll(folder != beforeFolder);
     } catch (const Error& e) {
         ws_.store.folder = beforeFolder;

@@ -9,10 +9,26 @@ namespace corvella {
 std::optional<std::string> EmployeeStore::read(const std::string& name,
                                                std::string_view ext) const {
     const auto path = file(name, ext);
-    if (!fileExists(path)) return std::nullopt;
-    auto bytes = readFileBytes(path);
-    if (!bytes) throw ReadError(path.filename().string(), 1, "the file cannot be read");
+    if (readOnce_) {
+        if (auto known = readOnce_->find(path); known != readOnce_->end()) return known->second;
+    }
+    std::optional<std::string> bytes;
+    if (fileExists(path)) {
+        ++diskReads_[path.filename().string()];
+        bytes = readFileBytes(path);
+        if (!bytes) throw ReadError(path.filename().string(), 1, "the file cannot be read");
+    }
+    if (readOnce_) readOnce_->emplace(path, bytes);
     return bytes;
+}
+
+EmployeeStore::ReadOnce::ReadOnce(const EmployeeStore& store)
+    : store_(store), owner_(!store.readOnce_) {
+    if (owner_) store_.readOnce_.emplace();
+}
+
+EmployeeStore::ReadOnce::~ReadOnce() {
+    if (owner_) store_.readOnce_.reset();
 }
 
 void EmployeeStore::readEmployee(EmployeeRecords& r) const {
@@ -51,6 +67,7 @@ void EmployeeStore::readLedger(EmployeeRecords& r) const {
 }
 
 void EmployeeStore::commit(const std::vector<FileContent>& files) {
+    if (readOnce_) readOnce_->clear();
     if (today) {
         for (const auto& f : files) {
             const std::string employee = employeeOfFile(f.name);

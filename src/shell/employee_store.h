@@ -4,6 +4,7 @@
 // failures are thrown (ReadError, WriteError) for the commands to word.
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -29,6 +30,22 @@ class EmployeeStore {
     // A member's bytes; nothing when the file does not exist. A file that exists but
     // cannot be read throws ReadError.
     std::optional<std::string> read(const std::string& name, std::string_view ext) const;
+
+    // While it lives, each file is taken from the disk once: an Open reads the set through
+    // several screens' load sequences, and each must see the same bytes. Any write through
+    // this store forgets what was read.
+    class ReadOnce {
+      public:
+        explicit ReadOnce(const EmployeeStore& store);
+        ~ReadOnce();
+        ReadOnce(const ReadOnce&) = delete;
+        ReadOnce& operator=(const ReadOnce&) = delete;
+
+      private:
+        const EmployeeStore& store_;
+        bool owner_;
+    };
+    [[nodiscard]] ReadOnce readOnce() const { return ReadOnce(*this); }
     // The profile, extras, cafeteria and overtime members into `r`, whole or not at all;
     // throws ReadError naming the file and line.
     void readEmployee(EmployeeRecords& r) const;
@@ -52,6 +69,8 @@ class EmployeeStore {
     // For tests: faults of the one writer, and its flushes so far.
     WriteFaults& writeFaults() { return writer_.faults; }
     int syncs() const { return writer_.syncs(); }
+    // For tests: how often each file (by name) was read from the disk.
+    const std::map<std::string, int>& diskReads() const { return diskReads_; }
 
     // Today's date, for the daily backup that comes before the first write of a day over
     // an employee's files; no backups without it.
@@ -65,6 +84,8 @@ class EmployeeStore {
     // Every file of the folder is written through it: an employee's files only by commit,
     // after the day's backup.
     FileWriter writer_;
+    mutable std::optional<std::map<std::filesystem::path, std::optional<std::string>>> readOnce_;
+    mutable std::map<std::string, int> diskReads_;
 };
 
 // The text of the message that names a corrupted file.

@@ -59,6 +59,7 @@ class Session {
     // For tests: faults of the folder's one writer, and its flushes so far.
     WriteFaults& writeFaults() { return ws_.store.writeFaults(); }
     int fileSyncs() const { return ws_.store.syncs(); }
+    const std::map<std::string, int>& diskReads() const { return ws_.store.diskReads(); }
 
     // Runs `f` after every command that may have changed what the main window shows,
     // until removeOnChange is given the number this returns.

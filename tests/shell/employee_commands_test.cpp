@@ -116,6 +116,22 @@ TEST_F(EmployeeCommands, AnEmployeeWithoutAStateFileStartsWithEveryFlagUnchecked
 
 // Round State, Spouse Works and the states the employee's own files keep are read at
 // Open; only the flags of a state file the employee does not have start unchecked.
+// Every screen's load sequence sees the same bytes, and the disk is asked once a file.
+TEST_F(EmployeeCommands, OpenReadsEachFileOfTheSetOnce) {
+    const StateSettings ny = newYorkSettings();
+    openEmployee(profileOf(), &ny);
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);  // writes every member
+    const std::map<std::string, int> before = s.diskReads();
+    ASSERT_TRUE(s.openEmployee(dir.path() / "Emp.use"));
+    std::map<std::string, int> read;
+    for (const auto& [file, count] : s.diskReads())
+        if (const int n = count - (before.count(file) ? before.at(file) : 0)) read[file] = n;
+    const std::map<std::string, int> once = {{"Emp.and", 1}, {"Emp.cfe", 1}, {"Emp.cti", 1},
+                                             {"Emp.hol", 1}, {"Emp.nci", 1}, {"Emp.ovw", 1},
+                                             {"Emp.sta", 1}, {"Emp.use", 1}};
+    EXPECT_EQ(read, once);
+}
+
 TEST_F(EmployeeCommands, OpenWithoutAStateFileKeepsTheFlagsOfTheEmployeesOwnFiles) {
     TaxProfile p = profileOf();
     p.FedStatus = "Married";
