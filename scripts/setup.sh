@@ -13,7 +13,7 @@ esac
 
 packages=(cmake g++ ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev fonts-liberation libxlsxwriter-dev python3
-    python3-openpyxl poppler-utils clang)
+    python3-openpyxl poppler-utils clang libxcb1-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,5 +1,6 @@
 #include "ledger/ledger_export.h"
 
+#include <dlfcn.h>
 #include <xlsxwriter.h>
 
 #include <algorithm>
@@ -12,6 +13,48 @@
 namespace corvella {
 
 namespace {
+
+// libxlsxwriter, and the crypto library it needs, cost every command a few milliseconds
+// of loading at start; only an export uses them, so they are opened then, once.
+#define CORVELLA_XLSX_FUNCTIONS(X)                                                                 \
+    X(workbook_new)                                                                                \
+    X(workbook_add_worksheet) X(workbook_add_format) X(workbook_close) X(format_set_bold)          \
+        X(format_set_font_color) X(format_set_num_format) X(worksheet_write_blank)                 \
+            X(worksheet_write_number) X(worksheet_write_string) X(worksheet_set_landscape)         \
+                X(worksheet_freeze_panes) X(worksheet_set_column) X(worksheet_set_header_opt)      \
+                    X(worksheet_set_footer_opt) X(worksheet_fit_to_pages) X(worksheet_set_margins) \
+                        X(worksheet_center_horizontally) X(lxw_strerror)
+
+struct XlsxLibrary {
+#define CORVELLA_XLSX_MEMBER(name) decltype(&::name) name = nullptr;
+    CORVELLA_XLSX_FUNCTIONS(CORVELLA_XLSX_MEMBER)
+#undef CORVELLA_XLSX_MEMBER
+};
+
+XlsxLibrary openXlsxLibrary() {
+    void* handle = ::dlopen(CORVELLA_XLSXWRITER_SONAME, RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* why = ::dlerror();
+        throw Error(std::string("the spreadsheet library ") + CORVELLA_XLSXWRITER_SONAME +
+                    " cannot be opened (" + (why ? why : "unknown reason") +
+                    "): install the package libxlsxwriter4");
+    }
+    XlsxLibrary lib;
+#define CORVELLA_XLSX_LOAD(name)                                                           \
+    lib.name = reinterpret_cast<decltype(&::name)>(::dlsym(handle, #name));                \
+    if (!lib.name)                                                                         \
+        throw Error(std::string("the spreadsheet library ") + CORVELLA_XLSXWRITER_SONAME + \
+                    " has no " #name ": install the package libxlsxwriter4");
+    CORVELLA_XLSX_FUNCTIONS(CORVELLA_XLSX_LOAD)
+#undef CORVELLA_XLSX_LOAD
+    return lib;
+}
+
+// Throws Error when the library cannot be opened; tried again on the next call.
+const XlsxLibrary& xlsx() {
+    static const XlsxLibrary lib = openXlsxLibrary();
+    return lib;
+}
 
 constexpr int kColumnsUsed = 16;  // A to P
 
@@ -27,25 +70,26 @@ struct Sheet {
         widths[static_cast<size_t>(col)] = std::max(widths[static_cast<size_t>(col)], text.size());
         if (text.empty()) {
             if (fmt)
-                worksheet_write_blank(ws, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(col),
-                                      fmt);
+                xlsx().worksheet_write_blank(ws, static_cast<lxw_row_t>(row),
+                                             static_cast<lxw_col_t>(col), fmt);
             return;
         }
         const bool plain = text.find_first_of("eE") == std::string::npos;
         if (auto v = strictNumber(text); v && plain)
-            worksheet_write_number(ws, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(col), *v,
-                                   numberFmt ? numberFmt : number);
+            xlsx().worksheet_write_number(ws, static_cast<lxw_row_t>(row),
+                                          static_cast<lxw_col_t>(col), *v,
+                                          numberFmt ? numberFmt : number);
         else
-            worksheet_write_string(ws, static_cast<lxw_row_t>(row), static_cast<lxw_col_t>(col),
-                                   text.c_str(), fmt);
+            xlsx().worksheet_write_string(ws, static_cast<lxw_row_t>(row),
+                                          static_cast<lxw_col_t>(col), text.c_str(), fmt);
     }
 };
 
 lxw_format* font(lxw_workbook* wb, bool bold, lxw_color_t color, bool twoDecimals) {
-    lxw_format* f = workbook_add_format(wb);
-    if (bold) format_set_bold(f);
-    format_set_font_color(f, color);
-    if (twoDecimals) format_set_num_format(f, "0.00");
+    lxw_format* f = xlsx().workbook_add_format(wb);
+    if (bold) xlsx().format_set_bold(f);
+    xlsx().format_set_font_color(f, color);
+    if (twoDecimals) xlsx().format_set_num_format(f, "0.00");
     return f;
 }
 
@@ -64,12 +108,12 @@ std::string footerText(const std::string& s) {
 void writeLedgerWorkbook(const LedgerWindow& w, const LedgerExportInfo& info,
                          const std::filesystem::path& path) {
     const std::string shown = path.filename().string();
-    lxw_workbook* wb = workbook_new(path.c_str());
+    lxw_workbook* wb = xlsx().workbook_new(path.c_str());
     if (!wb) throw WriteError(shown, "the workbook cannot be created");
-    lxw_worksheet* ws = workbook_add_worksheet(wb, nullptr);
+    lxw_worksheet* ws = xlsx().workbook_add_worksheet(wb, nullptr);
     constexpr lxw_color_t kRed = 0xFF0000, kBlue = 0x0000FF;
-    lxw_format* number = workbook_add_format(wb);
-    format_set_num_format(number, "0.00");
+    lxw_format* number = xlsx().workbook_add_format(wb);
+    xlsx().format_set_num_format(number, "0.00");
     lxw_format* heading = font(wb, true, kRed, false);
     lxw_format* totalText = font(wb, true, kBlue, false);
     lxw_format* totalNumber = font(wb, true, kBlue, true);
@@ -77,7 +121,7 @@ void writeLedgerWorkbook(const LedgerWindow& w, const LedgerExportInfo& info,
     lxw_format* blockValueText = font(wb, false, kBlue, false);
     Sheet sheet{ws, number, {}};
 
-    worksheet_set_landscape(ws);
+    xlsx().worksheet_set_landscape(ws);
     // Row 1: the headings, bold red.
     std::vector<std::string> headings = {"Date", "Federal", "Soc Sec", "Medicare", "State", "City"};
     for (const auto& h : w.headings) headings.push_back(h.caption);
@@ -112,10 +156,10 @@ void writeLedgerWorkbook(const LedgerWindow& w, const LedgerExportInfo& info,
         sheet.put(block + 1, c, values[c], blockValueText, blockValue);
     }
 
-    worksheet_freeze_panes(ws, 1, 0);
+    xlsx().worksheet_freeze_panes(ws, 1, 0);
     // No autofit in the library: each column as wide as its longest text.
     for (int c = 0; c < kColumnsUsed; ++c)
-        worksheet_set_column(
+        xlsx().worksheet_set_column(
             ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
             static_cast<double>(std::max<size_t>(sheet.widths[static_cast<size_t>(c)], 4) + 2),
             nullptr);
@@ -124,14 +168,14 @@ void writeLedgerWorkbook(const LedgerWindow& w, const LedgerExportInfo& info,
                                "&CCorvella 2013\xC2\xAE&R" + footerText(kExportNotice);
     lxw_header_footer_options edge = {};
     edge.margin = 0.001;  // the library takes no 0: a thousandth of an inch is as good
-    worksheet_set_header_opt(ws, "", &edge);
-    worksheet_set_footer_opt(ws, footer.c_str(), &edge);
-    worksheet_fit_to_pages(ws, 1, 1);
-    worksheet_set_margins(ws, 0, 0, 0, 0);
-    worksheet_center_horizontally(ws);
+    xlsx().worksheet_set_header_opt(ws, "", &edge);
+    xlsx().worksheet_set_footer_opt(ws, footer.c_str(), &edge);
+    xlsx().worksheet_fit_to_pages(ws, 1, 1);
+    xlsx().worksheet_set_margins(ws, 0, 0, 0, 0);
+    xlsx().worksheet_center_horizontally(ws);
 
-    const lxw_error err = workbook_close(wb);
-    if (err != LXW_NO_ERROR) throw WriteError(shown, lxw_strerror(err));
+    const lxw_error err = xlsx().workbook_close(wb);
+    if (err != LXW_NO_ERROR) throw WriteError(shown, xlsx().lxw_strerror(err));
 }
 
 }  // namespace corvella
