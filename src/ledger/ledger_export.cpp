@@ -16,14 +16,15 @@ namespace {
 
 // libxlsxwriter, and the crypto library it needs, cost every command a few milliseconds
 // of loading at start; only an export uses them, so they are opened then, once.
-#define CORVELLA_XLSX_FUNCTIONS(X)                                                                 \
-    X(workbook_new)                                                                                \
-    X(workbook_add_worksheet) X(workbook_add_format) X(workbook_close) X(format_set_bold)          \
-        X(format_set_font_color) X(format_set_num_format) X(worksheet_write_blank)                 \
-            X(worksheet_write_number) X(worksheet_write_string) X(worksheet_set_landscape)         \
-                X(worksheet_freeze_panes) X(worksheet_set_column) X(worksheet_set_header_opt)      \
-                    X(worksheet_set_footer_opt) X(worksheet_fit_to_pages) X(worksheet_set_margins) \
-                        X(worksheet_center_horizontally) X(lxw_strerror)
+// clang-format off
+#define CORVELLA_XLSX_FUNCTIONS(X)                                                          \
+    X(workbook_new) X(workbook_add_worksheet) X(workbook_add_format) X(workbook_close)     \
+    X(format_set_bold) X(format_set_font_color) X(format_set_num_format)                  \
+    X(worksheet_write_blank) X(worksheet_write_number) X(worksheet_write_string)          \
+    X(worksheet_set_landscape) X(worksheet_freeze_panes) X(worksheet_set_column)          \
+    X(worksheet_set_header_opt) X(worksheet_set_footer_opt) X(worksheet_fit_to_pages)     \
+    X(worksheet_set_margins) X(worksheet_center_horizontally) X(lxw_strerror)
+// clang-format on
 
 struct XlsxLibrary {
 #define CORVELLA_XLSX_MEMBER(name) decltype(&::name) name = nullptr;
