@@ -14,7 +14,6 @@ EmployeeListPanel::EmployeeListPanel(Session& s, QWidget* parent) : QWidget(pare
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("txtEmployeeFilter"));
     filter_->setPlaceholderText(QStringLiteral("Filter employees"));
-    filter_->setClearButtonEnabled(true);
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("lstEmployees"));
     list_->setHeaderLabels(
@@ -40,7 +39,7 @@ EmployeeListPanel::EmployeeListPanel(Session& s, QWidget* parent) : QWidget(pare
         if (item) emit openRequested(item->data(0, Qt::UserRole).toString());
     });
     observer_ = session_.onChange([this] { highlightCurrent(); });
-    reload();
+    // The main window fills the list once it is shown.
 }
 
 EmployeeListPanel::~EmployeeListPanel() {
@@ -48,6 +47,9 @@ EmployeeListPanel::~EmployeeListPanel() {
 }
 
 void EmployeeListPanel::reload() {
+    // Its icon is the desktop theme's, whose first search is worth a few milliseconds of
+    // start-up: it comes with the first list.
+    filter_->setClearButtonEnabled(true);
     const QString folder = QString::fromStdString(session_.dir.string());
     if (watcher_->directories() != QStringList{folder}) {
         if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());

@@ -22,7 +22,8 @@ class EmployeeListPanel : public QWidget {
     explicit EmployeeListPanel(Session& s, QWidget* parent = nullptr);
     ~EmployeeListPanel() override;
 
-    // Reads the folder again and shows what matches the filter.
+    // Reads the folder again and shows what matches the filter; the list starts empty
+    // until the first call.
     void reload();
 
   signals:

@@ -1,5 +1,7 @@
 #include "gui/icons.h"
 
+#include <QIconEngine>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -127,30 +129,78 @@ void draw(QPainter& p, Glyph g) {
     }
 }
 
-QIcon drawn(Glyph g) {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) {
-        QPixmap pm(size, size);
-        pm.fill(Qt::transparent);
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.scale(size / 48.0, size / 48.0);
-        draw(p, g);
-        p.end();
-        icon.addPixmap(pm);
-    }
-    return icon;
+QPixmap drawnAt(Glyph g, const QSize& size) {
+    QPixmap pm(size);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size.width() / 48.0, size.height() / 48.0);
+    draw(p, g);
+    return pm;
 }
+
+// An icon found and drawn only when something asks for its pixels, which is when it is
+// painted: searching the desktop theme and drawing glyphs (with the first font of the
+// logo) cost start-up a good part of its time before the window could show.
+class GlyphEngine : public QIconEngine {
+  public:
+    GlyphEngine(Glyph g, QString themeName) : glyph_(g), themeName_(std::move(themeName)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap pm = pixmap(rect.size() * ratio, mode, state);
+        pm.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, pm);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        if (size.isEmpty()) return {};
+        if (const QIcon* t = themed()) return t->pixmap(size, mode, state);
+        if (!drawnSizes_.contains(size)) {
+            drawn_.addPixmap(drawnAt(glyph_, size));
+            drawnSizes_.append(size);
+        }
+        return drawn_.pixmap(size, mode, state);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        if (const QIcon* t = themed()) return t->actualSize(size, mode, state);
+        return size;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        if (const QIcon* t = themed()) return t->availableSizes(mode, state);
+        return {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    }
+
+    QString key() const override { return QStringLiteral("corvella-glyph"); }
+    QIconEngine* clone() const override { return new GlyphEngine(*this); }
+
+  private:
+    const QIcon* themed() {
+        if (!searched_) {
+            searched_ = true;
+            if (!themeName_.isEmpty() && QIcon::hasThemeIcon(themeName_))
+                theme_ = QIcon::fromTheme(themeName_);
+        }
+        return theme_.isNull() ? nullptr : &theme_;
+    }
+
+    Glyph glyph_;
+    QString themeName_;
+    bool searched_ = false;
+    QIcon theme_;
+    QIcon drawn_;
+    QList<QSize> drawnSizes_;
+};
 
 }  // namespace
 
 QIcon buttonIcon(Glyph glyph) {
-    const char* name = themeName(glyph);
-    if (*name && QIcon::hasThemeIcon(QString::fromLatin1(name)))
-        return QIcon::fromTheme(QString::fromLatin1(name));
-    return drawn(glyph);
+    return QIcon(new GlyphEngine(glyph, QString::fromLatin1(themeName(glyph))));
 }
 
 QIcon programIcon() {
-    return QIcon::fromTheme(QStringLiteral("corvella"), drawn(Glyph::Logo));
+    return QIcon(new GlyphEngine(Glyph::Logo, QStringLiteral("corvella")));
 }

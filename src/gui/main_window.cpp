@@ -21,7 +21,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -97,7 +99,6 @@ const char* const kHoursTips[8] = {"Pay rate 1",        "Pay rate 2",       "", 
 
 Form1::Form1(corvella::Session& session, QWidget* parent) : QMainWindow(parent), session_(session) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(programIcon());
 
     // The content keeps a readable width on wide screens and sits at the top.
     auto* content = new QWidget;
@@ -176,6 +177,19 @@ Form1::Form1(corvella::Session& session, QWidget* parent) : QMainWindow(parent),
     txtAmount_[0]->setFocus();
 }
 
+void Form1::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    // What can wait until the window is on the screen: the program's icon (a search of the
+    // desktop theme) and the employee list (it reads every employee of the folder).
+    QTimer::singleShot(0, this, [this] {
+        setWindowIcon(programIcon());
+        logo_->setPixmap(programIcon().pixmap(48, 48));
+        employees_->reload();
+    });
+}
+
 // ------------------------------------------------------------------ building
 
 QWidget* Form1::buildHeader() {
@@ -187,7 +201,8 @@ QWidget* Form1::buildHeader() {
 
     auto* logo = new QLabel(header);
     logo->setObjectName(QStringLiteral("imgLogo"));
-    logo->setPixmap(programIcon().pixmap(48, 48));
+    logo->setFixedSize(48, 48);  // its picture comes once the window is shown
+    logo_ = logo;
     grid->addWidget(logo, 0, 0, 2, 1);
 
     lbUser_ = label(QStringLiteral("USER"), QStringLiteral("lbUser"), header);

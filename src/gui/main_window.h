@@ -46,10 +46,13 @@ class Form1 : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     corvella::gui::EmployeeListPanel* employees_ = nullptr;
+    QLabel* logo_ = nullptr;
+    bool shownOnce_ = false;
     QWidget* buildHeader();
     QGroupBox* buildHours();
     QGroupBox* buildOvertimeTips();
