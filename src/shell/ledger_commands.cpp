@@ -194,20 +194,24 @@ bool LedgerCommands::closeBox() {
         return false;
     }
     // A pay run sets LedgerCloseOK: the weeks posted after it must not go unasked.
-    if (LedgerWindow* w = window(); w && w->changed(ws_.records.ledger, weekly())) {
-        switch (ws_.ui.askSaveChanges(messages::saveChangesBeforeClosing("Year To Date"),
-                                      messages::kSaveChangesTitle)) {
-            case Answer::Cancel:
-                return false;
-            case Answer::Yes:
-                if (!save()) return false;
-                break;
-            case Answer::No:
-                break;
-        }
-    }
+    if (!mayClose()) return false;
     ws_.screens.discard(ws_.screens.ledger);
     return true;
+}
+
+bool LedgerCommands::mayClose() {
+    LedgerWindow* w = window();
+    if (!w || !w->changed(ws_.records.ledger, weekly())) return true;
+    switch (ws_.ui.askSaveChanges(messages::saveChangesBeforeClosing("Year To Date"),
+                                  messages::kSaveChangesTitle)) {
+        case Answer::Cancel:
+            return false;
+        case Answer::Yes:
+            return save();
+        case Answer::No:
+            return true;
+    }
+    return false;
 }
 
 }  // namespace corvella

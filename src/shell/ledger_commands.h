@@ -35,6 +35,10 @@ class LedgerCommands {
     // with rows changed since the frame opened, asks Save, Discard or Cancel. True when
     // the frame may close.
     bool closeBox();
+    // Before anything else closes the frame (a pay run, New, Open, Exit): with rows changed
+    // since it opened, asks Save, Discard or Cancel. True when it may close; false when
+    // cancelled or the save failed (the message names the file).
+    bool mayClose();
     // The ledger as its windows show it, written as a workbook to `path` (replacing it
     // whole). False when it cannot be written: a message names the file.
     bool exportTo(const std::filesystem::path& path);

@@ -96,22 +96,31 @@ class Session {
 
     // --- Main window ---
     void Form_Load() { runner_.Form_Load(); }
-    RunOutcome Calcu_late(bool save = true) { return runner_.Calcu_late(save); }
+    // A run, New, Open and Exit close Year To Date: rows posted or typed there and not yet
+    // saved are asked about first, and Cancel stops the command before anything changes.
+    RunOutcome Calcu_late(bool save = true) {
+        if (!ledgerCommands_.mayClose()) return RunOutcome::Refused;
+        return runner_.Calcu_late(save);
+    }
     void Clear_All() { runner_.Clear_All(); }
     bool LoadFedTable() { return runner_.LoadFedTable(); }
     std::string todayText() { return runner_.todayText(); }
 
     // --- File menu and the save window ---
-    void mnuNew_Click() { employees_.mnuNew_Click(); }
-    bool mnuOpen_Click() { return employees_.mnuOpen_Click(); }
+    void mnuNew_Click() {
+        if (ledgerCommands_.mayClose()) employees_.mnuNew_Click();
+    }
+    bool mnuOpen_Click() { return ledgerCommands_.mayClose() && employees_.mnuOpen_Click(); }
     bool openEmployee(const std::filesystem::path& useFile) {
         return employees_.openEmployee(useFile);
     }
     // The employee list beside the main window.
     std::vector<EmployeeEntry> employeeList() const { return listEmployees(ws_.store.folder); }
-    bool openListed(const std::string& name) { return employees_.openListed(name); }
+    bool openListed(const std::string& name) {
+        return ledgerCommands_.mayClose() && employees_.openListed(name);
+    }
     void mnuSave_Click() { employees_.mnuSave_Click(); }
-    bool mnuExit_Click() { return employees_.mnuExit_Click(); }
+    bool mnuExit_Click() { return ledgerCommands_.mayClose() && employees_.mnuExit_Click(); }
     void showSaveWindow() { employees_.showSaveWindow(); }
     bool cmdSaveUser_Click() { return employees_.cmdSaveUser_Click(); }
 

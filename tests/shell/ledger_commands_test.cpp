@@ -170,6 +170,75 @@ TEST_F(LedgerFrame, CloseRulesAndNoLeavesTheFileUnchanged) {
     EXPECT_EQ(s.ledgerWindow(), nullptr);
 }
 
+// A run, New, Open and Exit close the frame too: unsaved postings are asked about first,
+// and Cancel stops the command with nothing changed.
+TEST_F(LedgerFrame, WhateverClosesTheFrameAsksBeforeUnsavedRowsGo) {
+    openWeekly();
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+    s.openLedger();
+    ui.answers = {Answer::Yes};
+    ASSERT_TRUE(s.ledgerClose());
+    const std::string empty = dir.read("Emp.yrw");
+    const std::vector<std::string> asked{"Save the changes made in Year To Date before it closes?"};
+
+    // Save writes the posting before the run goes on.
+    s.openLedger();
+    ASSERT_TRUE(s.ledgerPost(1));
+    ui.answers = {Answer::Yes};
+    ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+    EXPECT_EQ(s.ledgerWindow(), nullptr);
+    const std::string posted = dir.read("Emp.yrw");
+    EXPECT_NE(posted, empty);
+
+    struct Closer {
+        const char* what;
+        std::function<bool()> close;  // true when the command went on
+    };
+    const Closer closers[] = {
+        {"ADD",
+         [&] {
+             return run({{0, "40"}}) != Session::RunOutcome::Refused;
+         }},
+        {"New",
+         [&] {
+             ui.inputAnswers = {"Fresh"};
+             s.mnuNew_Click();
+             return s.CurrentUser == "Fresh";
+         }},
+        {"the employee list", [&] { return s.openListed("Emp"); }},
+        {"Exit", [&] { return s.mnuExit_Click(); }},
+    };
+    for (const Closer& c : closers) {
+        SCOPED_TRACE(c.what);
+        if (s.CurrentUser != "Emp") {
+            ASSERT_TRUE(s.openEmployee(dir.path() / "Emp.use"));
+        }
+        ASSERT_EQ(run({{0, "40"}}), Session::RunOutcome::Done);
+        s.openLedger();
+        ASSERT_TRUE(s.ledgerPost(2));
+        const std::string user = s.CurrentUser;
+        const MainWindow main = s.main;
+        ui.questions.clear();
+        ui.answers = {Answer::Cancel};
+        EXPECT_FALSE(c.close());
+        EXPECT_EQ(ui.questions, asked);
+        ASSERT_NE(s.ledgerWindow(), nullptr);
+        EXPECT_EQ(cell(2, C::Gross), "600.00");
+        EXPECT_EQ(s.CurrentUser, user);
+        EXPECT_EQ(s.main.lbNet.caption, main.lbNet.caption);
+        EXPECT_EQ(dir.read("Emp.yrw"), posted);
+        ui.answers = {Answer::No, Answer::No, Answer::No};  // Discard; then the command's own
+        ui.saveAnswers = {{SaveWindowButton::No, std::nullopt}};
+        EXPECT_TRUE(c.close());
+        if (std::string(c.what) != "Exit") {  // the program ends with its windows
+            EXPECT_EQ(s.ledgerWindow(), nullptr);
+        }
+        EXPECT_EQ(dir.read("Emp.yrw"), posted);
+        ui.answers.clear();
+        ui.saveAnswers.clear();
+    }
+}
+
 // A pay run lets the close box (and Esc) close the frame, but not over rows changed and
 // not saved: it asks Save, Discard or Cancel. Close's own question can be cancelled too.
 TEST_F(LedgerFrame, AfterAPayRunTheCloseBoxAsksBeforeUnsavedRowsGo) {
