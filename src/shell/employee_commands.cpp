@@ -6,7 +6,7 @@
 
 namespace corvella {
 
-void EmployeeCommands::showSaveWindow() {
+SaveWindowButton EmployeeCommands::showSaveWindow() {
     for (;;) {
         FrmSaveUser& w = screens_.saveWindow();
         SaveWindowButton b = ws_.ui.saveWindow(w.txtSaveUser.text);
@@ -15,15 +15,15 @@ void EmployeeCommands::showSaveWindow() {
                 if (!cmdSaveUser_Click()) continue;  // the window stays open
                 ws_.screens.close(Closing::SaveWindowShut);
                 ws_.notifyChanged();
-                return;
+                return b;
             case SaveWindowButton::No:
             case SaveWindowButton::Close:
                 ws_.screens.close(Closing::SaveWindowShut);
-                return;
+                return b;
             case SaveWindowButton::Quit:
                 ws_.screens.close(Closing::Quit);
                 ws_.programEnded = true;
-                return;
+                return b;
         }
     }
 }
@@ -63,7 +63,9 @@ bool EmployeeCommands::mnuExit_Click() {
         case Answer::Cancel:
             return false;
         case Answer::Yes:
-            showSaveWindow();
+            // Esc or the close box there is no answer to "save?": the program goes on
+            // rather than end with the employee not saved.
+            if (showSaveWindow() == SaveWindowButton::Close) return false;
             break;
         case Answer::No:
             break;

@@ -23,11 +23,12 @@ class EmployeeCommands {
     // Open with the file the dialog chose (the steps after the dialog). False on failure.
     bool openEmployee(const std::filesystem::path& useFile);
     void mnuSave_Click() { showSaveWindow(); }
-    // Asks whether to save first. False when the question was cancelled: the program
-    // goes on.
+    // Asks whether to save first. False when the question was cancelled, or the save
+    // window it led to was closed with Esc or its close box: the program goes on.
     bool mnuExit_Click();
-    // Shows the save window (modal) and carries out the button chosen.
-    void showSaveWindow();
+    // Shows the save window (modal) and carries out the button chosen; returns that
+    // button (Close: the close box or Esc).
+    SaveWindowButton showSaveWindow();
     // "&Save": false when the save failed (a message says what).
     bool cmdSaveUser_Click();
 

@@ -565,6 +565,24 @@ TEST_F(EmployeeCommands, ExitAnsweredYesSavesThroughTheSaveWindow) {
     EXPECT_TRUE(std::filesystem::exists(dir / "Emp.hol"));
 }
 
+// Yes, then Esc (or the close box) in the save window: no answer to "save?", so the
+// program goes on with nothing written; its No button still ends the program unsaved.
+TEST_F(EmployeeCommands, ExitThenEscInTheSaveWindowKeepsTheProgramOpen) {
+    openEmployee(profileOf());
+    const auto before = snapshot();
+    ui.answers.push_back(Answer::Yes);
+    ui.saveAnswers.push_back({SaveWindowButton::Close, std::string("Typed")});
+    EXPECT_FALSE(s.mnuExit_Click());
+    EXPECT_FALSE(s.programEnded);
+    EXPECT_EQ(snapshot(), before);
+
+    ui.answers.push_back(Answer::Yes);
+    ui.saveAnswers.push_back({SaveWindowButton::No, std::nullopt});
+    EXPECT_TRUE(s.mnuExit_Click());
+    EXPECT_TRUE(s.programEnded);
+    EXPECT_EQ(snapshot(), before);
+}
+
 TEST_F(EmployeeCommands, TheLedgersGrossTotalBoundsSocialSecurity) {
     Ledger l;
     l.rows[0].Gross = 116500;
