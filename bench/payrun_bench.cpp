@@ -31,7 +31,7 @@ void BM_PayRunOnLoadedRecords(benchmark::State& st) {
     s.openEmployee(folder / "Sample.use");
     s.LoadFedTable();
     s.cityScreen();
-    PayRunInputs in = PayRunInputs::from(s.main, s.stateScreen());
+    PayRunInputs in = payRunInputs(s.main, s.stateScreen());
     in.optBiWeek = s.taxInfo().optBiWeek.selected();
     in.optWeek = s.taxInfo().optWeek.selected();
     in.YtdWages = s.ledger.YtdWages();

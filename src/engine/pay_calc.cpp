@@ -37,37 +37,16 @@ float overtimePay(float otVar, float otHrs, float rate) {
                               static_cast<double>(rate) * (otHrs * 1.5));
 }
 
-PayRunInputs PayRunInputs::from(const MainWindow& main, const DialogState& state) {
-    PayRunInputs in;
-    for (size_t i = 0; i < in.txtAmount.size(); ++i) in.txtAmount[i] = main.txtAmount[i].text;
-    in.opt1x = main.opt1x.selected();
-    in.louisianaPrior = main.ckLouisPrior.checked();
-    in.DefaultPayRate = main.DefaultPayRate;
-    for (int s = 0; s < kSpecialStateCount; ++s)
-        in.special[static_cast<size_t>(s)] = state.box(static_cast<SpecialState>(s)).checked();
-    in.spouse = state.ckSpouse.value;
-    in.roundState = state.ckRoundOff.checked();
-    in.useSdiBase = state.ckSDI.checked();
-    in.useSuiBase = state.ckSUI.checked();
-    in.txtStateAdj = state.txtStateAdj.text;
-    in.txtCalAllow = state.txtCalAllow.text;
-    return in;
-}
-
-std::optional<std::string> checkPayRunInputs(const std::array<std::string, 8>& amounts,
-                                             const std::string& txtStateAdj,
-                                             const std::string& txtCalAllow) {
+std::optional<PayRunRefusal> checkPayRunInputs(const std::array<std::string, 8>& amounts,
+                                               const std::string& txtStateAdj,
+                                               const std::string& txtCalAllow) {
+    using Kind = PayRunRefusal::Kind;
     for (int i = 0; i < 8; ++i) {
         const std::string& t = amounts[static_cast<size_t>(i)];
         if (leadingNumber(t) == 0) continue;  // shown as "0" and taken as 0
         auto v = strictNumber(t);
-        if (!v)
-            return "\"" + t + "\" in the box " + amountBoxCaption(i) + " (txtAmount(" +
-                   std::to_string(i) + ")) is not a number. Correct it and press ADD again.";
-        if (std::abs(*v) > kLargestEntry)
-            return "\"" + t + "\" in the box " + amountBoxCaption(i) + " (txtAmount(" +
-                   std::to_string(i) +
-                   ")) is too large. Enter at most 1,000,000 and press ADD again.";
+        if (!v) return PayRunRefusal{Kind::NotANumber, i, "", t};
+        if (std::abs(*v) > kLargestEntry) return PayRunRefusal{Kind::TooLarge, i, "", t};
     }
     const std::pair<const std::string*, const char*> stateBoxes[] = {{&txtStateAdj, "txtStateAdj"},
                                                                      {&txtCalAllow, "txtCalAllow"}};
@@ -75,9 +54,7 @@ std::optional<std::string> checkPayRunInputs(const std::array<std::string, 8>& a
         if (text->empty()) continue;  // filled with "0" by the run
         auto v = strictNumber(*text);
         if (!v || std::abs(*v) > kLargestEntry)
-            return "\"" + *text + "\" in the state tax box " + name + " is " +
-                   (v ? "too large" : "not a number") +
-                   ". Correct it on the state tax screen and press ADD again.";
+            return PayRunRefusal{v ? Kind::TooLarge : Kind::NotANumber, -1, name, *text};
     }
     return std::nullopt;
 }
@@ -110,12 +87,6 @@ void GetMedicare(PayRunContext& c) {
     float wages = r.GrossPay - c.profile.MiscDeduct - r.CafeDeduct;
     r.MediTax = static_cast<float>(wages * kMediRate);
     if (c.profile.SelfEmpFlag == 1) r.MediTax = r.MediTax * 2;
-}
-
-void FillStateBoxes(DialogState& s) {
-    for (TextBox* b : {&s.txtSDIpercent, &s.txtSDIwageBase, &s.txtStateAdj, &s.txtCalAllow,
-                       &s.txtSUIpercent, &s.txtSUIwageBase})
-        if (b->text.empty()) b->text = "0";
 }
 
 namespace {
@@ -156,9 +127,8 @@ void stateStep(PayRunContext& c) {
         SpecialState::Mass,        SpecialState::Oregon,   SpecialState::Utah,
         SpecialState::Alabama,     SpecialState::Kentucky, SpecialState::Wiscon,
         SpecialState::WisconApril, SpecialState::NC};
-    if (c.specialState)
-        for (SpecialState s : order)
-            if (c.in.isChecked(s)) c.specialState(s, c);
+    for (SpecialState s : order)
+        if (c.in.isChecked(s)) runSpecialStateTax(s, c);
     bool builtIn = false;
     for (SpecialState s : order)
         if (s != SpecialState::Missouri && c.in.isChecked(s)) builtIn = true;
@@ -222,16 +192,9 @@ void finishPayRun(PayRunContext& c) {
     m.CalAllow = c.state.CalAllow;
 }
 
-PayResult computePayRun(const PayRunInputs& in, const TaxProfile& profile,
-                        const StateSettings& state, const CityTable& city,
-                        const NonCityTable& nonCity, const FedTable& fed) {
-    PayRunContext c(in, profile, state, city, nonCity, fed);
-    c.specialState = runSpecialStateTax;
-    computePayRun(c);
-    return std::move(c.result);
-}
+namespace {
 
-void computePayRun(PayRunContext& c) {
+void runAll(PayRunContext& c) {
     PayResult& m = c.result;
     PayRun& r = c.run;
     const TaxProfile& p = c.profile;
@@ -242,7 +205,7 @@ void computePayRun(PayRunContext& c) {
     m.chrsin = m.PayRate;
     m.txtAmount = c.in.txtAmount;
     for (auto& t : m.txtAmount)
-        if (leadingNumber(t) == 0) t = "0";
+        if (leadingNumber(t) == 0) t.assign(1, '0');  // g++ 12 misreads = "0" here
     m.StrHrs = boxFloat(m.txtAmount[0]);
     m.StrHrs2 = boxFloat(m.txtAmount[1]);
     m.OtVar = boxFloat(m.txtAmount[2]);
@@ -322,6 +285,16 @@ void computePayRun(PayRunContext& c) {
 
     GetSDI_SUI(c);
     finishPayRun(c);
+}
+
+}  // namespace
+
+PayResult computePayRun(const PayRunInputs& in, const TaxProfile& profile,
+                        const StateSettings& state, const CityTable& city,
+                        const NonCityTable& nonCity, const FedTable& fed) {
+    PayRunContext c(in, profile, state, city, nonCity, fed);
+    runAll(c);
+    return std::move(c.result);
 }
 
 std::optional<std::string> unsoundAmount(const PayResult& r) {

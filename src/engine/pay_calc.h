@@ -3,17 +3,15 @@
 // switches and the loaded records to one PayResult. It reads no screen and writes no
 // file; the application session copies the inputs in and hands the result back.
 #include <array>
-#include <functional>
 #include <optional>
 #include <string>
 
 #include "city/city_table.h"
 #include "common/number.h"
 #include "employee/tax_profile.h"
-#include "engine/main_window.h"
 #include "engine/pay_result.h"
 #include "federal/fed_table.h"
-#include "state/dialog_state.h"
+#include "state/special_state.h"
 #include "state/state_settings.h"
 
 namespace corvella {
@@ -22,8 +20,6 @@ namespace corvella {
 inline constexpr double kSocSecBase = 117000.0;
 inline constexpr double kSocSecRate = 0.062;
 inline constexpr double kMediRate = 0.0145;
-
-inline constexpr int kSpecialStateCount = 12;
 
 // What the run reads from the screens and the ledger, copied in before it starts.
 struct PayRunInputs {
@@ -47,8 +43,6 @@ struct PayRunInputs {
     float YtdSocSec = 0, YtdMedi = 0;
 
     bool isChecked(SpecialState s) const { return special[static_cast<size_t>(s)]; }
-    // The screens' values as they stand.
-    static PayRunInputs from(const MainWindow& main, const DialogState& state);
 };
 
 // The run in progress: the inputs, the records it reads, and the result it fills.
@@ -68,15 +62,21 @@ struct PayRunContext {
     const FedTable& fed;
     PayResult result;
     PayRun& run = result.run;
-    // The built-in computation of a checked special state.
-    std::function<void(SpecialState, PayRunContext&)> specialState;
 };
 
-// The message refusing a run whose entry or adjustment boxes hold text that is not a
-// number, or nothing when the run can go ahead.
-std::optional<std::string> checkPayRunInputs(const std::array<std::string, 8>& amounts,
-                                             const std::string& txtStateAdj,
-                                             const std::string& txtCalAllow);
+// A box whose text the run cannot take: not a number, or beyond any real entry.
+struct PayRunRefusal {
+    enum class Kind { NotANumber, TooLarge };
+    Kind kind = Kind::NotANumber;
+    int amountBox = -1;         // an entry box (0 to 7), else a state screen box:
+    const char* stateBox = "";  // "txtStateAdj" or "txtCalAllow"
+    std::string text;           // what it holds
+};
+
+// The first box refusing the run, or nothing when the run can go ahead.
+std::optional<PayRunRefusal> checkPayRunInputs(const std::array<std::string, 8>& amounts,
+                                               const std::string& txtStateAdj,
+                                               const std::string& txtCalAllow);
 
 // The run from start to end. The inputs must have passed checkPayRunInputs.
 PayResult computePayRun(const PayRunInputs& in, const TaxProfile& profile,
@@ -89,13 +89,10 @@ PayResult computePayRun(const PayRunInputs& in, const TaxProfile& profile,
 std::optional<std::string> unsoundAmount(const PayResult& r);
 
 // The parts the run is made of, for tests.
-void computePayRun(PayRunContext& c);
 void GetSocSec(PayRunContext& c);
 void GetMedicare(PayRunContext& c);
 void GetSDI_SUI(PayRunContext& c);
 void finishPayRun(PayRunContext& c);
-// Empty adjustment, SDI and SUI boxes of the state screen read "0" after a run.
-void FillStateBoxes(DialogState& s);
 
 // Overtime pay: the 1x/2x hours (already doubled for 2X) and the time-and-a-half hours at
 // the pay rate, as the run computes it.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/main_window.h"
 #include "federal/federal.h"
 
 namespace corvella::messages {
@@ -161,6 +162,18 @@ std::string fedTableMissing(const std::string& fileName, const std::string& fold
     return "The federal table " + fileName + " is missing or damaged in " + folder +
            ", so federal tax cannot be computed. Nothing was computed or saved. Put a good "
            "copy of the file there and press ADD again.";
+}
+
+std::string payRunRefused(const PayRunRefusal& r) {
+    const bool notANumber = r.kind == PayRunRefusal::Kind::NotANumber;
+    if (r.amountBox < 0)
+        return "\"" + r.text + "\" in the state tax box " + r.stateBox + " is " +
+               (notANumber ? "not a number" : "too large") +
+               ". Correct it on the state tax screen and press ADD again.";
+    const std::string box = "\"" + r.text + "\" in the box " + amountBoxCaption(r.amountBox) +
+                            " (txtAmount(" + std::to_string(r.amountBox) + ")) is ";
+    return box + (notANumber ? "not a number. Correct it and press ADD again."
+                             : "too large. Enter at most 1,000,000 and press ADD again.");
 }
 
 std::string payRunUnsound(const std::string& amount) {

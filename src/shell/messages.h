@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "engine/pay_calc.h"
 
 namespace corvella::messages {
 
@@ -42,6 +43,8 @@ std::string fedTableUnreadable(const std::string& fileName, const std::string& f
 std::string fedTableMissing(const std::string& fileName, const std::string& folder);
 // A run refused because one of its amounts is not a number or is beyond any real pay.
 std::string payRunUnsound(const std::string& amount);
+// An entry box or a state screen box whose text the run cannot take.
+std::string payRunRefused(const PayRunRefusal& r);
 // Added to the damaged-file message of a file the next save replaces.
 std::string damagedFileWillBeKept(const std::string& fileName);
 // A damaged file moved aside before the first write over it.

@@ -61,7 +61,7 @@ std::optional<std::string> PayRunner::refusal() {
     const DialogState* state = ws_.screens.state.get();
     if (auto r = checkPayRunInputs(amounts, state ? state->txtStateAdj.text : "",
                                    state ? state->txtCalAllow.text : ""))
-        return r;
+        return messages::payRunRefused(*r);
     if (const FrmTaxInfo* f = ws_.screens.taxInfo.get()) {
         for (auto [box, name] : {std::pair{&f->txtHourRate, "txtHourRate"},
                                  std::pair{&f->txtHourRate2, "txtHourRate2"},
@@ -69,6 +69,29 @@ std::optional<std::string> PayRunner::refusal() {
             if (!strictNumber(box->text)) return messages::userInfoRateNotANumber(box->text, name);
     }
     return std::nullopt;
+}
+
+PayRunInputs payRunInputs(const MainWindow& main, const DialogState& state) {
+    PayRunInputs in;
+    for (size_t i = 0; i < in.txtAmount.size(); ++i) in.txtAmount[i] = main.txtAmount[i].text;
+    in.opt1x = main.opt1x.selected();
+    in.louisianaPrior = main.ckLouisPrior.checked();
+    in.DefaultPayRate = main.DefaultPayRate;
+    for (int s = 0; s < kSpecialStateCount; ++s)
+        in.special[static_cast<size_t>(s)] = state.box(static_cast<SpecialState>(s)).checked();
+    in.spouse = state.ckSpouse.value;
+    in.roundState = state.ckRoundOff.checked();
+    in.useSdiBase = state.ckSDI.checked();
+    in.useSuiBase = state.ckSUI.checked();
+    in.txtStateAdj = state.txtStateAdj.text;
+    in.txtCalAllow = state.txtCalAllow.text;
+    return in;
+}
+
+void FillStateBoxes(DialogState& s) {
+    for (TextBox* b : {&s.txtSDIpercent, &s.txtSDIwageBase, &s.txtStateAdj, &s.txtCalAllow,
+                       &s.txtSUIpercent, &s.txtSUIwageBase})
+        if (b->text.empty()) b->text = "0";
 }
 
 RunOutcome PayRunner::Calcu_late(bool save) {
@@ -94,7 +117,7 @@ RunOutcome PayRunner::Calcu_late(bool save) {
     screens_.cityScreen();
     DialogState& s = screens_.stateScreen();
     FrmTaxInfo& f = screens_.taxInfo();
-    PayRunInputs in = PayRunInputs::from(main, s);
+    PayRunInputs in = payRunInputs(main, s);
     in.optBiWeek = f.optBiWeek.selected();
     in.optWeek = f.optWeek.selected();
     in.YtdWages = rec.ledger.YtdWages();

@@ -2,13 +2,20 @@
 // The main window's own commands: start-up, the pay run (ADD) and Clear.
 #include <string>
 
+#include "engine/pay_calc.h"
 #include "shell/file_set.h"
+#include "state/dialog_state.h"
 #include "shell/screens.h"
 #include "shell/workspace.h"
 
 namespace corvella {
 
 enum class RunOutcome { Done, Refused, SaveFailed };
+
+// What the run reads from the main window and the state screen, as they stand.
+PayRunInputs payRunInputs(const MainWindow& main, const DialogState& state);
+// Empty adjustment, SDI and SUI boxes of the state screen read "0" after a run.
+void FillStateBoxes(DialogState& s);
 
 class PayRunner {
   public:

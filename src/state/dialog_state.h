@@ -8,24 +8,10 @@
 #include <string>
 
 #include "common/controls.h"
+#include "state/special_state.h"
 #include "state/state_settings.h"
 
 namespace corvella {
-
-enum class SpecialState {
-    Ariz,
-    Louis,
-    Iowa,
-    Missouri,
-    Mass,
-    Oregon,
-    Utah,
-    Kentucky,
-    Wiscon,
-    WisconApril,
-    NC,
-    Alabama
-};
 
 class DialogState {
   public:

@@ -5,6 +5,8 @@
 #include "common/fileio.h"
 #include "engine/pay_calc.h"
 #include "federal/federal.h"
+#include "shell/pay_runner.h"
+#include "state/dialog_state.h"
 #include "test_support.h"
 
 namespace corvella {

@@ -9,6 +9,8 @@
 #include <tuple>
 
 #include "engine/special_states_fixture.h"
+#include "shell/pay_runner.h"
+#include "state/dialog_state.h"
 #include "state/state_presets.h"
 
 namespace corvella {
@@ -312,7 +314,7 @@ struct Bare {
         return *this;
     }
     float tax(SpecialState which) {
-        PayRunInputs in = PayRunInputs::from(main, screen);
+        PayRunInputs in = payRunInputs(main, screen);
         in.optBiWeek = optBiWeek;
         in.optWeek = optWeek;
         PayRunContext c(in, profile, st, city, nonCity, fed);
