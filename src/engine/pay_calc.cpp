@@ -122,15 +122,10 @@ void GetSDI_SUI(PayRunContext& c) {
 namespace {
 
 void stateStep(PayRunContext& c) {
-    static constexpr SpecialState order[] = {
-        SpecialState::Louis,       SpecialState::Iowa,     SpecialState::Missouri,
-        SpecialState::Mass,        SpecialState::Oregon,   SpecialState::Utah,
-        SpecialState::Alabama,     SpecialState::Kentucky, SpecialState::Wiscon,
-        SpecialState::WisconApril, SpecialState::NC};
-    for (SpecialState s : order)
+    for (SpecialState s : kSpecialStateOrder)
         if (c.in.isChecked(s)) runSpecialStateTax(s, c);
     bool builtIn = false;
-    for (SpecialState s : order)
+    for (SpecialState s : kSpecialStateOrder)
         if (s != SpecialState::Missouri && c.in.isChecked(s)) builtIn = true;
     if (!builtIn) {
         StateTaxInput in;

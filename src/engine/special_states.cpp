@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstddef>
+#include <iterator>
 
 namespace corvella {
 
@@ -463,33 +464,32 @@ void GetAlabama(PayRunContext& c, int16_t stateExemp) {
 
 // ---------------------------------------------------------------- dispatch
 
+namespace {
+
+using StateTax = void (*)(PayRunContext&);
+
+// The computation of each special state, in the order of SpecialState; none for Arizona,
+// whose tax is the bracket table as typed.
+constexpr StateTax kStateTax[] = {
+    nullptr,
+    [](PayRunContext& c) { c.in.louisianaPrior ? GetLouisianaPrior(c) : GetLouisiana(c); },
+    [](PayRunContext& c) { GetIowa(c, c.profile.StateExemp); },
+    [](PayRunContext& c) { GetMissouri(c, c.profile.StateExemp); },
+    GetMass,
+    GetOregon,
+    GetUtah,
+    GetKentucky,
+    WisconsinTax,
+    WisconsinTax,
+    GetNC,
+    [](PayRunContext& c) { GetAlabama(c, c.profile.StateExemp); },
+};
+static_assert(std::size(kStateTax) == kSpecialStateCount);
+
+}  // namespace
+
 void runSpecialStateTax(SpecialState which, PayRunContext& c) {
-    const int16_t exemp = c.profile.StateExemp;
-    switch (which) {
-        case SpecialState::Ariz:
-            return;  // the generic computation applies
-        case SpecialState::Louis:
-            return c.in.louisianaPrior ? GetLouisianaPrior(c) : GetLouisiana(c);
-        case SpecialState::Iowa:
-            return GetIowa(c, exemp);
-        case SpecialState::Missouri:
-            return GetMissouri(c, exemp);
-        case SpecialState::Mass:
-            return GetMass(c);
-        case SpecialState::Oregon:
-            return GetOregon(c);
-        case SpecialState::Utah:
-            return GetUtah(c);
-        case SpecialState::Alabama:
-            return GetAlabama(c, exemp);
-        case SpecialState::Kentucky:
-            return GetKentucky(c);
-        case SpecialState::Wiscon:
-        case SpecialState::WisconApril:
-            return WisconsinTax(c);
-        case SpecialState::NC:
-            return GetNC(c);
-    }
+    if (StateTax tax = kStateTax[static_cast<size_t>(which)]) tax(c);
 }
 
 }  // namespace corvella

@@ -232,28 +232,10 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
     states->setObjectName("fraStates");
     {
         auto* grid = new QGridLayout(states);
-        struct Entry {
-            SpecialState which;
-            const char* text;
-        };
-        const Entry entries[] = {
-            {SpecialState::Ariz, "Arizona"},
-            {SpecialState::Louis, "Louisiana"},
-            {SpecialState::Iowa, "Iowa"},
-            {SpecialState::Missouri, "Missouri"},
-            {SpecialState::Mass, "Mass"},
-            {SpecialState::Oregon, "Oregon"},
-            {SpecialState::Utah, "Utah"},
-            {SpecialState::Kentucky, "Kentucky"},
-            {SpecialState::Wiscon, "Wisconsin Prior to 4/1/14"},
-            {SpecialState::WisconApril, "Wisconsin"},
-            {SpecialState::NC, "N.C."},
-            {SpecialState::Alabama, "Alabama"},
-        };
         int i = 0;
-        for (const Entry& e : entries) {
-            auto* c = new BoundCheckBox(m.box(e.which), DialogState::boxName(e.which), e.text);
-            const SpecialState which = e.which;
+        for (const corvella::SpecialStateRow& e : corvella::kSpecialStates) {
+            auto* c = new BoundCheckBox(m.box(e.id), e.boxName, e.caption);
+            const SpecialState which = e.id;
             // The selection step decides how the box ends; the box never flips itself.
             connect(c, &QCheckBox::clicked, this, [this, which] {
                 if (!alive()) return;

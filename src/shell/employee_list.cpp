@@ -7,6 +7,7 @@
 #include "common/errors.h"
 #include "common/fileio.h"
 #include "employee/employee_files.h"
+#include "state/special_state.h"
 #include "state/state_file.h"
 
 namespace corvella {
@@ -19,15 +20,8 @@ std::string lower(std::string s) {
 }
 
 std::string stateOf(const StateSettings& s) {
-    const std::pair<int16_t, const char*> special[] = {
-        {s.ArizFlag, "Arizona"},       {s.LouisFlag, "Louisiana"},
-        {s.IowaFlag, "Iowa"},          {s.MissouriFlag, "Missouri"},
-        {s.MassFlag, "Massachusetts"}, {s.OregonFlag, "Oregon"},
-        {s.UtahFlag, "Utah"},          {s.KentuckyFlag, "Kentucky"},
-        {s.WisconFlag, "Wisconsin"},   {s.WisconAprilFlag, "Wisconsin"},
-        {s.NCFlag, "North Carolina"},  {s.AlabamaFlag, "Alabama"}};
-    for (auto [flag, name] : special)
-        if (flag) return name;
+    for (const SpecialStateRow& row : kSpecialStates)
+        if (s.*row.flag) return row.listName;
     return s.NoStateTaxFlag ? "No state tax" : "Tax table";
 }
 

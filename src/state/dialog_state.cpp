@@ -1,5 +1,7 @@
 #include "state/dialog_state.h"
 
+#include <iterator>
+
 #include "common/number.h"
 
 namespace corvella {
@@ -49,18 +51,14 @@ std::string exemptionText(int baseTenths, size_t n) {
     return doubleText((baseTenths + 385 * static_cast<int>(n)) / 10.0);
 }
 
-constexpr SpecialState kAllStates[] = {
-    SpecialState::Ariz,   SpecialState::Louis,       SpecialState::Iowa, SpecialState::Missouri,
-    SpecialState::Mass,   SpecialState::Oregon,      SpecialState::Utah, SpecialState::Kentucky,
-    SpecialState::Wiscon, SpecialState::WisconApril, SpecialState::NC,   SpecialState::Alabama,
+// The screen's check box of each special state, in the order of SpecialState.
+constexpr CheckBox DialogState::*kBoxes[] = {
+    &DialogState::ckAriz,        &DialogState::ckLouis,    &DialogState::ckIowa,
+    &DialogState::ckMissouri,    &DialogState::ckMass,     &DialogState::ckOregon,
+    &DialogState::ckUtah,        &DialogState::ckKentucky, &DialogState::ckWiscon,
+    &DialogState::ckWisconApril, &DialogState::ckNC,       &DialogState::ckAlabama,
 };
-
-// The order in which the presets of checked boxes run when the screen loads.
-constexpr SpecialState kPresetOrder[] = {
-    SpecialState::Louis,  SpecialState::Iowa,        SpecialState::Missouri, SpecialState::Mass,
-    SpecialState::Oregon, SpecialState::Utah,        SpecialState::Alabama,  SpecialState::Kentucky,
-    SpecialState::Wiscon, SpecialState::WisconApril, SpecialState::NC,
-};
+static_assert(std::size(kBoxes) == kSpecialStateCount);
 
 enum class SpouseStep { UncheckAndHide, ShowKeepValue };
 enum class RoundStep { Uncheck, Keep, Check };
@@ -128,63 +126,11 @@ DialogState::DialogState(StateSettings& record) : rec_(record) {
 }
 
 CheckBox& DialogState::box(SpecialState s) {
-    switch (s) {
-        case SpecialState::Ariz:
-            return ckAriz;
-        case SpecialState::Louis:
-            return ckLouis;
-        case SpecialState::Iowa:
-            return ckIowa;
-        case SpecialState::Missouri:
-            return ckMissouri;
-        case SpecialState::Mass:
-            return ckMass;
-        case SpecialState::Oregon:
-            return ckOregon;
-        case SpecialState::Utah:
-            return ckUtah;
-        case SpecialState::Kentucky:
-            return ckKentucky;
-        case SpecialState::Wiscon:
-            return ckWiscon;
-        case SpecialState::WisconApril:
-            return ckWisconApril;
-        case SpecialState::NC:
-            return ckNC;
-        case SpecialState::Alabama:
-            return ckAlabama;
-    }
-    return ckAriz;
+    return this->*kBoxes[static_cast<size_t>(s)];
 }
 
 const char* DialogState::boxName(SpecialState s) {
-    switch (s) {
-        case SpecialState::Ariz:
-            return "ckAriz";
-        case SpecialState::Louis:
-            return "ckLouis";
-        case SpecialState::Iowa:
-            return "ckIowa";
-        case SpecialState::Missouri:
-            return "ckMissouri";
-        case SpecialState::Mass:
-            return "ckMass";
-        case SpecialState::Oregon:
-            return "ckOregon";
-        case SpecialState::Utah:
-            return "ckUtah";
-        case SpecialState::Kentucky:
-            return "ckKentucky";
-        case SpecialState::Wiscon:
-            return "ckWiscon";
-        case SpecialState::WisconApril:
-            return "ckWisconApril";
-        case SpecialState::NC:
-            return "ckNC";
-        case SpecialState::Alabama:
-            return "ckAlabama";
-    }
-    return "";
+    return specialState(s).boxName;
 }
 
 void DialogState::refillTableBoxesFromRecord() {
@@ -225,18 +171,7 @@ void DialogState::refreshFromRecord() {
 }
 
 void DialogState::setFlagBoxesFromRecord() {
-    ckAriz.set(rec_.ArizFlag);
-    ckLouis.set(rec_.LouisFlag);
-    ckIowa.set(rec_.IowaFlag);
-    ckMass.set(rec_.MassFlag);
-    ckOregon.set(rec_.OregonFlag);
-    ckUtah.set(rec_.UtahFlag);
-    ckAlabama.set(rec_.AlabamaFlag);
-    ckWiscon.set(rec_.WisconFlag);
-    ckWisconApril.set(rec_.WisconAprilFlag);
-    ckNC.set(rec_.NCFlag);
-    ckKentucky.set(rec_.KentuckyFlag);
-    ckMissouri.set(rec_.MissouriFlag);
+    for (const SpecialStateRow& row : kSpecialStates) box(row.id).set(rec_.*row.flag);
     ckSpouse.set(rec_.SpouseFlag);
     ckRoundOff.set(rec_.RoundStateFlag);
 }
@@ -334,7 +269,7 @@ void DialogState::NewYorkTable() {
 
 void DialogState::cmdDefault_Click() {
     ckNoStateTax.set(0);
-    for (SpecialState s : kAllStates) box(s).set(0);
+    for (const SpecialStateRow& row : kSpecialStates) box(row.id).set(0);
     if (setLouisPriorVisible) setLouisPriorVisible(false);
     ckSpouse.set(0);
     ckSpouse.visible = false;
@@ -371,7 +306,7 @@ void DialogState::BlankStateTable() {
         txtStateSgExp[i].text = txtStateMarExp[i].text = "0";
     }
     refillSingleBoxes();
-    for (SpecialState s : kAllStates) box(s).set(0);
+    for (const SpecialStateRow& row : kSpecialStates) box(row.id).set(0);
     ckSpouse.set(0);
     ckSpouse.visible = false;
     if (setLouisPriorVisible) setLouisPriorVisible(false);
@@ -382,8 +317,8 @@ void DialogState::selectSpecialState(SpecialState s) {
     CheckBox& pressed = box(s);
     const bool wasChecked = pressed.checked();
 
-    for (SpecialState other : kAllStates)
-        if (other != s) box(other).set(0);
+    for (const SpecialStateRow& other : kSpecialStates)
+        if (other.id != s) box(other.id).set(0);
     ckNoStateTax.set(0);
 
     const SelectionStep step = selectionStepOf(s);
@@ -414,7 +349,7 @@ void DialogState::selectSpecialState(SpecialState s) {
 }
 
 void DialogState::runPresetsOfCheckedBoxes() {
-    for (SpecialState s : kPresetOrder) {
+    for (SpecialState s : kSpecialStateOrder) {
         if (!box(s).checked()) continue;
         if (s == SpecialState::Louis && setLouisPriorVisible) setLouisPriorVisible(true);
         if (runPreset) runPreset(s);

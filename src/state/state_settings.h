@@ -21,19 +21,4 @@ struct StateSettings {
             NCFlag = 0, AlabamaFlag = 0;
 };
 
-// The special states that the state file keeps, unchecked. The others live in the
-// employee's own files (Round State, Spouse Works, Utah, Wisconsin, Alabama, N.C.).
-inline void clearStateFileFlags(StateSettings& s) {
-    s.ArizFlag = s.LouisFlag = s.IowaFlag = s.MissouriFlag = s.MassFlag = s.OregonFlag = 0;
-    s.KentuckyFlag = 0;
-}
-
-// The check boxes that the table boxes do not carry: the special states, Round State
-// and Spouse Works, all unchecked.
-inline void clearStateFlags(StateSettings& s) {
-    clearStateFileFlags(s);
-    s.RoundStateFlag = s.SpouseFlag = 0;
-    s.UtahFlag = s.WisconFlag = s.WisconAprilFlag = s.NCFlag = s.AlabamaFlag = 0;
-}
-
 }  // namespace corvella
