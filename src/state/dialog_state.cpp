@@ -218,18 +218,7 @@ void DialogState::fillVari() {
 
     rec_.SdiBaseFlag = ckSDI.value;
     rec_.SuiBaseFlag = ckSUI.value;
-    rec_.ArizFlag = ckAriz.value;
-    rec_.LouisFlag = ckLouis.value;
-    rec_.IowaFlag = ckIowa.value;
-    rec_.MassFlag = ckMass.value;
-    rec_.OregonFlag = ckOregon.value;
-    rec_.UtahFlag = ckUtah.value;
-    rec_.AlabamaFlag = ckAlabama.value;
-    rec_.WisconFlag = ckWiscon.value;
-    rec_.WisconAprilFlag = ckWisconApril.value;
-    rec_.NCFlag = ckNC.value;
-    rec_.KentuckyFlag = ckKentucky.value;
-    rec_.MissouriFlag = ckMissouri.value;
+    for (const SpecialStateRow& row : kSpecialStates) rec_.*row.flag = box(row.id).value;
     rec_.SpouseFlag = ckSpouse.value;
     rec_.RoundStateFlag = ckRoundOff.value;
 }
