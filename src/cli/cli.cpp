@@ -34,6 +34,7 @@ const char* const kUsage =
     "                    [--week TEXT] [--memo TEXT] [--offset H,V] (--text | --pdf FILE | "
     "--json)\n"
     "       corvella-cli [-C DIR] print-ledger NAME (--text | --pdf FILE)\n"
+    "       corvella-cli [-C DIR] restore NAME [--day YYYY-MM-DD]   (no --day: lists the days)\n"
     "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n";
 
 }  // namespace
@@ -66,6 +67,7 @@ int run(int argc, char** argv) {
     if (command == "period-save") return periodSave(dir, rest);
     if (command == "period-get") return periodGet(dir, rest);
     if (command == "words") return words(rest);
+    if (command == "restore") return restore(dir, rest);
     if (command == "stub") return printout(dir, rest, Printout::Stub);
     if (command == "check") return printout(dir, rest, Printout::Check);
     if (command == "print-ledger") return printout(dir, rest, Printout::Ledger);

@@ -103,6 +103,7 @@ int leave(const std::filesystem::path& dir, const std::vector<std::string>& args
 int periodSave(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int periodGet(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int words(const std::vector<std::string>& args);
+int restore(const std::filesystem::path& dir, const std::vector<std::string>& args);
 enum class Printout { Stub, Check, Ledger };
 int printout(const std::filesystem::path& dir, const std::vector<std::string>& args, Printout what);
 

@@ -46,6 +46,10 @@ class Ui {
     // An input box; nothing when cancelled.
     virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                                 const std::string& defaultText) = 0;
+    // A choice of one of `items` (the first chosen at first); nothing when cancelled.
+    virtual std::optional<std::string> chooseItem(const std::string& prompt,
+                                                  const std::string& title,
+                                                  const std::vector<std::string>& items) = 0;
     // The file-open dialog with a filter such as "Saved Files (*.use)|*.use".
     virtual std::optional<std::filesystem::path> openFile(const std::string& filter) = 0;
     // The modal save window; the operator may edit the name box before a button.
@@ -72,6 +76,7 @@ class ScriptedUi : public Ui {
     std::deque<bool> yesNoAnswers;
     std::deque<Answer> answers;  // the questions that may be cancelled
     std::deque<std::optional<std::string>> inputAnswers;
+    std::deque<std::optional<std::string>> choiceAnswers;  // chooseItem: an item or cancel
     std::deque<std::optional<std::filesystem::path>> openAnswers;
     struct SaveAnswer {
         SaveWindowButton button = SaveWindowButton::No;
@@ -103,6 +108,11 @@ class ScriptedUi : public Ui {
                                         const std::string&) override {
         questions.push_back(prompt);
         return pop(inputAnswers, std::optional<std::string>());
+    }
+    std::optional<std::string> chooseItem(const std::string& prompt, const std::string&,
+                                          const std::vector<std::string>&) override {
+        questions.push_back(prompt);
+        return pop(choiceAnswers, std::optional<std::string>());
     }
     std::optional<std::filesystem::path> openFile(const std::string&) override {
         return pop(openAnswers, std::optional<std::filesystem::path>());

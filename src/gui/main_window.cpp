@@ -9,7 +9,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -465,20 +464,7 @@ void Form1::buildMenus() {
     restore->setText(QString::fromUtf8("&Restore from Backup…"));
     connect(restore, &QAction::triggered, this, [this] {
         storeInputs();
-        const auto days = session_.backupDays();
-        if (days.empty()) {
-            session_.ui.message(corvella::messages::noBackups(session_.CurrentUser),
-                                corvella::Icon::Information);
-            return;
-        }
-        QStringList items;
-        for (const auto& d : days) items << QString::fromStdString(d);
-        bool chosen = false;
-        const QString day =
-            QInputDialog::getItem(this, QStringLiteral("Restore from Backup"),
-                                  QStringLiteral("Day of the backup:"), items, 0, false, &chosen);
-        if (!chosen) return;
-        session_.restoreBackup(day.toStdString());
+        session_.mnuRestoreBackup_Click();
         refreshFromModel();
         closeStaleSettingsWindows(true);
     });

@@ -178,6 +178,16 @@ std::optional<std::string> QtUi::inputBox(const std::string& prompt, const std::
     return text.toStdString();
 }
 
+std::optional<std::string> QtUi::chooseItem(const std::string& prompt, const std::string& title,
+                                            const std::vector<std::string>& items) {
+    QStringList list;
+    for (const auto& item : items) list << q(item);
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(parent_, q(title), q(prompt), list, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    return chosen.toStdString();
+}
+
 std::optional<std::filesystem::path> QtUi::openFile(const std::string& filter) {
     const QString qtFilter = qtFileFilter(filter);
     QString selected = qtFilter.section(QStringLiteral(";;"), 0, 0);

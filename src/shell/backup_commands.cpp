@@ -12,13 +12,30 @@ std::vector<std::string> BackupCommands::backupDays() const {
     return corvella::backupDays(ws_.store.folder, name);
 }
 
-bool BackupCommands::restoreBackup(const std::string& day) {
-    const std::string name = ws_.records.CurrentUser;
+bool BackupCommands::mnuRestoreBackup_Click() {
+    const auto days = backupDays();
+    if (days.empty()) {
+        ws_.ui.message(messages::noBackups(ws_.records.CurrentUser), Icon::Information);
+        return false;
+    }
+    const auto day = ws_.ui.chooseItem("Day of the backup:", "Restore from Backup", days);
+    return day && restoreBackup(*day);
+}
+
+RestoreOutcome BackupCommands::restoreBackupOf(const std::string& name, const std::string& day) {
+    if (!name.empty()) {
+        try {
+            checkEmployeeName(name);  // it becomes file names
+        } catch (const NameError& e) {
+            ws_.ui.message(e.what(), Icon::Warning);
+            return RestoreOutcome::Refused;
+        }
+    }
     const auto files =
         name.empty() ? std::vector<FileContent>{} : backupSet(ws_.store.folder, name, day);
     if (files.empty()) {
         ws_.ui.message(messages::noBackupOfDay(name, day), Icon::Warning);
-        return false;
+        return RestoreOutcome::Refused;
     }
     // The set as it was: what the day did not hold goes too (a ledger first saved later).
     std::vector<std::string> extra;
@@ -28,15 +45,16 @@ bool BackupCommands::restoreBackup(const std::string& day) {
         if (!kept) extra.push_back(f);
     }
     if (!ws_.ui.askYesNo(messages::restoreBackupQuestion(name, day, extra), "Restore?"))
-        return false;
+        return RestoreOutcome::Refused;
     try {
         // Today's backup is made first, so this can be undone too.
         ws_.store.restoreSet(files, extra);
     } catch (const Error& e) {
         ws_.ui.message(messages::backupNotRestored(name, day, e), Icon::Warning);
-        return false;
+        return RestoreOutcome::NotWritten;
     }
-    return employees_.openEmployee(ws_.store.file(name, ".use"));
+    return employees_.openEmployee(ws_.store.file(name, ".use")) ? RestoreOutcome::Done
+                                                                 : RestoreOutcome::NotOpened;
 }
 
 }  // namespace corvella

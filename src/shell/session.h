@@ -18,6 +18,7 @@
 #include <string>
 
 #include "shell/backup_commands.h"
+#include "shell/backups.h"
 #include "shell/employee_commands.h"
 #include "shell/employee_list.h"
 #include "shell/file_set.h"
@@ -194,6 +195,13 @@ class Session {
     // --- Daily backups ---
     std::vector<std::string> backupDays() const { return backups_.backupDays(); }
     bool restoreBackup(const std::string& day) { return backups_.restoreBackup(day); }
+    RestoreOutcome restoreBackupOf(const std::string& name, const std::string& day) {
+        return backups_.restoreBackupOf(name, day);
+    }
+    std::vector<std::string> backupDaysOf(const std::string& name) const {
+        return corvella::backupDays(ws_.store.folder, name);
+    }
+    bool mnuRestoreBackup_Click() { return backups_.mnuRestoreBackup_Click(); }
 
     // --- The employee's files ---
     void LoadEmployee() { files_.LoadEmployee(); }

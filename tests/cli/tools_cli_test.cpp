@@ -116,5 +116,40 @@ TEST_F(ToolsCli, APeriodSavedIsGotBack) {
     EXPECT_NE(bad.err.find("Bad.prv is damaged at line 3"), std::string::npos);
 }
 
+// restore lists the days kept and puts one back, also for an employee too damaged to
+// open; a day not kept or a name that would leave the folder changes nothing.
+TEST_F(ToolsCli, RestoreListsTheDaysAndPutsOneBackEvenOverADamagedSet) {
+    CliResult r = cli("restore Sample");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("no backup of \"Sample\""), std::string::npos) << r.err;
+
+    const std::string original = dir.read("Sample.use");
+    ASSERT_EQ(cli("calc Sample --box 0=40").status, 0);  // the day's first save keeps a backup
+    r = cli("restore Sample");
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string day = r.out.substr(0, r.out.find('\n'));
+    ASSERT_EQ(day.size(), 10u) << r.out;
+
+    dir.write("Sample.use", "garbage\n");
+    ASSERT_EQ(cli("calc Sample --box 0=40").status, 3);
+    const struct {
+        std::string args;
+        int status;
+    } refused[] = {{"restore Sample --day 2001-01-01", 2},
+                   {"restore ../Sample --day " + day, 2},
+                   {"restore Sample --day", 1},
+                   {"restore Sample Other --day " + day, 1}};
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.args);
+        EXPECT_EQ(cli(c.args).status, c.status);
+        EXPECT_EQ(dir.read("Sample.use"), "garbage\n");
+    }
+    r = cli("restore Sample --day " + day);
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Restored Sample as of " + day + "\n");
+    EXPECT_EQ(dir.read("Sample.use"), original);
+    EXPECT_EQ(cli("calc Sample --box 0=40").status, 0);
+}
+
 }  // namespace
 }  // namespace corvella

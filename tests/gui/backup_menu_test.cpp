@@ -1,5 +1,5 @@
-// File > "Restore from Backup…" on the real main window, offscreen. The session's
-// questions are answered by a ScriptedUi; the day list is answered from inside its loop.
+// File > "Restore from Backup…" on the real main window, offscreen, its questions and the
+// day list answered by a ScriptedUi; and the desktop's day list (QtUi::chooseItem) itself.
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
@@ -12,6 +12,7 @@
 #include "common/fileio.h"
 #include "employee/employee_files.h"
 #include "gui/main_window.h"
+#include "gui/qt_ui.h"
 #include "shell/session.h"
 
 namespace fs = std::filesystem;
@@ -73,19 +74,36 @@ class BackupMenuTest : public QObject {
         session_->saveAllFiles();  // the day's first write keeps the set as it was
         QVERIFY(*corvella::readFileBytes(dir_ / "Emp.and") != before);
 
-        QStringList offered;
-        QTimer::singleShot(0, this, [&] {
-            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            if (!dialog) return;
-            offered = dialog->comboBoxItems();
-            dialog->accept();
-        });
+        ui_->choiceAnswers.push_back("2015-01-09");
         ui_->yesNoAnswers.push_back(true);
         action("mnuRestoreBackup")->trigger();
-        QCOMPARE(offered, QStringList{QStringLiteral("2015-01-09")});
-        QCOMPARE(ui_->questions.size(), size_t(1));
+        QCOMPARE(ui_->questions.size(), size_t(2));
+        QCOMPARE(ui_->questions[0], std::string("Day of the backup:"));
         QCOMPARE(*corvella::readFileBytes(dir_ / "Emp.and"), before);
         QCOMPARE(session_->profile.EmpName, std::string("As It Was"));
+    }
+
+    // The list offers the items given, the first chosen; OK gives the one chosen, Esc none.
+    void theDesktopsChoiceOfADay() {
+        QtUi ui;
+        ui.setParentWindow(window_.get());
+        const std::vector<std::string> days{"2015-01-10", "2015-01-09"};
+        for (const bool accept : {true, false}) {
+            QStringList offered;
+            QTimer::singleShot(0, this, [&] {
+                auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+                if (!dialog) return;
+                offered = dialog->comboBoxItems();
+                if (accept)
+                    dialog->accept();
+                else
+                    dialog->reject();
+            });
+            const auto chosen = ui.chooseItem("Day of the backup:", "Restore from Backup", days);
+            QCOMPARE(offered,
+                     (QStringList{QStringLiteral("2015-01-10"), QStringLiteral("2015-01-09")}));
+            QCOMPARE(chosen, accept ? std::optional<std::string>("2015-01-10") : std::nullopt);
+        }
     }
 };
 

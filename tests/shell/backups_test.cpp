@@ -82,6 +82,32 @@ TEST_F(Backups, SixtyDaysAreKept) {
     EXPECT_TRUE(fs::exists(day("not a day")));    // not ours to remove
 }
 
+// File > "Restore from Backup…" chooses the day through the Ui: none kept is said, a
+// cancelled choice writes nothing, a chosen day goes on to the question and the restore.
+TEST_F(Backups, TheMenuChoosesADayOfTheKeptOnes) {
+    openEmployee(profileOf());
+    ui.messages.clear();
+    EXPECT_FALSE(s.mnuRestoreBackup_Click());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].find("no backup of Emp"), std::string::npos);
+
+    saveWithName("Right");
+    const Files right = filesIn(dir.path());
+    ui.date = {2015, 1, 10};
+    saveWithName("Wrong week");
+    const Files wrong = filesIn(dir.path());
+    ui.questions.clear();
+    EXPECT_FALSE(s.mnuRestoreBackup_Click());  // cancelled
+    EXPECT_EQ(ui.questions, std::vector<std::string>{"Day of the backup:"});
+    EXPECT_EQ(filesIn(dir.path()), wrong);
+
+    ui.choiceAnswers.push_back("2015-01-10");
+    ui.yesNoAnswers.push_back(true);
+    EXPECT_TRUE(s.mnuRestoreBackup_Click());
+    EXPECT_EQ(filesIn(dir.path()).at("Emp.use"), right.at("Emp.use"));
+    EXPECT_EQ(s.profile.EmpName, "Right");
+}
+
 TEST_F(Backups, ADayIsRestoredAfterAskingAndTheEmployeeOpenedFromIt) {
     openEmployee(profileOf());
     saveWithName("Right");
