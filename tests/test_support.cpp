@@ -63,6 +63,11 @@ std::string readAll(FILE* f) {
 
 }  // namespace
 
+void copyDataFolder(const std::filesystem::path& to) {
+    for (const auto& f : std::filesystem::directory_iterator(dataDir()))
+        if (f.is_regular_file()) std::filesystem::copy_file(f.path(), to / f.path().filename());
+}
+
 CliResult runCli(const std::string& args) {
     std::string errName = (std::filesystem::temp_directory_path() / "corvella-err-XXXXXX").string();
     const int errFd = ::mkstemp(errName.data());

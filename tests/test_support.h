@@ -27,6 +27,8 @@ class TempDir {
 // The repository's folders.
 std::filesystem::path sourceDir();
 std::filesystem::path dataDir();  // data/, with Federal15.dtt
+// Copies the files of data/ (the federal table and the sample employee) into `to`.
+void copyDataFolder(const std::filesystem::path& to);
 
 // The figures of the state screen's "New York" button as the screen saves them: both
 // tables, the exemption amounts, no SDI or SUI and no state's box checked.

@@ -16,11 +16,7 @@ using test::runCli;
 class Cli : public ::testing::Test {
   protected:
     test::TempDir dir;
-    Cli() {
-        for (auto& f : std::filesystem::directory_iterator(test::dataDir()))
-            if (f.is_regular_file())
-                std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
-    }
+    Cli() { test::copyDataFolder(dir.path()); }
     CliResult calc(const std::string& args) {
         return runCli("-C '" + dir.path().string() + "' calc " + args);
     }

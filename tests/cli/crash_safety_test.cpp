@@ -30,11 +30,6 @@ namespace {
 namespace fs = std::filesystem;
 using Files = std::map<std::string, std::string>;
 
-void copySample(const fs::path& to) {
-    for (const char* f : {"Sample.use", "Sample.and", "Sample.cfe", "Sample.sta", "Federal15.dtt"})
-        fs::copy_file(test::dataDir() / f, to / f);
-}
-
 // The employee's files (every file but the federal table), with their bytes.
 Files employeeFiles(const test::TempDir& dir, const fs::path& folder) {
     Files out;
@@ -76,7 +71,7 @@ bool saveKilledAfter(const fs::path& folder, std::optional<std::chrono::microsec
 
 TEST(CrashSafety, ASaveKilledAnywhereLeavesTheWholeOldOrTheWholeNewSet) {
     test::TempDir dir;
-    copySample(dir.path());
+    test::copyDataFolder(dir.path());
     // The new set is what a save writes; the old one reads the same but differs in every
     // file (one more line end), so each file tells which set it belongs to.
     ASSERT_EQ(test::runCli("-C '" + dir.path().string() + "' calc Sample --box 0=40").status, 0);
@@ -140,7 +135,7 @@ class SmallFolder : public ::testing::Test {
                          << "): the full-disk and read-only folder tests need root";
         }
         mounted = true;
-        copySample(folder);
+        test::copyDataFolder(folder);
     }
     void TearDown() override {
         if (mounted) ::umount2(folder.c_str(), MNT_DETACH);

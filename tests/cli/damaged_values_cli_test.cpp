@@ -29,11 +29,7 @@ void PrintTo(const Damage& d, std::ostream* os) {
 class DamagedValues : public ::testing::TestWithParam<Damage> {
   protected:
     test::TempDir dir;
-    DamagedValues() {
-        for (auto& f : std::filesystem::directory_iterator(test::dataDir()))
-            if (f.is_regular_file())
-                std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
-    }
+    DamagedValues() { test::copyDataFolder(dir.path()); }
     std::map<std::string, std::string> files() const {
         std::map<std::string, std::string> out;
         for (auto& f : std::filesystem::directory_iterator(dir.path()))

@@ -12,11 +12,7 @@ namespace {
 class LedgerCli : public ::testing::Test {
   protected:
     test::TempDir dir;
-    LedgerCli() {
-        for (auto& f : std::filesystem::directory_iterator(test::dataDir()))
-            if (f.is_regular_file())
-                std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
-    }
+    LedgerCli() { test::copyDataFolder(dir.path()); }
     test::CliResult cli(const std::string& args) {
         return test::runCli("-C '" + dir.path().string() + "' " + args);
     }

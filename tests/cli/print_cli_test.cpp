@@ -12,11 +12,7 @@ namespace {
 class PrintCli : public ::testing::Test {
   protected:
     test::TempDir dir;
-    PrintCli() {
-        for (auto& f : std::filesystem::directory_iterator(test::dataDir()))
-            if (f.is_regular_file())
-                std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
-    }
+    PrintCli() { test::copyDataFolder(dir.path()); }
     test::CliResult cli(const std::string& args) {
         return test::runCli("-C '" + dir.path().string() + "' " + args);
     }

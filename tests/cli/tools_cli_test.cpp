@@ -16,11 +16,7 @@ using test::runCli;
 class ToolsCli : public ::testing::Test {
   protected:
     test::TempDir dir;
-    ToolsCli() {
-        for (auto& f : std::filesystem::directory_iterator(test::dataDir()))
-            if (f.is_regular_file())
-                std::filesystem::copy_file(f.path(), dir / f.path().filename().string());
-    }
+    ToolsCli() { test::copyDataFolder(dir.path()); }
     CliResult cli(const std::string& args) {
         return runCli("-C '" + dir.path().string() + "' " + args);
     }
