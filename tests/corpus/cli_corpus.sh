@@ -96,6 +96,9 @@ run "${C[@]}" check Full --box 0=40 --text
 run "${C[@]}" check Sample --box 0=40 --offset x,2 --text
 run "${C[@]}" print-ledger Sample --text
 run "${C[@]}" print-ledger Full --text
+run "${C[@]}" restore Sample
+run "${C[@]}" restore Sample --day 2001-01-01
+run "${C[@]}" restore Full --day "$iso"
 run -C "$work/nofed" calc Sample --box 0=40
 run -C "$work/nofed" stub Sample --box 0=40 --text
 
