@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "bench_support.h"
 #include "common/ports.h"
 #include "shell/session.h"
 
@@ -18,14 +19,7 @@ struct FullYear {
     std::unique_ptr<Session> s;
 
     FullYear() {
-        std::string tmpl =
-            (std::filesystem::temp_directory_path() / "corvella-bench-XXXXXX").string();
-        if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp");
-        folder = tmpl;
-        for (auto& f : std::filesystem::directory_iterator(
-                 std::filesystem::path(CORVELLA_SOURCE_DIR) / "data"))
-            if (f.is_regular_file())
-                std::filesystem::copy_file(f.path(), folder / f.path().filename());
+        folder = bench::makeDataFolder();
         s = std::make_unique<Session>(ui, folder);
         s->Form_Load();
         s->openEmployee(folder / "Sample.use");
@@ -33,8 +27,8 @@ struct FullYear {
         s->Calcu_late();
         s->openLedger();
         for (int week = 1; week <= 53; ++week) s->ledgerPost(week);
-        ui.yesNoAnswers.push_back(true);
-        s->ledgerClose();
+        ui.answers.push_back(Answer::Yes);  // "Do you want to save YTD"
+        if (!s->ledgerClose()) throw std::runtime_error("the full year was not saved");
     }
     ~FullYear() {
         s.reset();
@@ -53,7 +47,7 @@ void BM_SaveLedgerFullWeeklyYear(benchmark::State& st) {
     for (auto _ : st) {
         st.PauseTiming();
         y.s->openLedger();
-        y.ui.yesNoAnswers.push_back(true);
+        y.ui.answers.push_back(Answer::Yes);
         st.ResumeTiming();
         benchmark::DoNotOptimize(y.s->ledgerClose());
     }

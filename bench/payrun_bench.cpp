@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "bench_support.h"
 #include "common/ports.h"
 #include "engine/pay_calc.h"
 #include "shell/session.h"
@@ -13,18 +14,8 @@ namespace {
 
 using namespace corvella;
 
-std::filesystem::path makeFolder() {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "corvella-bench-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp");
-    for (auto& f :
-         std::filesystem::directory_iterator(std::filesystem::path(CORVELLA_SOURCE_DIR) / "data"))
-        if (f.is_regular_file())
-            std::filesystem::copy_file(f.path(), std::filesystem::path(tmpl) / f.path().filename());
-    return tmpl;
-}
-
 void BM_PayRunOnLoadedRecords(benchmark::State& st) {
-    auto folder = makeFolder();
+    auto folder = corvella::bench::makeDataFolder();
     ScriptedUi ui;
     Session s(ui, folder);
     s.Form_Load();
@@ -46,7 +37,7 @@ void BM_PayRunOnLoadedRecords(benchmark::State& st) {
 BENCHMARK(BM_PayRunOnLoadedRecords);
 
 void BM_OpenCalculateSave(benchmark::State& st) {
-    auto folder = makeFolder();
+    auto folder = corvella::bench::makeDataFolder();
     ScriptedUi ui;
     Session s(ui, folder);
     s.Form_Load();

@@ -5,20 +5,12 @@
 
 #include <filesystem>
 
-#include "process_spawn.h"
+#include "bench_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using corvella::bench::runProcess;
-
-fs::path makeFolder() {
-    std::string tmpl = (fs::temp_directory_path() / "corvella-bench-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp");
-    for (auto& f : fs::directory_iterator(fs::path(CORVELLA_SOURCE_DIR) / "data"))
-        if (f.is_regular_file()) fs::copy_file(f.path(), fs::path(tmpl) / f.path().filename());
-    return tmpl;
-}
 
 void againstTrue(benchmark::State& st, const std::vector<std::string>& command) {
     double commandCpu = 0, trueCpu = 0;
@@ -39,7 +31,7 @@ void againstTrue(benchmark::State& st, const std::vector<std::string>& command) 
 }
 
 void BM_CalcProcess(benchmark::State& st) {
-    const fs::path folder = makeFolder();
+    const fs::path folder = corvella::bench::makeDataFolder();
     againstTrue(st, {CORVELLA_CLI, "-C", folder.string(), "calc", "Sample", "--box", "0=40"});
     fs::remove_all(folder);
 }

@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "process_spawn.h"
+#include "bench_support.h"
 
 namespace {
 
@@ -58,14 +58,6 @@ double msToFirstMap(Display& d, const std::vector<std::string>& argv) {
     return took.count();
 }
 
-fs::path makeFolder() {
-    std::string tmpl = (fs::temp_directory_path() / "corvella-bench-XXXXXX").string();
-    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp");
-    for (auto& f : fs::directory_iterator(fs::path(CORVELLA_SOURCE_DIR) / "data"))
-        if (f.is_regular_file()) fs::copy_file(f.path(), fs::path(tmpl) / f.path().filename());
-    return tmpl;
-}
-
 void BM_DesktopStartToMap(benchmark::State& st) {
     if (!std::getenv("DISPLAY")) {
         st.SkipWithError("no X server: run under xvfb-run -a");
@@ -77,7 +69,7 @@ void BM_DesktopStartToMap(benchmark::State& st) {
         st.SkipWithError("cannot connect to the X server");
         return;
     }
-    const fs::path folder = makeFolder();
+    const fs::path folder = corvella::bench::makeDataFolder();
     double program = 0, empty = 0;
     try {
         for (auto _ : st) {

@@ -1,6 +1,7 @@
 #pragma once
-// A whole program run as a child process, with what it cost: the child's processor time
-// (user + system, from wait4) and the time on the clock.
+// What the benchmarks share: a copy of the data folder to work in, and a whole program run
+// as a child process with what it cost (the child's processor time, user + system, from
+// wait4, and the time on the clock).
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -15,6 +17,17 @@
 extern char** environ;
 
 namespace corvella::bench {
+
+// A new folder under the system's temporary folder holding a copy of data/ (the federal
+// table and the sample employee); the caller removes it.
+inline std::filesystem::path makeDataFolder() {
+    namespace fs = std::filesystem;
+    std::string tmpl = (fs::temp_directory_path() / "corvella-bench-XXXXXX").string();
+    if (!::mkdtemp(tmpl.data())) throw std::runtime_error("mkdtemp");
+    for (auto& f : fs::directory_iterator(fs::path(CORVELLA_SOURCE_DIR) / "data"))
+        if (f.is_regular_file()) fs::copy_file(f.path(), fs::path(tmpl) / f.path().filename());
+    return tmpl;
+}
 
 struct ProcessCost {
     double cpuMs = 0;
