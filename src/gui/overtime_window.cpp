@@ -7,9 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMetaObject>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -19,6 +16,7 @@
 
 #include "gui/bound_widgets.h"
 #include "gui/date_picker.h"
+#include "gui/qt_ui.h"
 
 using namespace corvella;
 using namespace corvella::gui;
@@ -235,18 +233,8 @@ void OvertimeWindow::cmdClose_Click() {
 
 void OvertimeWindow::cmdPrint_Click() {
     if (!alive()) return;
-    // An image of the window as shown, on one page.
-    const QPixmap image = grab();
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(image.rect());
-    painter.drawPixmap(0, 0, image);
+    // An image of the window as shown, on one page, as the main window's Print Image.
+    if (auto* ui = dynamic_cast<QtUi*>(&session_.ui)) ui->printImage(grab());
 }
 
 void OvertimeWindow::dateCellClicked(int row) {

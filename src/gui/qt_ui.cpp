@@ -9,15 +9,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "common/errors.h"
 #include "common/fileio.h"
 #include "gui/render/page_painter.h"
 #include "gui/select_all_on_focus.h"
+#include "shell/messages.h"
 
 using corvella::SaveWindowButton;
 
@@ -232,6 +235,28 @@ bool QtUi::choosePrinter() {
 bool QtUi::printPage(const corvella::TextPage& page) {
     if (!printerChosen_ && !choosePrinter()) return false;
     paintOnPrinter([&](QPrinter& p) { corvella::render::drawPage(page, p); });
+    return true;
+}
+
+bool QtUi::printImage(const QPixmap& image) {
+    if (!choosePrinter()) return false;
+    try {
+        paintOnPrinter([&](QPrinter& printer) {
+            printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait);
+            QPainter painter;
+            if (!painter.begin(&printer))
+                throw corvella::Error("the printer or file could not be opened for printing");
+            const QRect page = painter.viewport();
+            const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawPixmap(QRect(QPoint(0, 0), size), image);
+            painter.end();
+        });
+    } catch (const corvella::Error& e) {
+        message(corvella::messages::notPrinted(e), corvella::Icon::Warning);
+        return false;
+    }
     return true;
 }
 

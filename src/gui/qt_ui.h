@@ -1,6 +1,7 @@
 #pragma once
 // The core's questions and messages answered with Qt dialogs.
 #include <QDialog>
+#include <QPixmap>
 #include <QPrinter>
 #include <QString>
 #include <functional>
@@ -55,6 +56,10 @@ class QtUi : public corvella::Ui {
     bool choosePrinter() override;
     // Draws the page on that printer; the first printout of a run asks for the printer.
     bool printPage(const corvella::TextPage& page) override;
+    // A picture of a window on one page, scaled in proportion and turned to the picture's
+    // shape, after the print dialog (on the printer chosen last). False when cancelled;
+    // a failure is told in a message.
+    bool printImage(const QPixmap& image);
     QPrinter& printer();
     // Paints on the printer; a PDF file it prints to is replaced whole, as every file is.
     // Throws Error.

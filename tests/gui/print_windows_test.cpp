@@ -226,6 +226,42 @@ class PrintWindowsTest : public QObject {
         QVERIFY(text.contains(QStringLiteral("Sample")));
     }
 
+    // Both window pictures (Print Image, and the overtime calculator's Print) go through the
+    // one printer: the dialog opens on the printer chosen last, and a PDF is written whole,
+    // for its owner only.
+    void windowPicturesPrintOnTheOnePrinter() {
+        start(std::make_unique<QtUi>());
+        QString shownPrinter;
+        auto printTo = [&](const QString& pdf) {
+            QTimer::singleShot(0, this, [&, pdf] {
+                auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+                QVERIFY(printers);
+                shownPrinter = printers->currentText();
+                printers->setCurrentIndex(
+                    printers->findText(QStringLiteral("Print to File (PDF)")));
+                dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+                dialog->accept();
+            });
+        };
+        const QString image = QString::fromStdString((dir_ / "image.pdf").string());
+        printTo(image);
+        window_->findChild<QAction*>(QStringLiteral("mnuPrintItem"))->trigger();
+        QCOMPARE(pdfPages(image), 1);
+
+        window_->findChild<QToolButton*>(QStringLiteral("cmdOT"))->click();
+        auto* calculator = find<QWidget>(QStringLiteral("Form2"));
+        const QString overtime = QString::fromStdString((dir_ / "overtime.pdf").string());
+        printTo(overtime);
+        calculator->findChild<QPushButton*>(QStringLiteral("cmdPrint"))->click();
+        QCOMPARE(shownPrinter, QStringLiteral("Print to File (PDF)"));
+        QCOMPARE(pdfPages(overtime), 1);
+        for (const QString& pdf : {image, overtime})
+            QCOMPARE(fs::status(pdf.toStdString()).permissions() & fs::perms::all,
+                     fs::perms::owner_read | fs::perms::owner_write);
+    }
+
     // The command line's PDFs come from the same renderer.
     void stubAndCheckPdfs() {
         QTemporaryDir tmp;
