@@ -6,7 +6,7 @@
 
 #include "cli/cli_support.h"
 #include "common/errors.h"
-#include "shell/data_folder.h"
+#include "store/data_folder.h"
 
 namespace corvella::cli {
 

@@ -20,21 +20,6 @@ std::string writeHeaderFile(const CompanyHeader& h) {
     return w.bytes();
 }
 
-bool HeaderExists(const std::filesystem::path& dir) {
-    return fileExists(dir / kHeaderFileName);
-}
-
-void LoadHeader(const std::filesystem::path& dir, CompanyHeader& h) {
-    if (!HeaderExists(dir)) return;
-    auto bytes = readFileBytes(dir / kHeaderFileName);
-    if (!bytes) throw ReadError(kHeaderFileName, 1, "the file cannot be read");
-    readHeaderFile(*bytes, kHeaderFileName, h);
-}
-
-void SaveHeader(FileWriter& writer, const std::filesystem::path& dir, const CompanyHeader& h) {
-    writer.write(dir / kHeaderFileName, writeHeaderFile(h));
-}
-
 void fillHeaderDefaults(CompanyHeader& h) {
     auto fill = [](std::string& field, const char* text) {
         if (field.empty()) field = text;

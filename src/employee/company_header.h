@@ -1,10 +1,7 @@
 #pragma once
 // The company header printed on pay stubs and ledger printouts: one per installation,
 // kept in Header.sav in the working folder next to the employee files.
-#include <filesystem>
 #include <string>
-
-#include "common/fileio.h"
 
 namespace corvella {
 
@@ -22,14 +19,6 @@ struct CompanyHeader {
 // the fields before it already filled.
 void readHeaderFile(const std::string& bytes, const std::string& fileName, CompanyHeader& h);
 std::string writeHeaderFile(const CompanyHeader& h);
-
-// True when Header.sav can be opened for reading.
-bool HeaderExists(const std::filesystem::path& dir);
-// Reads Header.sav into `h` when it exists; otherwise leaves `h` as it is. Throws
-// ReadError for a file that cannot be read whole (the fields before the fault are kept).
-void LoadHeader(const std::filesystem::path& dir, CompanyHeader& h);
-// Creates or replaces Header.sav through `writer`; throws WriteError.
-void SaveHeader(FileWriter& writer, const std::filesystem::path& dir, const CompanyHeader& h);
 
 // Empty fields get the texts the header dialog shows: "Company", "Address", "Zip Code",
 // "ID Number".

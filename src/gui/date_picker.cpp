@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/pay_period.h"
+#include "store/pay_period.h"
 
 namespace {
 

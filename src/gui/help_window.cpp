@@ -6,7 +6,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "shell/data_folder.h"
+#include "store/data_folder.h"
 
 std::filesystem::path HelpWindow::startPage(const std::filesystem::path& workingFolder) {
     const std::filesystem::path page = std::filesystem::path("help") / "index.html";

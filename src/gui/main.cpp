@@ -10,7 +10,7 @@
 #include "gui/about_dialog.h"
 #include "gui/main_window.h"
 #include "gui/qt_ui.h"
-#include "shell/data_folder.h"
+#include "store/data_folder.h"
 #include "shell/session.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "shell/backup_commands.h"
 
 #include "common/errors.h"
-#include "shell/backups.h"
 #include "shell/messages.h"
+#include "store/backups.h"
 
 namespace corvella {
 

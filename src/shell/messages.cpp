@@ -5,6 +5,14 @@
 #include "engine/main_window.h"
 #include "federal/federal.h"
 
+namespace corvella {
+
+std::string corruptedFileMessage(const std::string& fileName) {
+    return "You have corupted a file.\nFind file,\n" + fileName + "\nand delete it.";
+}
+
+}  // namespace corvella
+
 namespace corvella::messages {
 
 namespace {

@@ -7,6 +7,13 @@
 #include "common/errors.h"
 #include "engine/pay_calc.h"
 
+namespace corvella {
+
+// The text of the message that names a corrupted file.
+std::string corruptedFileMessage(const std::string& fileName);
+
+}  // namespace corvella
+
 namespace corvella::messages {
 
 inline constexpr const char* kNonNumerial = "You have entered a NON numerial.";

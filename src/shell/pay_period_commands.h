@@ -6,9 +6,9 @@
 #include <optional>
 #include <string>
 
-#include "shell/pay_period.h"
 #include "shell/pay_runner.h"
 #include "shell/workspace.h"
+#include "store/pay_period.h"
 
 namespace corvella {
 

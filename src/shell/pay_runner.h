@@ -4,9 +4,9 @@
 
 #include "engine/pay_calc.h"
 #include "shell/file_set.h"
-#include "state/dialog_state.h"
 #include "shell/screens.h"
 #include "shell/workspace.h"
+#include "state/dialog_state.h"
 
 namespace corvella {
 

@@ -39,7 +39,7 @@ std::optional<StubValues> PrintCommands::prepareStub(const StubSource& s) {
 
 bool PrintCommands::loadHeader() {
     try {
-        LoadHeader(ws_.store.folder, ws_.header);
+        ws_.store.loadHeader(ws_.header);
     } catch (const ReadError& e) {
         ws_.ui.message(messages::printoutFileDamaged(e), Icon::Warning);
         return false;

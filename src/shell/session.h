@@ -18,9 +18,7 @@
 #include <string>
 
 #include "shell/backup_commands.h"
-#include "shell/backups.h"
 #include "shell/employee_commands.h"
-#include "shell/employee_list.h"
 #include "shell/file_set.h"
 #include "shell/ledger_commands.h"
 #include "shell/pay_period_commands.h"
@@ -30,6 +28,8 @@
 #include "shell/settings_commands.h"
 #include "shell/tool_commands.h"
 #include "shell/workspace.h"
+#include "store/backups.h"
+#include "store/employee_list.h"
 
 namespace corvella {
 

@@ -112,7 +112,7 @@ HeaderScreen& SettingsCommands::headerScreen() {
     auto& screen = ws_.screens.header;
     if (screen) return *screen;
     try {
-        LoadHeader(ws_.store.folder, ws_.header);
+        ws_.store.loadHeader(ws_.header);
     } catch (const ReadError& e) {
         ws_.ui.message(corruptedFileMessage(e.file), Icon::Warning);
     }
@@ -130,7 +130,7 @@ bool SettingsCommands::headerSave() {
     std::string* fields[] = {&h.Company, &h.Address, &h.ZipLine, &h.IdNumber};
     for (size_t i = 0; i < 4; ++i) *fields[i] = screen.txtHeader[i].text;
     try {
-        ws_.store.writeFolderFile(kHeaderFileName, writeHeaderFile(h));
+        ws_.store.saveHeader(h);
     } catch (const Error& e) {
         ws_.ui.message(messages::headingNotSaved(e), Icon::Warning);
         return false;

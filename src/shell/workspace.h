@@ -11,9 +11,10 @@
 #include "engine/main_window.h"
 #include "engine/pay_result.h"
 #include "federal/fed_table.h"
-#include "shell/employee_records.h"
-#include "shell/employee_store.h"
+#include "shell/messages.h"
 #include "shell/screen_set.h"
+#include "store/employee_records.h"
+#include "store/employee_store.h"
 
 namespace corvella {
 
@@ -23,7 +24,9 @@ enum class RunHeld { None, Run, SavedPeriod };
 
 struct Workspace {
     Workspace(Ui& u, std::filesystem::path folder) : ui(u), store(std::move(folder)) {
-        store.keptAside = [&u](const std::string& m) { u.message(m, Icon::Information); };
+        store.keptAside = [&u](const std::string& file, const std::string& keptAs) {
+            u.message(messages::damagedFileKept(file, keptAs), Icon::Information);
+        };
         store.today = [&u] { return u.today(); };
     }
     Workspace(const Workspace&) = delete;

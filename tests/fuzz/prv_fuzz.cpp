@@ -1,6 +1,6 @@
 // A saved pay period, "<week>  <name>.prv".
 #include "fuzz_support.h"
-#include "shell/pay_period.h"
+#include "store/pay_period.h"
 
 using namespace corvella;
 

@@ -1,4 +1,4 @@
-#include "shell/backups.h"
+#include "store/backups.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/employee_list.h"
+#include "store/employee_list.h"
 
 #include <gtest/gtest.h>
 

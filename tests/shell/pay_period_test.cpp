@@ -1,6 +1,6 @@
 // Saved pay periods and the date pickers through the session: file names, the .prv
 // round trip, damaged files, and where the calendar opens.
-#include "shell/pay_period.h"
+#include "store/pay_period.h"
 
 #include <gtest/gtest.h>
 

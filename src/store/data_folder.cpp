@@ -1,4 +1,4 @@
-#include "shell/data_folder.h"
+#include "store/data_folder.h"
 
 #include <cstdlib>
 

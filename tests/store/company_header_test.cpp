@@ -6,12 +6,22 @@
 
 #include "common/errors.h"
 #include "common/fileio.h"
+#include "store/employee_store.h"
 #include "test_support.h"
 
 namespace corvella {
 namespace {
 
-FileWriter writer;
+// Header.sav goes through the folder's store, as every file does.
+void SaveHeader(const test::TempDir& dir, const CompanyHeader& h) {
+    EmployeeStore(dir.path()).saveHeader(h);
+}
+void LoadHeader(const test::TempDir& dir, CompanyHeader& h) {
+    EmployeeStore(dir.path()).loadHeader(h);
+}
+bool HeaderExists(const test::TempDir& dir) {
+    return std::filesystem::exists(dir / kHeaderFileName);
+}
 
 using test::TempDir;
 
@@ -28,10 +38,10 @@ void expectSame(const CompanyHeader& a, const CompanyHeader& b) {
 
 TEST(CompanyHeader, SavedHeaderLoadsBackWhole) {
     TempDir dir;
-    SaveHeader(writer, dir.path(), sample());
-    EXPECT_TRUE(HeaderExists(dir.path()));
+    SaveHeader(dir, sample());
+    EXPECT_TRUE(HeaderExists(dir));
     CompanyHeader back;
-    LoadHeader(dir.path(), back);
+    LoadHeader(dir, back);
     expectSame(back, sample());
 }
 
@@ -39,7 +49,7 @@ TEST(CompanyHeader, DefaultsAreWrittenAsTheFilesOnlyLine) {
     TempDir dir;
     CompanyHeader h;
     fillHeaderDefaults(h);
-    SaveHeader(writer, dir.path(), h);
+    SaveHeader(dir, h);
     EXPECT_EQ(dir.read(kHeaderFileName), "\"Company\",\"Address\",\"Zip Code\",\"ID Number\"\r\n");
 }
 
@@ -53,18 +63,18 @@ TEST(CompanyHeader, AnEmptyFieldIsSavedEmptyAndReadBackEmpty) {
     TempDir dir;
     CompanyHeader h = sample();
     h.Company.clear();
-    SaveHeader(writer, dir.path(), h);
+    SaveHeader(dir, h);
     CompanyHeader back = sample();
-    LoadHeader(dir.path(), back);
+    LoadHeader(dir, back);
     EXPECT_EQ(back.Company, "");
     EXPECT_EQ(back.IdNumber, "14-1234567");
 }
 
 TEST(CompanyHeader, MissingFileLeavesTheHeaderAsItWas) {
     TempDir dir;
-    EXPECT_FALSE(HeaderExists(dir.path()));
+    EXPECT_FALSE(HeaderExists(dir));
     CompanyHeader h = sample();
-    EXPECT_NO_THROW(LoadHeader(dir.path(), h));
+    EXPECT_NO_THROW(LoadHeader(dir, h));
     expectSame(h, sample());
 }
 
@@ -88,7 +98,7 @@ TEST(CompanyHeader, DamagedFileThrowsReadErrorKeepingEarlierFields) {
         dir.write(kHeaderFileName, c.bytes);
         CompanyHeader h;
         try {
-            LoadHeader(dir.path(), h);
+            LoadHeader(dir, h);
             ADD_FAILURE() << "no ReadError";
         } catch (const ReadError& e) {
             EXPECT_EQ(e.file, kHeaderFileName);
@@ -103,21 +113,21 @@ TEST(CompanyHeader, QuoteInsideATextDoesNotBreakTheLine) {
     TempDir dir;
     CompanyHeader h = sample();
     h.Company = "Joe\"s Diner";
-    SaveHeader(writer, dir.path(), h);
+    SaveHeader(dir, h);
     CompanyHeader back;
-    LoadHeader(dir.path(), back);
+    LoadHeader(dir, back);
     EXPECT_EQ(back.Company, "Joe's Diner");
     EXPECT_EQ(back.IdNumber, "14-1234567");
 }
 
 TEST(CompanyHeader, FailedWriteThrowsAndKeepsTheOldFile) {
     TempDir dir;
-    SaveHeader(writer, dir.path(), sample());
+    SaveHeader(dir, sample());
     const std::string before = dir.read(kHeaderFileName);
-    FileWriter failing;
-    failing.faults.failAfterBytes = 5;
+    EmployeeStore failing(dir.path());
+    failing.writeFaults().failAfterBytes = 5;
     CompanyHeader other{"Other", "B", "C", "D"};
-    EXPECT_THROW(SaveHeader(failing, dir.path(), other), WriteError);
+    EXPECT_THROW(failing.saveHeader(other), WriteError);
     EXPECT_EQ(dir.read(kHeaderFileName), before);
 }
 

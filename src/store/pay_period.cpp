@@ -1,4 +1,4 @@
-#include "shell/pay_period.h"
+#include "store/pay_period.h"
 
 #include <cfloat>
 #include <cmath>

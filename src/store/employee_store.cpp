@@ -1,8 +1,7 @@
-#include "shell/employee_store.h"
+#include "store/employee_store.h"
 
 #include "common/errors.h"
-#include "shell/backups.h"
-#include "shell/messages.h"
+#include "store/backups.h"
 
 namespace corvella {
 
@@ -80,7 +79,7 @@ void EmployeeStore::commit(const std::vector<FileContent>& files) {
         if (!damaged.count(f.name)) continue;
         if (fileExists(folder / f.name)) {
             const std::string kept = writer_.keepAside(folder / f.name, "damaged");
-            if (keptAside) keptAside(messages::damagedFileKept(f.name, kept));
+            if (keptAside) keptAside(f.name, kept);
         }
         damaged.erase(f.name);
     }
@@ -102,13 +101,17 @@ void EmployeeStore::writeFolderFile(const std::string& name, std::string_view by
     writer_.write(folder / name, bytes);
 }
 
+void EmployeeStore::loadHeader(CompanyHeader& h) const {
+    const auto path = folder / kHeaderFileName;
+    if (!fileExists(path)) return;
+    auto bytes = readFileBytes(path);
+    if (!bytes) throw ReadError(kHeaderFileName, 1, "the file cannot be read");
+    readHeaderFile(*bytes, kHeaderFileName, h);
+}
+
 void EmployeeStore::writeOutside(const std::filesystem::path& path,
                                  const std::function<void(const std::filesystem::path&)>& produce) {
     writer_.writeThrough(path, produce, kOwnerOnly);
-}
-
-std::string corruptedFileMessage(const std::string& fileName) {
-    return "You have corupted a file.\nFind file,\n" + fileName + "\nand delete it.";
 }
 
 }  // namespace corvella

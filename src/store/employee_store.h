@@ -13,7 +13,8 @@
 
 #include "common/fileio.h"
 #include "common/ports.h"
-#include "shell/employee_records.h"
+#include "employee/company_header.h"
+#include "store/employee_records.h"
 
 namespace corvella {
 
@@ -61,6 +62,14 @@ class EmployeeStore {
     // A file of the folder that belongs to no employee's set (Header.sav, a saved pay
     // period), replaced whole; throws WriteError.
     void writeFolderFile(const std::string& name, std::string_view bytes);
+    // The company header (Header.sav) into `h` when the folder has one; otherwise `h` stays
+    // as it is. Throws ReadError for a file that cannot be read whole (the fields before
+    // the fault are kept).
+    void loadHeader(CompanyHeader& h) const;
+    // Creates or replaces Header.sav; throws WriteError.
+    void saveHeader(const CompanyHeader& h) {
+        writeFolderFile(kHeaderFileName, writeHeaderFile(h));
+    }
     // A file outside the folder's employee files (a spreadsheet export) that a library
     // writes to the temporary path given; replaced whole, owner-only.
     void writeOutside(const std::filesystem::path& path,
@@ -78,7 +87,8 @@ class EmployeeStore {
 
     // Files of the folder read as damaged and not yet moved aside.
     std::set<std::string> damaged;
-    std::function<void(const std::string& message)> keptAside;
+    // Hears each damaged file moved aside: its name and the name it is kept under.
+    std::function<void(const std::string& file, const std::string& keptAs)> keptAside;
 
   private:
     // Every file of the folder is written through it: an employee's files only by commit,
@@ -87,8 +97,5 @@ class EmployeeStore {
     mutable std::optional<std::map<std::filesystem::path, std::optional<std::string>>> readOnce_;
     mutable std::map<std::string, int> diskReads_;
 };
-
-// The text of the message that names a corrupted file.
-std::string corruptedFileMessage(const std::string& fileName);
 
 }  // namespace corvella
