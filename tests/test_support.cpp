@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -62,6 +63,15 @@ std::string readAll(FILE* f) {
 }
 
 }  // namespace
+
+std::vector<std::string> crlfLines(const std::string& bytes) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t eol; (eol = bytes.find("\r\n", start)) != std::string::npos; start = eol + 2)
+        out.push_back(bytes.substr(start, eol - start));
+    EXPECT_EQ(start, bytes.size()) << "text after the last CR LF";
+    return out;
+}
 
 void copyDataFolder(const std::filesystem::path& to) {
     for (const auto& f : std::filesystem::directory_iterator(dataDir()))

@@ -3,6 +3,7 @@
 // program.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "state/state_settings.h"
 
@@ -23,6 +24,10 @@ class TempDir {
   private:
     std::filesystem::path path_;
 };
+
+// The lines of a file in the text line format, without their CR LF; text after the last
+// CR LF fails the test.
+std::vector<std::string> crlfLines(const std::string& bytes);
 
 // The repository's folders.
 std::filesystem::path sourceDir();

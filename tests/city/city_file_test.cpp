@@ -5,18 +5,10 @@
 
 #include "city/city.h"
 #include "common/errors.h"
+#include "test_support.h"
 
 namespace corvella {
 namespace {
-
-std::vector<std::string> lines(const std::string& bytes) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (size_t p; (p = bytes.find("\r\n", start)) != std::string::npos; start = p + 2)
-        out.push_back(bytes.substr(start, p - start));
-    EXPECT_EQ(start, bytes.size()) << "the last line must end with CR LF";
-    return out;
-}
 
 // Values as a person types them: each the float nearest a short decimal, so the
 // 7-digit text form brings it back exactly.
@@ -66,7 +58,7 @@ TEST(CityFile, LayoutIsTwentyOneLinesInColumnOrder) {
     t.CityMarExp[9] = 558;
     t.NoLocalTaxFlag = 1;
 
-    auto l = lines(writeCityFile(t));
+    auto l = test::crlfLines(writeCityFile(t));
     ASSERT_EQ(l.size(), 21u);
     EXPECT_EQ(l[0], "0,0,0,0,0,0");
     EXPECT_EQ(l[3], "557,14.08,0.037,577,14.09,0.0375");
@@ -133,7 +125,7 @@ TEST(NonCityFile, LayoutIsEightLinesAndRate) {
     t.NonMinBi[7] = t.NonMinWk[7] = 999999;
     t.NonRate = 0.0045f;
 
-    auto l = lines(writeNonCityFile(t));
+    auto l = test::crlfLines(writeNonCityFile(t));
     ASSERT_EQ(l.size(), 9u);
     EXPECT_EQ(l[0], "0,0,0,0");
     EXPECT_EQ(l[2], "385,77,192,38");

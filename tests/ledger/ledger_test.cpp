@@ -8,18 +8,10 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "test_support.h"
 
 namespace corvella {
 namespace {
-
-std::vector<std::string> lines(const std::string& bytes) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (size_t eol; (eol = bytes.find("\r\n", start)) != std::string::npos; start = eol + 2)
-        out.push_back(bytes.substr(start, eol - start));
-    EXPECT_EQ(start, bytes.size()) << "text after the last CR LF";
-    return out;
-}
 
 // Every amount of a row distinct, so a swapped field shows.
 LedgerRow sampleRow(int i) {
@@ -86,7 +78,7 @@ TEST_P(LedgerFileTest, RoundTripsTheUsedRowsAndTotals) {
     Ledger src = filledLedger();
     src.RecomputeTotals(f.weekly);
     const std::string bytes = src.write(f.weekly);
-    ASSERT_EQ(lines(bytes).size(), f.fileLines);
+    ASSERT_EQ(test::crlfLines(bytes).size(), f.fileLines);
 
     Ledger back;
     back.read(bytes, "Sample.yr", f.weekly);
@@ -164,7 +156,7 @@ TEST(LedgerFile, LayoutOfARowAndTheTotals) {
     l.totals.Net = Currency::fromDouble(283.65);
     l.totals.Tips = Currency::fromDouble(0.1);
 
-    const auto out = lines(l.write(false));
+    const auto out = test::crlfLines(l.write(false));
     ASSERT_EQ(out.size(), 111u);
     EXPECT_EQ(out[0], "\"01/09/2015\",12.5,24.8,5.8,8");
     EXPECT_EQ(out[1], "0,1,2,3,4");
@@ -213,7 +205,7 @@ TEST(LedgerTotals, FloatTotalsGoThroughTheirTextAfterEveryRowCurrencyTotalsAreEx
         EXPECT_EQ(c.units(), 53000);
     EXPECT_EQ(l.totals.SDI, plain);  // SDI, SUI and Cafe are plain sums
 
-    const auto out = lines(l.write(true));
+    const auto out = test::crlfLines(l.write(true));
     EXPECT_EQ(out[212], "5.3,0,0,0,0");
     EXPECT_EQ(out[214], "5.3,5.3,5.3,5.3,5.3");
 }
@@ -389,7 +381,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, LedgerReadErrorTest,
 
 TEST(LedgerFile, ShortFileStopsWhereTheDataEnds) {
     Ledger src = filledLedger();
-    const auto all = lines(src.write(true));
+    const auto all = test::crlfLines(src.write(true));
     std::string bytes;
     for (size_t i = 0; i < 13; ++i) bytes += all[i] + "\r\n";  // rows 0 to 2 and a line of row 3
 
@@ -404,7 +396,7 @@ TEST(LedgerFile, ShortFileStopsWhereTheDataEnds) {
 TEST(LedgerFile, MissingOrHugeTotalsAreReadErrors) {
     Ledger src = filledLedger();
     const std::string good = src.write(true);
-    const auto all = lines(good);
+    const auto all = test::crlfLines(good);
 
     std::string noTotals;
     for (size_t i = 0; i < 214; ++i) noTotals += all[i] + "\r\n";
@@ -430,7 +422,7 @@ TEST(LedgerFile, CurrencyTotalsShareOneRangeForReadingWritingAndSums) {
     Ledger src = filledLedger();
     src.RecomputeTotals(true);
     const std::string good = src.write(true);
-    const auto all = lines(good);
+    const auto all = test::crlfLines(good);
     const std::string head = good.substr(0, good.size() - all[214].size() - 2);
     struct Case {
         const char* gross;
@@ -475,7 +467,7 @@ TEST(LedgerClear, EmptiesEveryRowAndTotal) {
     EXPECT_EQ(l.totals.Gross, Currency());
     EXPECT_EQ(l.totals.Tips, Currency());
     EXPECT_EQ(l.YtdWages(), Currency());
-    EXPECT_EQ(lines(l.write(false))[0], "\"\",0,0,0,0");
+    EXPECT_EQ(test::crlfLines(l.write(false))[0], "\"\",0,0,0,0");
 }
 
 }  // namespace

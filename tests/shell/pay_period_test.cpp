@@ -13,14 +13,6 @@
 namespace corvella {
 namespace {
 
-std::vector<std::string> lines(const std::string& bytes) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (size_t eol; (eol = bytes.find("\r\n", start)) != std::string::npos; start = eol + 2)
-        out.push_back(bytes.substr(start, eol - start));
-    return out;
-}
-
 class PayPeriods : public test::PayRunFixture {
   protected:
     void SetUp() override {
@@ -52,7 +44,7 @@ TEST_F(PayPeriods, TheFileIsNamedByTheWeekAndTheEmployee) {
         auto saved = s.SavePayPeriod();
         ASSERT_EQ(saved.outcome, RunOutcome::Done);
         EXPECT_EQ(saved.fileName, c.file);
-        EXPECT_EQ(lines(dir.read(c.file)).size(), 26u);
+        EXPECT_EQ(test::crlfLines(dir.read(c.file)).size(), 26u);
         s.main.setWeek("12/31/2015");
         ui.openAnswers.push_back(dir / c.file);
         ASSERT_TRUE(s.LoadPayPeriod());
@@ -71,7 +63,7 @@ TEST_F(PayPeriods, InputsAndResultsComeBackAsSavedAndShown) {
     // Empty boxes and captions are saved, and shown, as 0.
     EXPECT_EQ(s.main.txtAmount[1].text, "0");
     EXPECT_EQ(s.main.lbCafe.caption, "0");
-    const auto saved = lines(dir.read("01_09_2015  Sample.prv"));
+    const auto saved = test::crlfLines(dir.read("01_09_2015  Sample.prv"));
     ASSERT_EQ(saved.size(), 26u);
     EXPECT_EQ(saved[0], "40");
     EXPECT_EQ(saved[1], "0");
@@ -96,7 +88,7 @@ TEST_F(PayPeriods, InputsAndResultsComeBackAsSavedAndShown) {
     // Saving again under the same date replaces the file.
     s.main.txtAmount[0].text = "8";
     ASSERT_EQ(s.SavePayPeriod().outcome, RunOutcome::Done);
-    EXPECT_EQ(lines(dir.read("01_09_2015  Sample.prv"))[0], "8");
+    EXPECT_EQ(test::crlfLines(dir.read("01_09_2015  Sample.prv"))[0], "8");
 }
 
 // A period of the open employee brought back is a whole row to post (its taxes, gross

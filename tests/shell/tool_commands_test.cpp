@@ -11,14 +11,6 @@
 namespace corvella {
 namespace {
 
-std::vector<std::string> lines(const std::string& bytes) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (size_t eol; (eol = bytes.find("\r\n", start)) != std::string::npos; start = eol + 2)
-        out.push_back(bytes.substr(start, eol - start));
-    return out;
-}
-
 class Tools : public test::PayRunFixture {
   protected:
     void open(bool weekly = true) {
@@ -52,10 +44,10 @@ TEST_F(Tools, TotalComputesAndSavesTheEmployee) {
     EXPECT_EQ(w.txtPercent.text, "1.5%");
     EXPECT_EQ(w.txtOT[7].text, "0");
 
-    const auto use = lines(dir.read("Emp.use"));
+    const auto use = test::crlfLines(dir.read("Emp.use"));
     EXPECT_EQ(use[0], "750,0,0");
     EXPECT_EQ(use[1], "50000,10,0.01");  // 0.015 as a float is 0.0149999997: two decimals
-    const auto ovw = lines(dir.read("Emp.ovw"));
+    const auto ovw = test::crlfLines(dir.read("Emp.ovw"));
     ASSERT_EQ(ovw.size(), 106u);
     EXPECT_EQ(ovw[0], "\"1/2/2015\"");
     EXPECT_EQ(ovw[1], "500");
@@ -124,7 +116,7 @@ TEST_F(Tools, UndoGoesBackToTheLastSaveAndTheCloseBoxSavesNothing) {
     s.overtimeWindow()->txtOT[0].text = "";
     ASSERT_EQ(s.otBack(), RunOutcome::Done);
     EXPECT_EQ(s.overtimeWindow(), nullptr);
-    EXPECT_EQ(lines(dir.read("Emp.ovw"))[1], "0");
+    EXPECT_EQ(test::crlfLines(dir.read("Emp.ovw"))[1], "0");
 }
 
 // Esc or the close box asks only when a box differs from what the window opened with (or
@@ -216,7 +208,7 @@ TEST_F(Tools, BiWeeklyRowsAreSavedAsTwentySeven) {
     s.otNewWeek();
     EXPECT_EQ(w.txtOT[25].text, "7");
     ASSERT_EQ(s.otTotal(), RunOutcome::Done);
-    EXPECT_EQ(lines(dir.read("Emp.ovb")).size(), 54u);
+    EXPECT_EQ(test::crlfLines(dir.read("Emp.ovb")).size(), 54u);
     EXPECT_FALSE(std::filesystem::exists(dir / "Emp.ovw"));
 }
 
@@ -284,7 +276,7 @@ TEST_F(Tools, LeaveBalancesFollowTheCountsAndAreSaved) {
     l.sick.recompute();
     ASSERT_EQ(s.leaveSave(), RunOutcome::Done);
     EXPECT_EQ(s.leaveWindow(), nullptr);
-    const auto hol = lines(dir.read("Emp.hol"));
+    const auto hol = test::crlfLines(dir.read("Emp.hol"));
     ASSERT_EQ(hol.size(), 41u);
     EXPECT_EQ(hol[0], "6,10,9.7,10,-1,0");
     EXPECT_EQ(hol[21], "\"May 5-7\",\"\",\"\"");
@@ -295,7 +287,7 @@ TEST_F(Tools, LeaveBalancesFollowTheCountsAndAreSaved) {
     s.leaveClearAll();
     EXPECT_EQ(back.vac.balanceCaption.caption, "0");
     ASSERT_EQ(s.leaveSave(), RunOutcome::Done);
-    EXPECT_EQ(lines(dir.read("Emp.hol"))[0], "0,0,0,0,0,0");
+    EXPECT_EQ(test::crlfLines(dir.read("Emp.hol"))[0], "0,0,0,0,0,0");
 }
 
 TEST_F(Tools, LeaveWithAPayRunAndDamagedOrMissingFiles) {
@@ -306,7 +298,7 @@ TEST_F(Tools, LeaveWithAPayRunAndDamagedOrMissingFiles) {
     vac.recompute();
     ASSERT_EQ(s.leaveSave(), RunOutcome::Done);
     ASSERT_EQ(run({{4, "8"}}), RunOutcome::Done);
-    EXPECT_EQ(lines(dir.read("Emp.hol"))[0], "5,5,0,0,0,0");
+    EXPECT_EQ(test::crlfLines(dir.read("Emp.hol"))[0], "5,5,0,0,0,0");
 
     dir.write("Emp.hol", "5,5,0,0,0,0\r\n1,2,x\r\n");
     ui.messages.clear();

@@ -8,18 +8,10 @@
 
 #include "common/errors.h"
 #include "state/dialog_state.h"
+#include "test_support.h"
 
 namespace corvella {
 namespace {
-
-std::vector<std::string> linesOf(const std::string& bytes) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    for (size_t p; (p = bytes.find("\r\n", start)) != std::string::npos; start = p + 2)
-        lines.push_back(bytes.substr(start, p - start));
-    EXPECT_EQ(start, bytes.size()) << "text after the last CR LF";
-    return lines;
-}
 
 // The "New York" figures as the screen stores them, with every other stored field set to
 // something other than its zero so that a field left out or swapped shows.
@@ -85,7 +77,7 @@ void expectSameStoredFields(const StateSettings& a, const StateSettings& b) {
 
 TEST(StateFile, NewYorkFiguresGiveTwentyThreeLinesInTheFileLayout) {
     NewYorkRecords ny;
-    const auto lines = linesOf(writeStateFile(ny.s, ny.p));
+    const auto lines = test::crlfLines(writeStateFile(ny.s, ny.p));
     ASSERT_EQ(lines.size(), 23u);
     for (size_t i = 0; i < 10; ++i) {
         SCOPED_TRACE("line " + std::to_string(i + 1));
@@ -158,7 +150,7 @@ TEST(StateFile, FileEndingAfterLineElevenKeepsWhatWasRead) {
 
 TEST(StateFile, TextWhereANumberBelongsIsAReadErrorAtThatLine) {
     NewYorkRecords ny;
-    auto lines = linesOf(writeStateFile(ny.s, ny.p));
+    auto lines = test::crlfLines(writeStateFile(ny.s, ny.p));
     lines[4] = "813,abc,0.0645,813,39.58,0.0645";
     std::string bytes;
     for (const auto& l : lines) bytes += l + "\r\n";

@@ -7,18 +7,10 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "test_support.h"
 
 namespace corvella {
 namespace {
-
-std::vector<std::string> lines(const std::string& bytes) {
-    std::vector<std::string> out;
-    size_t start = 0;
-    for (size_t eol; (eol = bytes.find("\r\n", start)) != std::string::npos; start = eol + 2)
-        out.push_back(bytes.substr(start, eol - start));
-    EXPECT_EQ(start, bytes.size()) << "text after the last CR LF";
-    return out;
-}
 
 // A screen with something in every account, so that a cleared or misplaced value shows.
 LeaveScreen filledScreen() {
@@ -39,7 +31,7 @@ LeaveScreen filledScreen() {
 TEST(LeaveFile, ClearAllThenSaveWritesZerosAndEmptyDates) {
     LeaveScreen s = filledScreen();
     s.clearVac();
-    const auto out = lines(writeLeaveFile(s.values()));
+    const auto out = test::crlfLines(writeLeaveFile(s.values()));
     ASSERT_EQ(out.size(), 41u);
     EXPECT_EQ(out[0], "0,0,0,0,0,0");
     for (int i = 1; i <= 20; ++i) EXPECT_EQ(out[i], "0,0,0") << "line " << i + 1;
@@ -61,7 +53,7 @@ TEST(LeaveFile, LayoutByAccount) {
     s.sick.counts[19].text = "3";
     s.vac.dates[0].text = "May 5-7";
     s.sick.dates[19].text = "Dec 24";
-    const auto out = lines(writeLeaveFile(s.values()));
+    const auto out = test::crlfLines(writeLeaveFile(s.values()));
     ASSERT_EQ(out.size(), 41u);
     EXPECT_EQ(out[0], "6,10,9.7,10,-1.5,0");
     EXPECT_EQ(out[1], "1,2.5,0.5");
@@ -122,7 +114,7 @@ TEST_P(LeaveLenientTest, CountsAndStartBalancesAreReadLeniently) {
     s.clearVac();
     s.hol.counts[2].text = GetParam().typed;
     s.sick.startBalance.text = GetParam().typed;
-    const auto out = lines(writeLeaveFile(s.values()));
+    const auto out = test::crlfLines(writeLeaveFile(s.values()));
     EXPECT_EQ(out[3], std::string("0,") + GetParam().written + ",0");
     EXPECT_EQ(out[0], std::string("0,0,0,0,0,") + GetParam().written);
 }
@@ -162,7 +154,7 @@ TEST(LeaveFile, NumberBeyondFloatRangeIsRefusedNotWrittenAsSomethingElse) {
 
 TEST(LeaveFile, ShortOrBadFileThrowsReadErrorNamingTheFile) {
     const std::string good = writeLeaveFile(filledScreen().values());
-    const auto all = lines(good);
+    const auto all = test::crlfLines(good);
 
     struct Case {
         const char* name;
