@@ -51,6 +51,7 @@ int restore(const std::filesystem::path& dir, const std::vector<std::string>& ar
         case RestoreOutcome::NotOpened:  // back as the day kept them, which do not open
             return fail(ui, Exit::NotOpened);
     }
+    for (const auto& m : ui.messages) std::cerr << "corvella-cli: " << oneLine(m) << "\n";
     std::cout << "Restored " << o.name << " as of " << *day << "\n";
     return code(Exit::Ok);
 }

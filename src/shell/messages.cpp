@@ -202,6 +202,11 @@ std::string damagedFileKept(const std::string& fileName, const std::string& kept
            "you do not need.";
 }
 
+std::string replacedFileKept(const std::string& fileName, const std::string& keptAs) {
+    return fileName + " as it was before the restore was kept as " + keptAs +
+           " (today's backup already holds the file as the day began).";
+}
+
 std::string noBackups(const std::string& name) {
     if (name.empty()) return "Open an employee first: the backups are kept per employee.";
     return "There is no backup of " + name +

@@ -56,6 +56,8 @@ std::string payRunRefused(const PayRunRefusal& r);
 std::string damagedFileWillBeKept(const std::string& fileName);
 // A damaged file moved aside before the first write over it.
 std::string damagedFileKept(const std::string& fileName, const std::string& keptAs);
+// A file a restore replaced that today's backup could not keep.
+std::string replacedFileKept(const std::string& fileName, const std::string& keptAs);
 // File > "Restore from Backup…".
 std::string noBackups(const std::string& name);
 std::string noBackupOfDay(const std::string& name, const std::string& day);

@@ -24,6 +24,9 @@ enum class RunHeld { None, Run, SavedPeriod };
 
 struct Workspace {
     Workspace(Ui& u, std::filesystem::path folder) : ui(u), store(std::move(folder)) {
+        store.keptReplaced = [&u](const std::string& file, const std::string& keptAs) {
+            u.message(messages::replacedFileKept(file, keptAs), Icon::Information);
+        };
         store.keptAside = [&u](const std::string& file, const std::string& keptAs) {
             u.message(messages::damagedFileKept(file, keptAs), Icon::Information);
         };

@@ -88,6 +88,21 @@ void EmployeeStore::commit(const std::vector<FileContent>& files) {
 
 void EmployeeStore::restoreSet(const std::vector<FileContent>& files,
                                const std::vector<std::string>& remove) {
+    // Today's backup keeps only the day's first state: a file changed since then (and
+    // restoring today's own backup) would go without a trace, so it is kept beside itself.
+    if (today) {
+        const auto day = folder / kBackupFolder / backupDayName(today());
+        auto keepIfLost = [&](const std::string& name, const std::string* replacement) {
+            const auto current = readFileBytes(folder / name);
+            if (!current || !fileExists(day / name)) return;  // none, or the backup takes it
+            if (replacement && *current == *replacement) return;
+            if (readFileBytes(day / name) == current) return;
+            const std::string kept = writer_.keepAside(folder / name, "replaced");
+            if (keptReplaced) keptReplaced(name, kept);
+        };
+        for (const auto& f : files) keepIfLost(f.name, &f.bytes);
+        for (const std::string& name : remove) keepIfLost(name, nullptr);
+    }
     commit(files);
     for (const std::string& name : remove) {
         if (today) backUpFile(writer_, folder, name, today());

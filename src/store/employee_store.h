@@ -89,6 +89,9 @@ class EmployeeStore {
     std::set<std::string> damaged;
     // Hears each damaged file moved aside: its name and the name it is kept under.
     std::function<void(const std::string& file, const std::string& keptAs)> keptAside;
+    // Hears each file a restore replaced that today's backup could not keep (it holds the
+    // day's first state already): its name and the name it is kept under beside it.
+    std::function<void(const std::string& file, const std::string& keptAs)> keptReplaced;
 
   private:
     // Every file of the folder is written through it: an employee's files only by commit,

@@ -16,11 +16,13 @@ using Files = std::map<std::string, std::string>;
 
 class Backups : public test::PayRunFixture {
   protected:
-    // The employee's files in `folder` (the working folder or a day of the backups).
+    // The employee's set in `folder` (the working folder or a day of the backups); what a
+    // restore kept beside it is not part of it.
     Files filesIn(const fs::path& folder) {
         Files out;
         for (auto& e : fs::directory_iterator(folder))
-            if (e.is_regular_file() && e.path().filename().string().rfind("Emp.", 0) == 0)
+            if (e.is_regular_file() && e.path().filename().string().rfind("Emp.", 0) == 0 &&
+                e.path().filename().string().find(".replaced-") == std::string::npos)
                 out[e.path().filename().string()] = *readFileBytes(e.path());
         return out;
     }
@@ -82,6 +84,29 @@ TEST_F(Backups, SixtyDaysAreKept) {
     EXPECT_TRUE(fs::exists(day("not a day")));    // not ours to remove
 }
 
+// Restoring today's own backup replaces files that backup cannot keep a second time: the
+// files as they were before the restore are kept beside them, and the operator is told.
+TEST_F(Backups, RestoringTodaysBackupKeepsTheReplacedFilesBesideThem) {
+    openEmployee(profileOf());
+    ui.date = {2015, 1, 10};
+    saveWithName("Morning");  // the day's backup keeps the set as it was opened
+    saveWithName("Evening");
+    const Files evening = filesIn(dir.path());
+    ui.messages.clear();
+    ui.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(s.restoreBackup("2015-01-10"));
+    EXPECT_NE(filesIn(dir.path()).at("Emp.and"), evening.at("Emp.and"));
+    std::string kept;
+    for (auto& e : fs::directory_iterator(dir.path()))
+        if (e.path().filename().string().rfind("Emp.and.replaced-", 0) == 0)
+            kept = e.path().filename().string();
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(*readFileBytes(dir.path() / kept), evening.at("Emp.and"));
+    bool told = false;
+    for (const auto& m : ui.messages) told = told || m.find(kept) != std::string::npos;
+    EXPECT_TRUE(told);
+}
+
 // File > "Restore from Backup…" chooses the day through the Ui: none kept is said, a
 // cancelled choice writes nothing, a chosen day goes on to the question and the restore.
 TEST_F(Backups, TheMenuChoosesADayOfTheKeptOnes) {
@@ -104,7 +129,7 @@ TEST_F(Backups, TheMenuChoosesADayOfTheKeptOnes) {
     ui.choiceAnswers.push_back("2015-01-10");
     ui.yesNoAnswers.push_back(true);
     EXPECT_TRUE(s.mnuRestoreBackup_Click());
-    EXPECT_EQ(filesIn(dir.path()).at("Emp.use"), right.at("Emp.use"));
+    EXPECT_EQ(filesIn(dir.path()).at("Emp.and"), right.at("Emp.and"));
     EXPECT_EQ(s.profile.EmpName, "Right");
 }
 
