@@ -8,6 +8,7 @@
 
 #include "common/errors.h"
 #include "common/fileio.h"
+#include "store/file_kinds.h"
 
 namespace corvella::cli {
 
@@ -81,7 +82,7 @@ std::optional<int> openEmployee(const std::filesystem::path& dir, const std::str
         std::cerr << "corvella-cli: " << e.what() << "\n";
         return static_cast<int>(Exit::NotFound);
     }
-    const auto useFile = dir / (name + ".use");
+    const auto useFile = dir / memberName(name, FileKind::Profile);
     if (!fileExists(useFile)) {
         std::cerr << "corvella-cli: no employee \"" << name << "\" in " << dir.string() << " ("
                   << useFile.filename().string() << " not found)\n";

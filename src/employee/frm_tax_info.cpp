@@ -192,6 +192,76 @@ void FrmTaxInfo::store(TaxProfile& p) {
     p.HourRate = rate1;
 }
 
+void FrmTaxInfo::show(TaxProfile& p) {
+    txtHourRate.text = floatText(p.HourRate);
+    txtHourRate2.text = floatText(p.HourRate2);
+    txtTipsRate.text = floatText(p.TipsRate);
+    txtPension.text = floatText(p.PensionPct);
+    txtMuni.text = floatText(p.MuniDeduct);
+    txtBond.text = floatText(p.BondDeduct);
+    txtMisc.text = floatText(p.MiscDeduct);
+    txtDues.text = floatText(p.DuesDeduct);
+    txtKplan.text = floatText(p.KPlanAmt);
+    txtCafe.text = floatText(p.CafeAmt);
+    cboDepend.text = p.FedExemp;
+    cboStatus.text = p.FedStatus;
+    ckNonCity.set(p.NonCityFlag);
+    ckCafeState.set(p.CafeStateFlag);
+    ckSelfEmp.set(p.SelfEmpFlag);
+    ckKpFix.set(p.KPlanFixFlag);
+    ckKpPer.set(p.KPlanPerFlag);
+    optWeek.value = p.WeeklyFlag;
+    optBiWeek.value = p.BiWeeklyFlag;
+    txtAddress.text = p.EmpAddress;
+    txtStateCityZip.text = p.EmpCityStateZip;
+    txtSSnum.text = p.EmpSSN;
+    txtName.text = p.EmpName;
+    txtTax5.text = p.DedCaption5;
+    txtTax6.text = p.DedCaption6;
+    txtTax7.text = p.DedCaption7;
+    txtTax8.text = p.DedCaption8;
+    txtTax9.text = p.DedCaption9;
+    p.CafeStateFlag = ckCafeState.value;
+    p.SelfEmpFlag = ckSelfEmp.value;
+    p.NonCityFlag = ckNonCity.value;
+}
+
+void FrmTaxInfo::showStateFields(const TaxProfile& p) {
+    cboDepend2.text = std::to_string(p.StateExemp);
+    cboStatus2.text = p.StateStatus;
+    txtFedAddL.text = floatText(p.FedAddl);
+    ckFedExemp.set(p.FedExempFlag);
+    ckSSMediExemp.set(p.SSMediExempFlag);
+}
+
+void FrmTaxInfo::takeForSave(TaxProfile& p) {
+    const float rate1 = strictFloat(txtHourRate.text, "txtHourRate");
+    const float rate2 = strictFloat(txtHourRate2.text, "txtHourRate2");
+    const float tips = strictFloat(txtTipsRate.text, "txtTipsRate");
+    p.HourRate = rate1;
+    p.HourRate2 = rate2;
+    p.TipsRate = tips;
+    if (p.WeeklyFlag != -1 && p.BiWeeklyFlag != -1) {
+        p.WeeklyFlag = -1;
+        optWeek.value = -1;
+        optBiWeek.value = 0;
+    }
+    if (p.KPlanPerFlag == 0 && p.KPlanFixFlag == 0) {
+        p.KPlanPerFlag = 1;
+        ckKpPer.set(1);
+    }
+}
+
+void FrmTaxInfo::settleKPlanUnit(TaxProfile& p) {
+    if (p.KPlanPerFlag == 1) {
+        ckKpPer.set(1);
+        p.KPlanFixFlag = 0;
+    } else if (p.KPlanFixFlag == 1) {
+        ckKpFix.set(1);
+        p.KPlanPerFlag = 0;
+    }
+}
+
 void FrmTaxInfo::ClearAll(TaxProfile& p) {
     p = TaxProfile::resetValues();
     cboDepend.text = "0";

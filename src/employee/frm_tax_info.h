@@ -28,6 +28,17 @@ class FrmTaxInfo {
     // conversions (state count, rates) throw ConversionError naming the box; nothing
     // is stored then.
     void store(TaxProfile& p);
+    // The profile's values after its files were read (every control from its field; the
+    // three check boxes that filter their flag are read back).
+    void show(TaxProfile& p);
+    // The fields the state file keeps: state exemptions and status, additional federal
+    // withholding, the two exemption boxes.
+    void showStateFields(const TaxProfile& p);
+    // What a save takes from the screen before writing: the three rates (strict: throws
+    // ConversionError naming the box), one frequency, and a K plan unit when none is.
+    void takeForSave(TaxProfile& p);
+    // After the write: one K plan unit, as the check boxes allow.
+    void settleKPlanUnit(TaxProfile& p);
     // ClearAll: profile and controls to the reset values.
     void ClearAll(TaxProfile& p);
     void ckKpFix_Click();  // clears ckKpPer

@@ -53,8 +53,9 @@ RestoreOutcome BackupCommands::restoreBackupOf(const std::string& name, const st
         ws_.ui.message(messages::backupNotRestored(name, day, e), Icon::Warning);
         return RestoreOutcome::NotWritten;
     }
-    return employees_.openEmployee(ws_.store.file(name, ".use")) ? RestoreOutcome::Done
-                                                                 : RestoreOutcome::NotOpened;
+    return employees_.openEmployee(ws_.store.file(name, FileKind::Profile))
+               ? RestoreOutcome::Done
+               : RestoreOutcome::NotOpened;
 }
 
 }  // namespace corvella

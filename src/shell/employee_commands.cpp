@@ -2,7 +2,6 @@
 
 #include "common/errors.h"
 #include "shell/messages.h"
-#include "state/state_file.h"
 
 namespace corvella {
 
@@ -86,7 +85,7 @@ void EmployeeCommands::mnuNew_Click() {
         ws_.ui.message(e.what(), Icon::Warning);
         return;
     }
-    if (fileExists(ws_.store.file(name, ".use"))) {
+    if (fileExists(ws_.store.file(name, FileKind::Profile))) {
         ws_.ui.message(messages::employeeExists(name));
         return;
     }
@@ -102,16 +101,16 @@ void EmployeeCommands::mnuNew_Click() {
     // Each screen's reset runs on a fresh working copy, which then goes.
     screens_.overtimeScreen().ClearAll(rec.ot, rec.profile.weekly());
     set.discard(set.overtime);
-    screens_.leaveScreen().clearVac();
+    files_.leaveScreen().clearVac();
     set.discard(set.leave);
     runner_.Clear_All();
     rec.ledger.ClearLedger();
     set.discard(set.ledger);
     screens_.taxInfo().ClearAll(rec.profile);
     set.discard(set.taxInfo);
-    screens_.stateScreen().cmdDefault_Click();
+    files_.stateScreen().cmdDefault_Click();
     set.discard(set.state);
-    screens_.cityScreen().cmdDefault_Click();
+    files_.cityScreen().cmdDefault_Click();
     set.discard(set.city);
     runner_.Calcu_late(false);  // the results match the empty entry; files appear at the first save
 }
@@ -133,7 +132,7 @@ bool EmployeeCommands::openListed(const std::string& name) {
     }
     showSaveWindow();
     if (ws_.programEnded) return false;
-    return openEmployee(ws_.store.file(name, ".use"));
+    return openEmployee(ws_.store.file(name, FileKind::Profile));
 }
 
 void EmployeeCommands::loadAll(bool newFolder) {
@@ -144,19 +143,19 @@ void EmployeeCommands::loadAll(bool newFolder) {
     runner_.LoadFedTable(newFolder);
     // A damaged state file stops the open here, so the previous employee is put back
     // whole rather than mixed with this one.
-    if (auto sta = ws_.store.read(ws_.records.CurrentUser, ".sta")) {
-        StateSettings scratch;
-        StateProfileFields pf;
-        readStateFile(*sta, ws_.records.CurrentUser + ".sta", scratch, pf);
+    {
+        EmployeeRecords scratch;
+        ws_.store.readMember(FileKind::State, ws_.records.CurrentUser, scratch);
     }
-    DialogState& s = screens_.stateScreen();
+    DialogState& s = files_.stateScreen();
     s.CheckFor();
     s.fillVari();
-    screens_.cityScreen();
-    screens_.nonCityScreen();
-    if (auto hol = ws_.store.read(ws_.records.CurrentUser, ".hol"))
-        readLeaveFile(*hol, ws_.records.CurrentUser + ".hol");
-    screens_.leaveScreen();
+    files_.cityScreen();
+    files_.nonCityScreen();
+    // A damaged leave file stops the open too; the leave screen is only warned of one.
+    const std::string leaveFile = memberName(ws_.records.CurrentUser, FileKind::Leave);
+    if (auto hol = ws_.store.readFile(leaveFile)) readLeaveFile(*hol, leaveFile);
+    files_.leaveScreen();
     screens_.overtimeScreen().FillInOT(ws_.records.ot, ws_.records.profile.weekly());
 }
 

@@ -1,112 +1,167 @@
 #include "shell/file_set.h"
 
-#include "city/city.h"
 #include "common/errors.h"
-#include "common/number.h"
 #include "shell/messages.h"
-#include "shell/screens.h"
-#include "state/state_file.h"
 
 namespace corvella {
-
-namespace {
-
-// A member's file name. (Written out rather than as name + ext: g++ 12 warns falsely on
-// that concatenation at -O2.)
-std::string member(const std::string& name, std::string_view ext) {
-    std::string out;
-    out.reserve(name.size() + ext.size());
-    out.append(name).append(ext);
-    return out;
-}
-
-}  // namespace
 
 void FileSet::LoadEmployee() {
     ws_.store.readEmployee(ws_.records);
     screens_.showProfile();
 }
 
+void FileSet::LoadStateFile(DialogState& s, bool defaults) {
+    EmployeeRecords& r = ws_.records;
+    // The defaults are the files under the empty name.
+    const std::string name = defaults ? "" : r.CurrentUser;
+    bool read = false;
+    try {
+        read = ws_.store.readMember(FileKind::State, name, r);
+    } catch (const ReadError&) {
+        ws_.ui.message(corruptedFileMessage(memberName(name, FileKind::State)), Icon::Warning);
+        return;
+    }
+    // Without a state file of its own, the flags that file would hold start unchecked
+    // rather than as the previous employee's; those of the employee's other files stay
+    // as they were read.
+    if (!read && !defaults) clearStateFileFlags(r.state);
+    screens_.showStateFile(s, read);
+}
+
+DialogState& FileSet::stateScreen() {
+    if (ws_.screens.state) return *ws_.screens.state;
+    DialogState& s = screens_.newStateScreen();
+    LoadStateFile(s);
+    // The screen's load sequence reads the employee again, for the profile screen.
+    try {
+        LoadEmployee();
+    } catch (const ReadError& e) {
+        ws_.ui.message(corruptedFileMessage(e.file), Icon::Warning);
+    }
+    screens_.finishStateScreen(s);
+    return s;
+}
+
+namespace {
+
+// Reads a member into the records; a damaged file is reported and remembered, so that the
+// first write over it moves it aside. True when the file was read.
+bool readReported(Workspace& ws, FileKind kind) {
+    const std::string file = memberName(ws.records.CurrentUser, kind);
+    try {
+        const bool read = ws.store.readMember(kind, ws.records);
+        if (read) ws.store.damaged.erase(file);
+        return read;
+    } catch (const ReadError&) {
+        ws.store.damaged.insert(file);
+        ws.ui.message(corruptedFileMessage(file) + messages::damagedFileWillBeKept(file),
+                      Icon::Warning);
+        return false;
+    }
+}
+
+}  // namespace
+
+DialogCity& FileSet::cityScreen() {
+    if (ws_.screens.city) return *ws_.screens.city;
+    return screens_.newCityScreen(readReported(ws_, FileKind::City));
+}
+
+DialogNonCity& FileSet::nonCityScreen() {
+    if (ws_.screens.nonCity) return *ws_.screens.nonCity;
+    return screens_.newNonCityScreen(readReported(ws_, FileKind::NonCity));
+}
+
+LeaveScreen& FileSet::leaveScreen() {
+    if (ws_.screens.leave) return *ws_.screens.leave;
+    const std::string& name = ws_.records.CurrentUser;
+    std::optional<LeaveBalances> read;
+    try {
+        const std::string file = memberName(name, FileKind::Leave);
+        if (auto bytes = ws_.store.readFile(file)) read = readLeaveFile(*bytes, file);
+    } catch (const ReadError& e) {
+        ws_.ui.message(messages::fileDamaged(e,
+                                             "The balances were not read from it; saving "
+                                             "them replaces it with what is shown."),
+                       Icon::Warning);
+    }
+    return screens_.newLeaveScreen(read);
+}
+
 void FileSet::SaveEmployee() {
     ws_.store.commit(employeeFileContents());
 }
 
-std::vector<FileContent> FileSet::employeeFileContents() {
-    TaxProfile& profile = ws_.records.profile;
+void FileSet::takeEmployeeScreens() {
     const std::string name = screens_.saveWindow().txtSaveUser.text;
     checkEmployeeName(name);
     ws_.records.CurrentUser = name;
-    FrmTaxInfo& f = screens_.taxInfo();
-    float rate1 = strictFloat(f.txtHourRate.text, "txtHourRate");
-    float rate2 = strictFloat(f.txtHourRate2.text, "txtHourRate2");
-    float tips = strictFloat(f.txtTipsRate.text, "txtTipsRate");
-    profile.HourRate = rate1;
-    profile.HourRate2 = rate2;
-    profile.TipsRate = tips;
-
-    if (profile.WeeklyFlag != -1 && profile.BiWeeklyFlag != -1) {
-        profile.WeeklyFlag = -1;
-        f.optWeek.value = -1;
-        f.optBiWeek.value = 0;
-    }
+    TaxProfile& profile = ws_.records.profile;
+    screens_.taxInfo().takeForSave(profile);
     OvertimeScreen& o = screens_.overtimeScreen();
     OvertimeData& ot = ws_.records.ot;
-    const int rows = overtimeRowCount(profile.weekly());
-    for (int i = 0; i < rows; ++i) {
+    for (int i = 0; i < overtimeRowCount(profile.weekly()); ++i) {
         if (o.txtOT[i].text.empty()) o.txtOT[i].text.assign(1, '0');  // g++ 12 misreads = "0" here
         ot.OtWeekEnding[i] = o.Text1[i].text;
         ot.OtAmount[i] = o.txtOT[i].text;
     }
-    if (profile.KPlanPerFlag == 0 && profile.KPlanFixFlag == 0) {
-        profile.KPlanPerFlag = 1;
-        f.ckKpPer.set(1);
-    }
-    const StateSettings& state = ws_.records.state;
-    const EmployeeExtras& extras = ws_.records.extras;
-    std::vector<FileContent> files{
-        {member(name, ".use"),
-         writeUseFile(profile, ot, state, extras, o.txtAnnual.text, o.txtApPercent.text)},
-        {member(name, ".and"), writeAndFile(profile, state, extras)},
-        {member(name, ".cfe"), writeCfeFile(profile)},
-        {member(name, profile.weekly() ? ".ovw" : ".ovb"), writeOvertimeFile(ot, rows)}};
-    if (profile.KPlanPerFlag == 1) {
-        f.ckKpPer.set(1);
-        profile.KPlanFixFlag = 0;
-    } else if (profile.KPlanFixFlag == 1) {
-        f.ckKpFix.set(1);
-        profile.KPlanPerFlag = 0;
-    }
+}
+
+SaveValues FileSet::saveValues(bool withLeave) {
+    const OvertimeScreen& o = screens_.overtimeScreen();
+    SaveValues v{o.txtAnnual.text, o.txtApPercent.text, {}};
+    if (withLeave) v.leave = leaveScreen().values();
+    return v;
+}
+
+FileContent FileSet::content(FileKind kind, const SaveValues& v) const {
+    const EmployeeRecords& r = ws_.records;
+    return {memberName(r.CurrentUser, kind, r.profile.weekly()), fileKind(kind).write(r, v)};
+}
+
+std::vector<FileContent> FileSet::employeeFileContents() {
+    takeEmployeeScreens();
+    const SaveValues v = saveValues(false);
+    std::vector<FileContent> files;
+    for (const FileKindRow& row : kFileKinds)
+        if (row.employee) files.push_back(content(row.kind, v));
+    screens_.taxInfo().settleKPlanUnit(ws_.records.profile);
     return files;
 }
 
 FileContent FileSet::stateFileContent() {
-    const TaxProfile& profile = ws_.records.profile;
-    StateProfileFields pf{profile.StateExemp, profile.StateStatus, profile.FedAddl,
-                          profile.FedExempFlag, profile.SSMediExempFlag};
-    return {member(ws_.records.CurrentUser, ".sta"), writeStateFile(ws_.records.state, pf)};
+    return content(FileKind::State, {});
+}
+
+void FileSet::takeCityScreens() {
+    DialogCity& c = cityScreen();
+    c.CheckFor();
+    c.fillVar();
+    DialogNonCity& n = nonCityScreen();
+    n.fillEmptyWithDefaults();
+    n.fillVar();
 }
 
 FileContent FileSet::cityFileContent() {
-    DialogCity& c = screens_.cityScreen();
+    DialogCity& c = cityScreen();
     c.CheckFor();
     c.fillVar();
-    return {member(ws_.records.CurrentUser, ".cti"), writeCityFile(ws_.records.city)};
+    return content(FileKind::City, {});
 }
 
 FileContent FileSet::nonCityFileContent() {
-    DialogNonCity& n = screens_.nonCityScreen();
+    DialogNonCity& n = nonCityScreen();
     n.fillEmptyWithDefaults();
     n.fillVar();
-    return {member(ws_.records.CurrentUser, ".nci"), writeNonCityFile(ws_.records.nonCity)};
+    return content(FileKind::NonCity, {});
 }
 
 void FileSet::saveAllFiles() {
     std::vector<FileContent> files = employeeFileContents();
-    files.push_back(
-        {member(ws_.records.CurrentUser, ".hol"), writeLeaveFile(screens_.leaveScreen().values())});
-    files.push_back(stateFileContent());
-    files.push_back(cityFileContent());
-    files.push_back(nonCityFileContent());
+    const SaveValues v = saveValues(true);
+    takeCityScreens();
+    for (const FileKindRow& row : kFileKinds)
+        if (row.fullSave && !row.employee) files.push_back(content(row.kind, v));
     ws_.store.commit(files);
 }
 

@@ -1,14 +1,15 @@
 #pragma once
-// The employee's whole file set as the commands read and write it: the members from
-// the records and the screens that hold their working copies, saved as one change.
+// The employee's file set as the commands read and write it. The load steps read the
+// members into the records and build the screens over them; the saves take the screens'
+// values into the records and write the members as one change.
 #include <vector>
 
 #include "common/fileio.h"
+#include "shell/screens.h"
 #include "shell/workspace.h"
+#include "store/file_kinds.h"
 
 namespace corvella {
-
-class Screens;
 
 class FileSet {
   public:
@@ -17,23 +18,41 @@ class FileSet {
     // Reads the profile, extras, cafeteria and overtime members and shows them on the
     // profile screen; throws ReadError and then changes nothing.
     void LoadEmployee();
-    // Writes those four members as one change; throws ConversionError, NameError or
-    // WriteError.
+    // The ledger of the profile's frequency; throws ReadError.
+    void LoadLedger() { ws_.store.readLedger(ws_.records); }
+    // The state file (the employee's, or the defaults) into the record and the screen; a
+    // damaged file is reported and changes nothing.
+    void LoadStateFile(DialogState& s, bool defaults = false);
+
+    // The screens that the employee's files fill: the one that exists, or a new one by
+    // its load sequence. The state screen's reads the employee again.
+    DialogState& stateScreen();
+    DialogCity& cityScreen();
+    DialogNonCity& nonCityScreen();
+    LeaveScreen& leaveScreen();
+
+    // Writes the profile, extras, cafeteria and overtime members as one change; throws
+    // ConversionError, NameError or WriteError.
     void SaveEmployee();
     // The full save (the save window's files) as one change; throws.
     void saveAllFiles();
-    // The ledger of the profile's frequency; throws ReadError.
-    void LoadLedger() { ws_.store.readLedger(ws_.records); }
     // Finishes a save that a crash interrupted in `folder`; a failure is reported.
     bool completeInterruptedSave(const std::filesystem::path& folder);
 
-    // Each member's name and bytes from the records and screens (loaded when needed).
+    // Members' names and bytes, after the screens' values went into the records.
     std::vector<FileContent> employeeFileContents();
     FileContent stateFileContent();
     FileContent cityFileContent();
     FileContent nonCityFileContent();
 
   private:
+    // Takes the save window's name and the profile and overtime screens into the records.
+    void takeEmployeeScreens();
+    // The city and non-resident city screens into their records; throws ConversionError.
+    void takeCityScreens();
+    SaveValues saveValues(bool withLeave);
+    FileContent content(FileKind kind, const SaveValues& v) const;
+
     Workspace& ws_;
     Screens& screens_;
 };

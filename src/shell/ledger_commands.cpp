@@ -9,6 +9,7 @@
 #include "common/errors.h"
 #include "ledger/ledger_export.h"
 #include "shell/messages.h"
+#include "store/file_kinds.h"
 
 namespace corvella {
 
@@ -114,7 +115,7 @@ bool LedgerCommands::save() {
     // Totals that overflowed are not saved: the frame stays for the entry to be mended.
     if (!readAndTotal()) return false;
     Ledger& l = ws_.records.ledger;
-    const std::string name = ws_.records.CurrentUser + (weekly() ? ".yrw" : ".yrb");
+    const std::string name = memberName(ws_.records.CurrentUser, FileKind::Ledger, weekly());
     try {
         ws_.store.commit({{name, window()->fileBytes(l, weekly())}});
     } catch (const Error& e) {

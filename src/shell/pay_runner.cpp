@@ -113,17 +113,19 @@ RunOutcome PayRunner::Calcu_late(bool save) {
     const MainWindow mainBefore = main;
     main.clearDeductionCaptions();
     main.clearResultCaptions();
-    const float cafeAtStart = rec.profile.CafeAmt;
-    screens_.cityScreen();
-    DialogState& s = screens_.stateScreen();
+    // The cafeteria amount is the run's first input: the state screen's load that follows
+    // reads the employee's files again.
+    const float cafeAmt = rec.profile.CafeAmt;
+    files_.cityScreen();
+    DialogState& s = files_.stateScreen();
     FrmTaxInfo& f = screens_.taxInfo();
     PayRunInputs in = payRunInputs(main, s);
+    in.CafeAmt = cafeAmt;
     in.optBiWeek = f.optBiWeek.selected();
     in.optWeek = f.optWeek.selected();
     in.YtdWages = rec.ledger.YtdWages();
     in.YtdSocSec = rec.ledger.totals.SS;
     in.YtdMedi = rec.ledger.totals.Medi;
-    in.CafeAmt = cafeAtStart;
     PayResult computed = computePayRun(in, rec.profile, rec.state, rec.city, rec.nonCity, ws_.fed);
     ws_.fed.clearNumbers();
     // A rate or amount no real pay has (read from a file, say) must not end in a shown,

@@ -2,38 +2,10 @@
 
 #include "common/errors.h"
 #include "common/number.h"
-#include "shell/file_set.h"
 #include "shell/messages.h"
-#include "state/state_file.h"
 #include "state/state_presets.h"
 
 namespace corvella {
-
-namespace {
-
-// Reads a member into a copy of its record and hands it over only when all of it read.
-// A damaged file is remembered, so that the first write over it moves it aside.
-template <class Record, class Reader>
-bool readWhole(Workspace& ws, const char* ext, Record& record, Reader reader) {
-    const std::string& name = ws.records.CurrentUser;
-    const std::string file = name + ext;
-    try {
-        auto bytes = ws.store.read(name, ext);
-        if (!bytes) return false;
-        Record fresh = record;
-        reader(*bytes, file, fresh);
-        record = std::move(fresh);
-        ws.store.damaged.erase(file);
-        return true;
-    } catch (const ReadError&) {
-        ws.store.damaged.insert(file);
-        ws.ui.message(corruptedFileMessage(file) + messages::damagedFileWillBeKept(file),
-                      Icon::Warning);
-        return false;
-    }
-}
-
-}  // namespace
 
 FrmTaxInfo& Screens::taxInfo() {
     auto& screen = ws_.screens.taxInfo;
@@ -66,47 +38,12 @@ void Screens::showProfile() {
     TaxProfile& profile = ws_.records.profile;
     ws_.main.lbTableNotice.caption =
         profile.weekly() ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
-    FrmTaxInfo& f = taxInfo();
-    f.txtHourRate.text = floatText(profile.HourRate);
-    f.txtHourRate2.text = floatText(profile.HourRate2);
-    f.txtTipsRate.text = floatText(profile.TipsRate);
-    f.txtPension.text = floatText(profile.PensionPct);
-    f.txtMuni.text = floatText(profile.MuniDeduct);
-    f.txtBond.text = floatText(profile.BondDeduct);
-    f.txtMisc.text = floatText(profile.MiscDeduct);
-    f.txtDues.text = floatText(profile.DuesDeduct);
-    f.txtKplan.text = floatText(profile.KPlanAmt);
-    f.txtCafe.text = floatText(profile.CafeAmt);
-    f.cboDepend.text = profile.FedExemp;
-    f.cboStatus.text = profile.FedStatus;
-    f.ckNonCity.set(profile.NonCityFlag);
-    f.ckCafeState.set(profile.CafeStateFlag);
-    f.ckSelfEmp.set(profile.SelfEmpFlag);
-    f.ckKpFix.set(profile.KPlanFixFlag);
-    f.ckKpPer.set(profile.KPlanPerFlag);
-    f.optWeek.value = profile.WeeklyFlag;
-    f.optBiWeek.value = profile.BiWeeklyFlag;
-    f.txtAddress.text = profile.EmpAddress;
-    f.txtStateCityZip.text = profile.EmpCityStateZip;
-    f.txtSSnum.text = profile.EmpSSN;
-    f.txtName.text = profile.EmpName;
-    f.txtTax5.text = profile.DedCaption5;
-    f.txtTax6.text = profile.DedCaption6;
-    f.txtTax7.text = profile.DedCaption7;
-    f.txtTax8.text = profile.DedCaption8;
-    f.txtTax9.text = profile.DedCaption9;
-    profile.CafeStateFlag = f.ckCafeState.value;
-    profile.SelfEmpFlag = f.ckSelfEmp.value;
-    profile.NonCityFlag = f.ckNonCity.value;
-
+    taxInfo().show(profile);
     if (ws_.screens.overtime) ws_.screens.overtime->FillInOT(ws_.records.ot, profile.weekly());
 }
 
-DialogState& Screens::stateScreen() {
-    auto& screen = ws_.screens.state;
-    if (screen) return *screen;
-    ws_.screens.create(screen, ws_.records.state);
-    DialogState& s = *screen;
+DialogState& Screens::newStateScreen() {
+    DialogState& s = ws_.screens.create(ws_.screens.state, ws_.records.state);
     s.setLouisPriorVisible = [this](bool v) { ws_.main.ckLouisPrior.visible = v; };
     s.runPreset = [&s](SpecialState which) { runStatePreset(s, which); };
     s.profileScreen = [this] {
@@ -114,22 +51,17 @@ DialogState& Screens::stateScreen() {
         return DialogState::ProfileScreenView{f.optBiWeek.selected(), f.optWeek.selected(),
                                               f.cboStatus2.text};
     };
-    s.refreshProfileStateFields = [this] {
-        const TaxProfile& profile = ws_.records.profile;
-        FrmTaxInfo& f = taxInfo();
-        f.cboDepend2.text = std::to_string(profile.StateExemp);
-        f.cboStatus2.text = profile.StateStatus;
-        f.txtFedAddL.text = floatText(profile.FedAddl);
-        f.ckFedExemp.set(profile.FedExempFlag);
-        f.ckSSMediExemp.set(profile.SSMediExempFlag);
-    };
-    LoadStateFile(s);
-    // The screen's load sequence reads the employee again, for the profile screen.
-    try {
-        files_.LoadEmployee();
-    } catch (const ReadError& e) {
-        ws_.ui.message(corruptedFileMessage(e.file), Icon::Warning);
-    }
+    s.refreshProfileStateFields = [this] { taxInfo().showStateFields(ws_.records.profile); };
+    return s;
+}
+
+void Screens::showStateFile(DialogState& s, bool fileRead) {
+    if (fileRead) s.refreshFromRecord();
+    s.setFlagBoxesFromRecord();
+    taxInfo().showStateFields(ws_.records.profile);
+}
+
+void Screens::finishStateScreen(DialogState& s) {
     s.runPresetsOfCheckedBoxes();
     try {
         s.fillVari();
@@ -137,16 +69,12 @@ DialogState& Screens::stateScreen() {
         ws_.ui.message(messages::kNonNumerial, Icon::Warning);
     }
     s.updateBaseCaptions();
-    return s;
 }
 
-DialogCity& Screens::cityScreen() {
-    auto& screen = ws_.screens.city;
-    if (screen) return *screen;
-    ws_.screens.create(screen, ws_.records.city);
-    DialogCity& c = *screen;
-    // On a damaged file the boxes stay empty and take the defaults.
-    if (readWhole(ws_, ".cti", ws_.records.city, readCityFile)) c.refreshFromTable();
+DialogCity& Screens::newCityScreen(bool fileRead) {
+    DialogCity& c = ws_.screens.create(ws_.screens.city, ws_.records.city);
+    // Without a file the boxes stay empty and take the defaults.
+    if (fileRead) c.refreshFromTable();
     c.CheckFor();
     try {
         c.fillVar();
@@ -155,18 +83,21 @@ DialogCity& Screens::cityScreen() {
     return c;
 }
 
-DialogNonCity& Screens::nonCityScreen() {
-    auto& screen = ws_.screens.nonCity;
-    if (screen) return *screen;
-    ws_.screens.create(screen, ws_.records.nonCity);
-    DialogNonCity& n = *screen;
-    if (readWhole(ws_, ".nci", ws_.records.nonCity, readNonCityFile)) n.refreshFromTable();
+DialogNonCity& Screens::newNonCityScreen(bool fileRead) {
+    DialogNonCity& n = ws_.screens.create(ws_.screens.nonCity, ws_.records.nonCity);
+    if (fileRead) n.refreshFromTable();
     n.fillEmptyWithDefaults();
     try {
         n.fillVar();
     } catch (const ConversionError&) {
     }
     return n;
+}
+
+LeaveScreen& Screens::newLeaveScreen(const std::optional<LeaveBalances>& read) {
+    LeaveScreen& l = ws_.screens.create(ws_.screens.leave);
+    if (read) l.show(*read);
+    return l;
 }
 
 FrmSaveUser& Screens::saveWindow() {
@@ -187,69 +118,6 @@ OvertimeScreen& Screens::overtimeScreen() {
             if (b.text.empty()) b.text = "0";
     }
     return *screen;
-}
-
-LeaveScreen& Screens::leaveScreen() {
-    auto& screen = ws_.screens.leave;
-    if (!screen) {
-        ws_.screens.create(screen);
-        const std::string& name = ws_.records.CurrentUser;
-        try {
-            if (auto bytes = ws_.store.read(name, ".hol")) {
-                screen->show(readLeaveFile(*bytes, name + ".hol"));
-            }
-        } catch (const ReadError& e) {
-            ws_.ui.message(messages::fileDamaged(e,
-                                                 "The balances were not read from it; saving "
-                                                 "them replaces it with what is shown."),
-                           Icon::Warning);
-        }
-    }
-    return *ws_.screens.leave;
-}
-
-void Screens::LoadStateFile(DialogState& s, bool defaults) {
-    TaxProfile& profile = ws_.records.profile;
-    const std::string name = defaults ? "" : ws_.records.CurrentUser;
-    std::optional<std::string> bytes;
-    try {
-        bytes = ws_.store.read(name, ".sta");
-    } catch (const ReadError&) {
-        ws_.ui.message(corruptedFileMessage(name + ".sta"), Icon::Warning);
-        return;
-    }
-    if (bytes) {
-        // Read into copies: a damaged file must not leave this employee's settings half
-        // replaced by another's (the run would then save the mixture).
-        StateSettings read = ws_.records.state;
-        StateProfileFields pf{profile.StateExemp, profile.StateStatus, profile.FedAddl,
-                              profile.FedExempFlag, profile.SSMediExempFlag};
-        try {
-            readStateFile(*bytes, name + ".sta", read, pf);
-        } catch (const ReadError&) {
-            ws_.ui.message(corruptedFileMessage(name + ".sta"), Icon::Warning);
-            return;
-        }
-        ws_.records.state = read;
-        profile.StateExemp = pf.StateExemp;
-        profile.StateStatus = pf.StateStatus;
-        profile.FedAddl = pf.FedAddl;
-        profile.FedExempFlag = pf.FedExempFlag;
-        profile.SSMediExempFlag = pf.SSMediExempFlag;
-        s.refreshFromRecord();
-    } else if (!defaults) {
-        // Without a state file of its own, the flags that file would hold start unchecked
-        // rather than as the previous employee's; those of the employee's other files
-        // stay as they were read.
-        clearStateFileFlags(ws_.records.state);
-    }
-    s.setFlagBoxesFromRecord();
-    FrmTaxInfo& f = taxInfo();
-    f.cboDepend2.text = std::to_string(profile.StateExemp);
-    f.cboStatus2.text = profile.StateStatus;
-    f.txtFedAddL.text = floatText(profile.FedAddl);
-    f.ckFedExemp.set(profile.FedExempFlag);
-    f.ckSSMediExemp.set(profile.SSMediExempFlag);
 }
 
 }  // namespace corvella

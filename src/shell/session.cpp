@@ -18,7 +18,7 @@ Session::Session(Ui& u, std::filesystem::path workingFolder)
       ot(ws_.records.ot),
       fed(ws_.fed),
       header(ws_.header),
-      screens_(ws_, files_),
+      screens_(ws_),
       files_(ws_, screens_),
       runner_(ws_, screens_, files_),
       employees_(ws_, screens_, files_, runner_),

@@ -80,12 +80,12 @@ class Session {
 
     // --- Screens: created (and loaded) on first use, discarded by the commands ---
     FrmTaxInfo& taxInfo() { return screens_.taxInfo(); }
-    DialogState& stateScreen() { return screens_.stateScreen(); }
-    DialogCity& cityScreen() { return screens_.cityScreen(); }
-    DialogNonCity& nonCityScreen() { return screens_.nonCityScreen(); }
+    DialogState& stateScreen() { return files_.stateScreen(); }
+    DialogCity& cityScreen() { return files_.cityScreen(); }
+    DialogNonCity& nonCityScreen() { return files_.nonCityScreen(); }
     FrmSaveUser& saveWindow() { return screens_.saveWindow(); }
     OvertimeScreen& overtimeScreen() { return screens_.overtimeScreen(); }
-    LeaveScreen& leaveScreen() { return screens_.leaveScreen(); }
+    LeaveScreen& leaveScreen() { return files_.leaveScreen(); }
     bool stateScreenLoaded() const { return ws_.screens.state != nullptr; }
     bool taxInfoLoaded() const { return ws_.screens.taxInfo != nullptr; }
     // The screens as they exist right now, without loading them (nothing when discarded).
@@ -208,12 +208,7 @@ class Session {
     void SaveEmployee() { files_.SaveEmployee(); }
     void saveAllFiles() { files_.saveAllFiles(); }
     void LoadLedger() { files_.LoadLedger(); }
-    void LoadStateFile(DialogState& s, bool defaults = false) {
-        screens_.LoadStateFile(s, defaults);
-    }
-    std::filesystem::path employeeFile(std::string_view ext) const {
-        return ws_.store.file(ws_.records.CurrentUser, ext);
-    }
+    void LoadStateFile(DialogState& s, bool defaults = false) { files_.LoadStateFile(s, defaults); }
 
   private:
     Screens screens_;

@@ -27,7 +27,7 @@ bool SettingsCommands::taxInfoSave() {
 }
 
 DialogState& SettingsCommands::mnuState_Click() {
-    DialogState& s = screens_.stateScreen();
+    DialogState& s = files_.stateScreen();
     s.runPresetsOfCheckedBoxes();
     if (s.ckMissouri.checked() || s.ckUtah.checked()) s.ckSpouse.visible = true;
     return s;
@@ -39,7 +39,7 @@ bool SettingsCommands::stateSave() {
 
 bool SettingsCommands::saveState(bool askForDefaults) {
     if (askForDefaults && !mayOverwriteDefaults(ws_.records.CurrentUser)) return false;
-    DialogState& s = screens_.stateScreen();
+    DialogState& s = files_.stateScreen();
     try {
         s.fillVari();
     } catch (const ConversionError& e) {

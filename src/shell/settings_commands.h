@@ -37,7 +37,7 @@ class SettingsCommands {
     // "Make Default": the defaults (empty name) written from this employee.
     bool stateMakeDefault();
     // "Get Default": the state defaults into the screen and the profile screen.
-    void stateGetDefault() { screens_.LoadStateFile(screens_.stateScreen(), true); }
+    void stateGetDefault() { files_.LoadStateFile(files_.stateScreen(), true); }
 
     bool citySave();
     void cityCancel() { ws_.screens.discard(ws_.screens.city); }

@@ -131,7 +131,7 @@ bool ToolCommands::otCloseBox() {
 }
 
 LeaveScreen& ToolCommands::openLeave() {
-    LeaveScreen& l = screens_.leaveScreen();
+    LeaveScreen& l = files_.leaveScreen();
     l.opened();
     return l;
 }
@@ -145,8 +145,7 @@ RunOutcome ToolCommands::leaveSave() {
         ws_.ui.message(messages::leaveNoEmployee(), Icon::Warning);
         return RunOutcome::Refused;
     }
-    std::string fileName = name;
-    fileName.append(".hol");
+    const std::string fileName = memberName(name, FileKind::Leave);
     try {
         const std::string bytes = writeLeaveFile(l->values());
         ws_.store.commit({{fileName, bytes}});

@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "common/errors.h"
+#include "store/file_kinds.h"
 
 namespace corvella {
 
@@ -12,13 +13,29 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Every member of an employee's set; ".use" last, so that a day holding it holds the set.
-constexpr const char* kMembers[] = {".and", ".cfe", ".ovw", ".ovb", ".sta", ".cti",
-                                    ".nci", ".hol", ".prv", ".yrw", ".yrb", ".use"};
+// Every member's extension, both frequencies'; the profile's last, so that a day holding it
+// holds the set.
+const std::vector<std::string_view>& memberExtensions() {
+    static const std::vector<std::string_view> exts = [] {
+        std::vector<std::string_view> out;
+        for (const FileKindRow& row : kFileKinds) {
+            if (row.kind == FileKind::Profile) continue;
+            out.push_back(row.ext);
+            if (!row.biWeeklyExt.empty()) out.push_back(row.biWeeklyExt);
+        }
+        out.push_back(extensionOf(FileKind::Profile));
+        return out;
+    }();
+    return exts;
+}
 
-std::string member(const std::string& employee, const char* ext) {
+std::string member(const std::string& employee, std::string_view ext) {
     std::string out = employee;
     return out.append(ext);
+}
+
+std::string profileOf(const std::string& employee) {
+    return memberName(employee, FileKind::Profile);
 }
 
 bool isDayName(const std::string& s) {
@@ -62,8 +79,7 @@ void removeOldDays(const fs::path& backups, const Date& today) {
 }  // namespace
 
 std::string employeeOfFile(const std::string& fileName) {
-    for (const char* ext : kMembers) {
-        const std::string e(ext);
+    for (std::string_view e : memberExtensions()) {
         if (fileName.size() > e.size() &&
             fileName.compare(fileName.size() - e.size(), e.size(), e) == 0)
             return fileName.substr(0, fileName.size() - e.size());
@@ -79,14 +95,14 @@ std::string backupDayName(const Date& d) {
 
 void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::string& employee,
                        const Date& today) {
-    if (employee.empty() || !fileExists(folder / member(employee, ".use"))) return;
+    if (employee.empty() || !fileExists(folder / profileOf(employee))) return;
     const fs::path backups = folder / kBackupFolder;
     const fs::path day = backups / backupDayName(today);
-    if (fileExists(day / member(employee, ".use"))) return;  // today's is kept already
+    if (fileExists(day / profileOf(employee))) return;  // today's is kept already
     std::error_code ec;
     fs::create_directories(day, ec);
-    if (ec) failAt(day / member(employee, ".use"), ec);
-    for (const char* ext : kMembers) {
+    if (ec) failAt(day / profileOf(employee), ec);
+    for (std::string_view ext : memberExtensions()) {
         const fs::path from = folder / member(employee, ext);
         if (!fileExists(from)) continue;
         const fs::path to = day / member(employee, ext);
@@ -98,7 +114,7 @@ void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::st
 
 std::vector<std::string> memberFiles(const fs::path& folder, const std::string& employee) {
     std::vector<std::string> out;
-    for (const char* ext : kMembers)
+    for (std::string_view ext : memberExtensions())
         if (fileExists(folder / member(employee, ext))) out.push_back(member(employee, ext));
     return out;
 }
@@ -118,8 +134,7 @@ std::vector<std::string> backupDays(const fs::path& folder, const std::string& e
     std::error_code ec;
     for (const auto& e : fs::directory_iterator(folder / kBackupFolder, ec)) {
         const std::string name = e.path().filename().string();
-        if (isDayName(name) && fileExists(e.path() / member(employee, ".use")))
-            days.push_back(name);
+        if (isDayName(name) && fileExists(e.path() / profileOf(employee))) days.push_back(name);
     }
     std::sort(days.rbegin(), days.rend());
     return days;
@@ -129,7 +144,7 @@ std::vector<FileContent> backupSet(const fs::path& folder, const std::string& em
                                    const std::string& day) {
     std::vector<FileContent> files;
     if (!isDayName(day)) return files;
-    for (const char* ext : kMembers) {
+    for (std::string_view ext : memberExtensions()) {
         const std::string name = member(employee, ext);
         if (auto bytes = readFileBytes(folder / kBackupFolder / day / name))
             files.push_back({name, std::move(*bytes)});

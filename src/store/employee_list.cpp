@@ -6,9 +6,9 @@
 
 #include "common/errors.h"
 #include "common/fileio.h"
-#include "employee/employee_files.h"
 #include "state/special_state.h"
-#include "state/state_file.h"
+#include "store/employee_store.h"
+#include "store/file_kinds.h"
 
 namespace corvella {
 
@@ -25,22 +25,17 @@ std::string stateOf(const StateSettings& s) {
     return s.NoStateTaxFlag ? "No state tax" : "Tax table";
 }
 
-EmployeeEntry entryOf(const std::filesystem::path& folder, const std::string& name) {
+// The profile and state members, read as Open reads them, give the list its columns.
+EmployeeEntry entryOf(const EmployeeStore& store, const std::string& name) {
     EmployeeEntry e{name, "", "", false};
     try {
-        const auto use = readFileBytes(folder / (name + ".use"));
-        if (!use) throw ReadError(name + ".use", 1, "missing");
-        TaxProfile p;
-        OvertimeData ot;
-        StateSettings s;
-        EmployeeExtras x = EmployeeExtras::newEmployee();
-        readUseFile(*use, name + ".use", p, ot, s, x);
-        e.frequency = p.weekly() ? "Weekly" : "Bi-Weekly";
-        if (const auto sta = readFileBytes(folder / (name + ".sta"))) {
-            StateProfileFields pf;
-            readStateFile(*sta, name + ".sta", s, pf);
-        }
-        e.state = stateOf(s);
+        EmployeeRecords r;
+        r.CurrentUser = name;
+        if (!store.readMember(FileKind::Profile, r))
+            throw ReadError(memberName(name, FileKind::Profile), 1, "missing");
+        e.frequency = r.profile.weekly() ? "Weekly" : "Bi-Weekly";
+        store.readMember(FileKind::State, r);
+        e.state = stateOf(r.state);
     } catch (const Error&) {
         e.frequency.clear();
         e.state.clear();
@@ -53,11 +48,13 @@ EmployeeEntry entryOf(const std::filesystem::path& folder, const std::string& na
 
 std::vector<EmployeeEntry> listEmployees(const std::filesystem::path& folder) {
     std::vector<EmployeeEntry> out;
+    const EmployeeStore store(folder);
+    const std::string_view profileExt = extensionOf(FileKind::Profile);
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
          it.increment(ec)) {
         const auto& path = it->path();
-        if (path.extension() != ".use") continue;
+        if (path.extension() != profileExt) continue;
         std::string name = path.stem().string();
         if (name.empty()) continue;  // the defaults for new employees
         try {
@@ -67,7 +64,7 @@ std::vector<EmployeeEntry> listEmployees(const std::filesystem::path& folder) {
         }
         std::error_code regular;
         if (!std::filesystem::is_regular_file(path, regular)) continue;
-        out.push_back(entryOf(folder, name));
+        out.push_back(entryOf(store, name));
     }
     std::sort(out.begin(), out.end(), [](const EmployeeEntry& a, const EmployeeEntry& b) {
         const auto la = lower(a.name), lb = lower(b.name);

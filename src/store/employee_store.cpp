@@ -2,20 +2,20 @@
 
 #include "common/errors.h"
 #include "store/backups.h"
+#include "store/file_kinds.h"
 
 namespace corvella {
 
-std::optional<std::string> EmployeeStore::read(const std::string& name,
-                                               std::string_view ext) const {
-    const auto path = file(name, ext);
+std::optional<std::string> EmployeeStore::readFile(const std::string& fileName) const {
+    const auto path = folder / fileName;
     if (readOnce_) {
         if (auto known = readOnce_->find(path); known != readOnce_->end()) return known->second;
     }
     std::optional<std::string> bytes;
     if (fileExists(path)) {
-        ++diskReads_[path.filename().string()];
+        ++diskReads_[fileName];
         bytes = readFileBytes(path);
-        if (!bytes) throw ReadError(path.filename().string(), 1, "the file cannot be read");
+        if (!bytes) throw ReadError(fileName, 1, "the file cannot be read");
     }
     if (readOnce_) readOnce_->emplace(path, bytes);
     return bytes;
@@ -33,36 +33,35 @@ EmployeeStore::ReadOnce::~ReadOnce() {
 void EmployeeStore::readEmployee(EmployeeRecords& r) const {
     // Copies of just the records these members fill, handed over when all have read
     // (this runs at every pay run, through the state screen's load sequence).
-    TaxProfile profile = r.profile;
-    OvertimeData ot = r.ot;
-    StateSettings state = r.state;
-    EmployeeExtras extras = r.extras;
-    const std::string& name = r.CurrentUser;
-    auto member = [&](std::string_view ext, auto&& fill) {
-        if (auto bytes = read(name, ext)) fill(*bytes, name + std::string(ext));
-    };
-    member(".use", [&](const std::string& b, const std::string& n) {
-        readUseFile(b, n, profile, ot, state, extras);
-    });
-    member(".and", [&](const std::string& b, const std::string& n) {
-        readAndFile(b, n, profile, state, extras);
-    });
-    member(".cfe", [&](const std::string& b, const std::string& n) { readCfeFile(b, n, profile); });
-    const bool weekly = profile.weekly();
-    member(weekly ? ".ovw" : ".ovb", [&](const std::string& b, const std::string& n) {
-        readOvertimeFile(b, n, overtimeRowCount(weekly), ot);
-    });
-    r.profile = std::move(profile);
-    r.ot = std::move(ot);
-    r.state = state;
-    r.extras = std::move(extras);
+    EmployeeRecords fresh;
+    fresh.profile = r.profile;
+    fresh.ot = r.ot;
+    fresh.state = r.state;
+    fresh.extras = r.extras;
+    for (const FileKindRow& row : kFileKinds) {
+        if (!row.employee) continue;
+        // The overtime rows' file follows the frequency just read.
+        const std::string file = memberName(r.CurrentUser, row.kind, fresh.profile.weekly());
+        if (auto bytes = readFile(file)) row.read(*bytes, file, fresh);
+    }
+    r.profile = std::move(fresh.profile);
+    r.ot = std::move(fresh.ot);
+    r.state = std::move(fresh.state);
+    r.extras = std::move(fresh.extras);
+}
+
+bool EmployeeStore::readMember(FileKind kind, const std::string& name, EmployeeRecords& r) const {
+    const std::string file = memberName(name, kind, r.profile.weekly());
+    auto bytes = readFile(file);
+    if (bytes) fileKind(kind).read(*bytes, file, r);
+    return bytes.has_value();
 }
 
 void EmployeeStore::readLedger(EmployeeRecords& r) const {
     const bool weekly = r.profile.weekly();
     r.ledger.RecomputeTotals(weekly);
-    const std::string ext = weekly ? ".yrw" : ".yrb";
-    if (auto bytes = read(r.CurrentUser, ext)) r.ledger.read(*bytes, r.CurrentUser + ext, weekly);
+    const std::string file = memberName(r.CurrentUser, FileKind::Ledger, weekly);
+    if (auto bytes = readFile(file)) r.ledger.read(*bytes, file, weekly);
 }
 
 void EmployeeStore::commit(const std::vector<FileContent>& files) {

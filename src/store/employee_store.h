@@ -15,6 +15,7 @@
 #include "common/ports.h"
 #include "employee/company_header.h"
 #include "store/employee_records.h"
+#include "store/file_kinds.h"
 
 namespace corvella {
 
@@ -25,12 +26,15 @@ class EmployeeStore {
 
     std::filesystem::path folder;  // employee files and Federal15.dtt
 
-    std::filesystem::path file(const std::string& name, std::string_view ext) const {
-        return folder / (name + std::string(ext));
+    std::filesystem::path file(const std::string& name, FileKind kind, bool weekly = true) const {
+        return folder / memberName(name, kind, weekly);
     }
-    // A member's bytes; nothing when the file does not exist. A file that exists but
-    // cannot be read throws ReadError.
-    std::optional<std::string> read(const std::string& name, std::string_view ext) const;
+    // A file's bytes; nothing when the file does not exist. A file that exists but cannot
+    // be read throws ReadError.
+    std::optional<std::string> readFile(const std::string& fileName) const;
+    std::optional<std::string> read(const std::string& name, FileKind kind) const {
+        return readFile(memberName(name, kind));
+    }
 
     // While it lives, each file is taken from the disk once: an Open reads the set through
     // several screens' load sequences, and each must see the same bytes. Any write through
@@ -50,6 +54,13 @@ class EmployeeStore {
     // The profile, extras, cafeteria and overtime members into `r`, whole or not at all;
     // throws ReadError naming the file and line.
     void readEmployee(EmployeeRecords& r) const;
+    // One member of r's employee into `r` by its kind's reader, whole or not at all; false
+    // when there is no such file. Throws ReadError.
+    bool readMember(FileKind kind, EmployeeRecords& r) const {
+        return readMember(kind, r.CurrentUser, r);
+    }
+    // The same, from the member of `name` (the defaults are the empty name's).
+    bool readMember(FileKind kind, const std::string& name, EmployeeRecords& r) const;
     // The ledger of the profile's frequency, after totals from the rows as they are.
     void readLedger(EmployeeRecords& r) const;
     // Writes the files as one change, after the day's backup of their employee's set. A

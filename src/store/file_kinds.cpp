@@ -1,0 +1,112 @@
+#include "store/file_kinds.h"
+
+#include <iterator>
+
+#include "city/city.h"
+#include "employee/employee_files.h"
+#include "state/state_file.h"
+
+namespace corvella {
+
+namespace {
+
+StateProfileFields stateFields(const TaxProfile& p) {
+    return {p.StateExemp, p.StateStatus, p.FedAddl, p.FedExempFlag, p.SSMediExempFlag};
+}
+
+void readProfile(const std::string& b, const std::string& f, EmployeeRecords& r) {
+    readUseFile(b, f, r.profile, r.ot, r.state, r.extras);
+}
+std::string writeProfile(const EmployeeRecords& r, const SaveValues& v) {
+    return writeUseFile(r.profile, r.ot, r.state, r.extras, v.annualBox, v.percentBox);
+}
+void readExtras(const std::string& b, const std::string& f, EmployeeRecords& r) {
+    readAndFile(b, f, r.profile, r.state, r.extras);
+}
+std::string writeExtras(const EmployeeRecords& r, const SaveValues&) {
+    return writeAndFile(r.profile, r.state, r.extras);
+}
+void readCafeteria(const std::string& b, const std::string& f, EmployeeRecords& r) {
+    readCfeFile(b, f, r.profile);
+}
+std::string writeCafeteria(const EmployeeRecords& r, const SaveValues&) {
+    return writeCfeFile(r.profile);
+}
+void readOvertime(const std::string& b, const std::string& f, EmployeeRecords& r) {
+    readOvertimeFile(b, f, overtimeRowCount(r.profile.weekly()), r.ot);
+}
+std::string writeOvertime(const EmployeeRecords& r, const SaveValues&) {
+    return writeOvertimeFile(r.ot, overtimeRowCount(r.profile.weekly()));
+}
+
+// Read into copies: a damaged file must not leave the settings half replaced.
+void readState(const std::string& b, const std::string& f, EmployeeRecords& r) {
+    StateSettings state = r.state;
+    StateProfileFields pf = stateFields(r.profile);
+    readStateFile(b, f, state, pf);
+    r.state = std::move(state);
+    r.profile.StateExemp = pf.StateExemp;
+    r.profile.StateStatus = pf.StateStatus;
+    r.profile.FedAddl = pf.FedAddl;
+    r.profile.FedExempFlag = pf.FedExempFlag;
+    r.profile.SSMediExempFlag = pf.SSMediExempFlag;
+}
+std::string writeState(const EmployeeRecords& r, const SaveValues&) {
+    return writeStateFile(r.state, stateFields(r.profile));
+}
+void readCity(const std::string& b, const std::string& f, EmployeeRecords& r) {
+    CityTable city = r.city;
+    readCityFile(b, f, city);
+    r.city = std::move(city);
+}
+std::string writeCity(const EmployeeRecords& r, const SaveValues&) {
+    return writeCityFile(r.city);
+}
+void readNonCity(const std::string& b, const std::string& f, EmployeeRecords& r) {
+    NonCityTable nonCity = r.nonCity;
+    readNonCityFile(b, f, nonCity);
+    r.nonCity = std::move(nonCity);
+}
+std::string writeNonCity(const EmployeeRecords& r, const SaveValues&) {
+    return writeNonCityFile(r.nonCity);
+}
+std::string writeLeave(const EmployeeRecords&, const SaveValues& v) {
+    return writeLeaveFile(v.leave);
+}
+
+}  // namespace
+
+// The leave balances are the leave screen's working copy, read when it opens; the ledger
+// and a saved pay period have commands of their own.
+constexpr FileKindRow kFileKinds[10] = {
+    {FileKind::Profile, ".use", "", true, true, readProfile, writeProfile},
+    {FileKind::Extras, ".and", "", true, true, readExtras, writeExtras},
+    {FileKind::Cafeteria, ".cfe", "", true, true, readCafeteria, writeCafeteria},
+    {FileKind::Overtime, ".ovw", ".ovb", true, true, readOvertime, writeOvertime},
+    {FileKind::State, ".sta", "", false, true, readState, writeState},
+    {FileKind::City, ".cti", "", false, true, readCity, writeCity},
+    {FileKind::NonCity, ".nci", "", false, true, readNonCity, writeNonCity},
+    {FileKind::Leave, ".hol", "", false, true, nullptr, writeLeave},
+    {FileKind::PayPeriod, ".prv", "", false, false, nullptr, nullptr},
+    {FileKind::Ledger, ".yrw", ".yrb", false, false, nullptr, nullptr},
+};
+
+constexpr bool inKindOrder() {
+    for (size_t i = 0; i < std::size(kFileKinds); ++i)
+        if (static_cast<size_t>(kFileKinds[i].kind) != i) return false;
+    return std::size(kFileKinds) == static_cast<size_t>(FileKind::Ledger) + 1;
+}
+static_assert(inKindOrder(), "one row per kind, in the order of FileKind");
+
+const FileKindRow& fileKind(FileKind kind) {
+    return kFileKinds[static_cast<size_t>(kind)];
+}
+
+std::string memberName(const std::string& name, FileKind kind, bool weekly) {
+    const std::string_view ext = extensionOf(kind, weekly);
+    std::string out;
+    out.reserve(name.size() + ext.size());
+    return out.append(name).append(ext);
+}
+
+}  // namespace corvella

@@ -1,0 +1,61 @@
+#pragma once
+// The kinds of file in an employee's set, one row each. The employee's reads, the saves,
+// the day's backup and the folder's listing all go by this table, so a new kind of file
+// is one new row (and its reader and writer).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "employee/leave_file.h"
+#include "store/employee_records.h"
+
+namespace corvella {
+
+enum class FileKind : uint8_t {
+    Profile,    // .use: the profile, overtime figures, some state flags
+    Extras,     // .and: the extra settings and check offsets
+    Cafeteria,  // .cfe
+    Overtime,   // .ovw / .ovb: the overtime calculator's rows
+    State,      // .sta: the state settings and the profile fields they travel with
+    City,       // .cti
+    NonCity,    // .nci
+    Leave,      // .hol: vacation, holiday and sick balances
+    PayPeriod,  // .prv
+    Ledger,     // .yrw / .yrb: the year to date
+};
+
+// What the writers take beyond the records: screens' values, saved as they stand.
+struct SaveValues {
+    std::string annualBox, percentBox;  // the overtime calculator's salary and percentage
+    LeaveBalances leave;                // the leave screen's balances
+};
+
+struct FileKindRow {
+    FileKind kind;
+    std::string_view ext;          // the weekly employee's, or every employee's
+    std::string_view biWeeklyExt;  // the bi-weekly employee's; empty when the same
+    bool employee;                 // read and saved together as "the employee"
+    bool fullSave;                 // written by the full save (the save window, a pay run)
+    // The member's bytes into the records, whole or not at all; throws ReadError. Null for
+    // the kinds that a command of their own reads.
+    void (*read)(const std::string& bytes, const std::string& file, EmployeeRecords& r);
+    // The member's bytes. Null for the kinds that a command of their own writes.
+    std::string (*write)(const EmployeeRecords& r, const SaveValues& v);
+
+    std::string_view extension(bool weekly) const {
+        return weekly || biWeeklyExt.empty() ? ext : biWeeklyExt;
+    }
+};
+
+// Every kind, the profile first: the order in which the employee is read and saved.
+extern const FileKindRow kFileKinds[10];
+
+const FileKindRow& fileKind(FileKind kind);
+// The extension of `kind` for an employee paid weekly or not.
+inline std::string_view extensionOf(FileKind kind, bool weekly = true) {
+    return fileKind(kind).extension(weekly);
+}
+// `name` with the extension of `kind`.
+std::string memberName(const std::string& name, FileKind kind, bool weekly = true);
+
+}  // namespace corvella
