@@ -26,6 +26,7 @@ void BM_PayRunOnLoadedRecords(benchmark::State& st) {
     in.optBiWeek = s.taxInfo().optBiWeek.selected();
     in.optWeek = s.taxInfo().optWeek.selected();
     in.YtdWages = s.ledger.YtdWages();
+    in.CafeAmt = s.profile.CafeAmt;
     in.txtAmount[0] = "40";
     in.txtAmount[3] = "5";
     for (auto _ : st) {

@@ -194,7 +194,7 @@ void runAll(PayRunContext& c) {
     PayRun& r = c.run;
     const TaxProfile& p = c.profile;
 
-    r.CafeDeduct = c.in.CafeAmt.value_or(p.CafeAmt);
+    r.CafeDeduct = c.in.CafeAmt;
     m.roundState = c.in.roundState;
     m.PayRate = p.HourRate != 0 ? p.HourRate : c.in.DefaultPayRate;
     m.chrsin = m.PayRate;

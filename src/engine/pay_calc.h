@@ -35,9 +35,8 @@ struct PayRunInputs {
     bool roundState = false;
     bool useSdiBase = false, useSuiBase = false;
     std::string txtStateAdj, txtCalAllow;
-    // The cafeteria amount as the profile held it when ADD was pressed (before the
-    // screens' load sequences may read the employee's files again); else the profile's.
-    std::optional<float> CafeAmt;
+    // The profile's cafeteria amount when ADD was pressed.
+    float CafeAmt = 0;
     // The ledger's year-to-date gross, Social Security and Medicare.
     Currency YtdWages;
     float YtdSocSec = 0, YtdMedi = 0;

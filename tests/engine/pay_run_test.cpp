@@ -285,6 +285,32 @@ TEST_F(PayRun_, TheRunSavesTheEmployeeAndAFailedSaveIsReported) {
     EXPECT_EQ(s.main.Label13.caption, "$300.00");  // the results still stand
 }
 
+// A run after another loads the state screen again, and that load reads the employee's
+// files: User Info's values that a failed save did not write are back as the files hold
+// them. Only the cafeteria amount is taken as it stood when ADD was pressed.
+TEST_F(PayRun_, TheNextRunReadsTheEmployeeAgainButKeepsTheCafeteriaAmountAsTyped) {
+    auto st = noStateTax();
+    TaxProfile p = profileOf();
+    p.HourRate = 10;
+    openEmployee(p, &st);
+    ASSERT_EQ(run({{0, "40"}}), Outcome::Done);
+
+    s.taxInfo().txtHourRate.text = "20";
+    s.taxInfo().txtCafe.text = "15";
+    s.writeFaults().failAfterBytes = 0;
+    ASSERT_FALSE(s.taxInfoSave());
+    s.writeFaults().failAfterBytes.reset();
+    ASSERT_FLOAT_EQ(s.profile.HourRate, 20);
+
+    const int readsBefore = s.diskReads().at("Emp.use");
+    ASSERT_EQ(run({{0, "40"}}), Outcome::Done);
+    EXPECT_EQ(s.diskReads().at("Emp.use"), readsBefore + 1);
+    EXPECT_FLOAT_EQ(s.result.run.GrossPay, 400);  // the rate as the file holds it
+    EXPECT_EQ(s.taxInfo().txtHourRate.text, "10");
+    EXPECT_EQ(s.main.lbCafe.caption, "15.00");
+    EXPECT_FLOAT_EQ(s.profile.CafeAmt, 0);
+}
+
 // Issue 12: a run without the federal table withheld only the additional amount and
 // saved it; now every such run is refused with one message and changes nothing.
 TEST_F(PayRun_, ARunWithoutTheFederalTableIsRefusedAndSavesNothing) {
