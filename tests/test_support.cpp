@@ -44,6 +44,13 @@ std::filesystem::path dataDir() {
     return sourceDir() / "data";
 }
 
+std::string fixture(const std::string& relativePath) {
+    const std::filesystem::path file = sourceDir() / "tests" / "data" / relativePath;
+    std::ifstream f(file, std::ios::binary);
+    if (!f) throw std::runtime_error("no test fixture " + file.string());
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
 StateSettings newYorkSettings() {
     StateSettings st;
     DialogState d(st);

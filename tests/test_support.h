@@ -32,6 +32,9 @@ std::vector<std::string> crlfLines(const std::string& bytes);
 // The repository's folders.
 std::filesystem::path sourceDir();
 std::filesystem::path dataDir();  // data/, with Federal15.dtt
+// The bytes of tests/data/<relativePath>, read whole; a missing file throws, failing the
+// test, rather than passing for an empty one.
+std::string fixture(const std::string& relativePath);
 // Copies the files of data/ (the federal table and the sample employee) into `to`.
 void copyDataFolder(const std::filesystem::path& to);
 

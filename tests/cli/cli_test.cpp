@@ -79,10 +79,7 @@ TEST_F(Cli, RefusalsHaveTheirOwnStatus) {
 
 // Issue 7: cents were rounded from the 7-digit text of the amount, not the amount.
 TEST(CliRounding, CentsComeFromTheAmountAsHeldInEveryBand) {
-    const char* use =
-        "0,0,0\r\n0,0,0\r\n19.97,0,0\r\n\"0\",\"Single\",0\r\n0,0,0\r\n0,0,0\r\n"
-        "#TRUE#,#FALSE#,\"CrUnion\"\r\n\"Bond\",\"Dues\",\"Pension\",\"Health Ins\"\r\n"
-        "0,,,\r\n,,,\r\n,,,\r\n,,,\r\n";
+    const std::string use = test::fixture("use/rate-19.97.use");
     struct Case {
         const char* box;
         const char* caption;

@@ -106,7 +106,7 @@ TEST_F(ToolsCli, APeriodSavedIsGotBack) {
 
     EXPECT_EQ(cli("period-save Sample --box 0=40 --week 'a\\b'").status, 4);
     EXPECT_EQ(cli("period-get 'Nothing.prv'").status, 2);
-    dir.write("Bad.prv", "40\r\n1\r\n");
+    dir.write("Bad.prv", test::fixture("period/cut-after-two-lines.prv"));
     CliResult bad = cli("period-get Bad.prv");
     EXPECT_EQ(bad.status, 3);
     EXPECT_NE(bad.err.find("Bad.prv is damaged at line 3"), std::string::npos);

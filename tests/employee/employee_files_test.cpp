@@ -3,19 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "common/errors.h"
+#include "test_support.h"
 #include "tools/overtime.h"
 
 namespace corvella {
 namespace {
-
-std::string lines(const std::vector<std::string>& ls) {
-    std::string out;
-    for (const auto& l : ls) out += l + "\r\n";
-    return out;
-}
 
 size_t lineCount(const std::string& bytes) {
     size_t n = 0;
@@ -56,13 +50,8 @@ struct Employee {
 
 TEST(EmployeeFiles, NewEmployeeFilesHaveTheirLayout) {
     Employee e = Employee::created();
-    EXPECT_EQ(e.use(), lines({"0,0,0", "11440,0,0", "0,0,0", R"("0","Single",0)", "0,0,0", "0,0,0",
-                              R"(#TRUE#,#FALSE#,"CrUnion")", R"("Bond","Dues","Pension","Misc.")",
-                              "0,,,", ",,,", ",,,", ",,,"}));
-    EXPECT_EQ(writeAndFile(e.p, e.s, e.x),
-              lines({"0,0,0", "0,0,0", "0,0,0", "#FALSE#,#FALSE#,#FALSE#",
-                     R"("Employee's Address for Check","City, State Zip Code","Soc Sec #")",
-                     R"("Employee's Name","","")", "0,0,0,0", "0,0,0", "1,0"}));
+    EXPECT_EQ(e.use(), test::fixture("use/new-employee.use"));
+    EXPECT_EQ(writeAndFile(e.p, e.s, e.x), test::fixture("and/new-employee.and"));
     EXPECT_EQ(writeCfeFile(e.p), "0,0,0\r\n");
 
     const std::string ovw = e.ovw();
@@ -233,13 +222,9 @@ TEST(EmployeeFiles, OvertimeAmountsAreWrittenAsNumbersAndReadAsTexts) {
 }
 
 TEST(EmployeeFiles, ReservedFieldsKeepWhatWasRead) {
-    const std::string use =
-        lines({"0,0,0", "11440,0,0", "7.5,0,0", R"("0","Single",0)", "0,0,0", "0,0,0",
-               R"(#TRUE#,#FALSE#,"CrUnion")", R"("Bond","Dues","Pension","Misc.")",
-               "1,\"a, b\",1.50,#TRUE#", "-.5,\"Caf\xE9\",,\"\"", "x y,0,0,0", ",,,9"});
-    const std::string and_ = lines({"0,0,0", "120.5,1.50,\"note\"", ".5,,-0", "#TRUE#,0,\"x\"",
-                                    R"("1 Main St","Town, ST 12345","000-00-0000")",
-                                    "\"Ann\",\"Z\xFC\",#FALSE#", "1,0,0,0", "0,7,\"y\"", "1,0"});
+    // The fields kept but never used, in odd spellings and with single-byte letters.
+    const std::string use = test::fixture("use/reserved-fields.use");
+    const std::string and_ = test::fixture("and/reserved-fields.and");
 
     Employee e;
     readUseFile(use, "Sample.use", e.p, e.ot, e.s, e.x);

@@ -3,30 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QInputDialog>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <filesystem>
-#include <memory>
 
-#include "common/fileio.h"
-#include "employee/employee_files.h"
-#include "gui/main_window.h"
 #include "gui/qt_ui.h"
-#include "shell/session.h"
+#include "gui_fixture.h"
 
-namespace fs = std::filesystem;
+using namespace corvella;
 
-class BackupMenuTest : public QObject {
+class BackupMenuTest : public QObject, public test::GuiTestBase {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> tmp_;
-    fs::path dir_;
-    std::unique_ptr<corvella::ScriptedUi> ui_;
-    std::unique_ptr<corvella::Session> session_;
-    std::unique_ptr<Form1> window_;
-
     QAction* action(const char* name) {
         auto* a = window_->findChild<QAction*>(QString::fromLatin1(name));
         if (!a) qFatal("no action %s", name);
@@ -34,32 +22,18 @@ class BackupMenuTest : public QObject {
     }
 
   private slots:
+    // "Emp", named "As It Was", opened through File > Open.
     void init() {
-        tmp_ = std::make_unique<QTemporaryDir>();
-        dir_ = fs::path(tmp_->path().toStdString());
-        fs::copy_file(fs::path(CORVELLA_SOURCE_DIR) / "data" / "Federal15.dtt",
-                      dir_ / "Federal15.dtt");
-        corvella::TaxProfile p = corvella::TaxProfile::resetValues();
+        startFolder();
+        TaxProfile p = TaxProfile::resetValues();
         p.EmpName = "As It Was";
-        corvella::StateSettings s;
-        corvella::EmployeeExtras x = corvella::EmployeeExtras::newEmployee();
-        corvella::writeFileAtomic(dir_ / "Emp.use",
-                                  corvella::writeUseFile(p, {}, s, x, "11440", "0"));
-        corvella::writeFileAtomic(dir_ / "Emp.and", corvella::writeAndFile(p, s, x));
-        ui_ = std::make_unique<corvella::ScriptedUi>();
-        session_ = std::make_unique<corvella::Session>(*ui_, dir_);
-        window_ = std::make_unique<Form1>(*session_);
-        window_->show();
+        test::writeEmployeeFiles(dir_, "Emp", p);
+        showWindow();
         ui_->openAnswers.push_back(dir_ / "Emp.use");
         action("mnuOpen")->trigger();
     }
 
-    void cleanup() {
-        window_.reset();
-        session_.reset();
-        ui_.reset();
-        tmp_.reset();
-    }
+    void cleanup() { stop(); }
 
     void withoutABackupItSaysSo() {
         ui_->messages.clear();
@@ -69,18 +43,18 @@ class BackupMenuTest : public QObject {
     }
 
     void aChosenDayIsPutBackAfterAsking() {
-        const std::string before = *corvella::readFileBytes(dir_ / "Emp.and");
-        session_->profile.EmpName = "Changed";
-        session_->saveAllFiles();  // the day's first write keeps the set as it was
-        QVERIFY(*corvella::readFileBytes(dir_ / "Emp.and") != before);
+        const std::string before = *readFileBytes(dir_ / "Emp.and");
+        s_->profile.EmpName = "Changed";
+        s_->saveAllFiles();  // the day's first write keeps the set as it was
+        QVERIFY(*readFileBytes(dir_ / "Emp.and") != before);
 
         ui_->choiceAnswers.push_back("2015-01-09");
         ui_->yesNoAnswers.push_back(true);
         action("mnuRestoreBackup")->trigger();
         QCOMPARE(ui_->questions.size(), size_t(2));
         QCOMPARE(ui_->questions[0], std::string("Day of the backup:"));
-        QCOMPARE(*corvella::readFileBytes(dir_ / "Emp.and"), before);
-        QCOMPARE(session_->profile.EmpName, std::string("As It Was"));
+        QCOMPARE(*readFileBytes(dir_ / "Emp.and"), before);
+        QCOMPARE(s_->profile.EmpName, std::string("As It Was"));
     }
 
     // The list offers the items given, the first chosen; OK gives the one chosen, Esc none.

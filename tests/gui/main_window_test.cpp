@@ -32,6 +32,7 @@
 #include "federal/federal.h"
 #include "gui/about_dialog.h"
 #include "gui/qt_ui.h"
+#include "gui_fixture.h"
 #include "shell/session.h"
 #include "state/state_file.h"
 
@@ -107,16 +108,10 @@ std::map<std::string, std::string> folderContents(const fs::path& dir) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, public corvella::test::GuiTestBase {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> tmp_;
-    fs::path dir_;
-    std::unique_ptr<ScriptedUi> ui_;
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<Form1> window_;
-
     template <class T = QWidget>
     T* child(const QString& name) {
         T* w = window_->findChild<T*>(name);
@@ -139,24 +134,14 @@ class MainWindowTest : public QObject {
 
   private slots:
     void init() {
-        tmp_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(tmp_->isValid());
-        dir_ = fs::path(tmp_->path().toStdString());
+        startFolder();
         writeEmployee(dir_, "Emp");
-        ui_ = std::make_unique<ScriptedUi>();
-        session_ = std::make_unique<Session>(*ui_, dir_);
-        window_ = std::make_unique<Form1>(*session_);
-        window_->show();
+        showWindow();
         window_->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
     }
 
-    void cleanup() {
-        window_.reset();
-        session_.reset();
-        ui_.reset();
-        tmp_.reset();
-    }
+    void cleanup() { stop(); }
 
     void startUp() {
         QCOMPARE(window_->windowTitle(), QStringLiteral("QUORVANE SOFTWARE"));
@@ -334,7 +319,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(box(0)->text(), QStringLiteral("40."));
         typeInto(1, QStringLiteral("- 1"));
         QCOMPARE(box(1)->text(), QStringLiteral("- 1"));
-        QCOMPARE(session_->main.txtAmount[0].text, std::string("40."));
+        QCOMPARE(s_->main.txtAmount[0].text, std::string("40."));
     }
 
     void enterUpAndDownMoveBetweenBoxes() {

@@ -10,26 +10,18 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
-#include <QtTest>
-#include <filesystem>
-#include <memory>
 
-#include "common/fileio.h"
 #include "gui/check_window.h"
-#include "gui/main_window.h"
 #include "gui/qt_ui.h"
-#include "shell/session.h"
+#include "gui_fixture.h"
 
 namespace fs = std::filesystem;
-using corvella::ScriptedUi;
 using corvella::Session;
+using corvella::test::Holds;
 
 namespace {
-
-const fs::path kSourceData = fs::path(CORVELLA_SOURCE_DIR) / "data";
 
 // The text of a PDF and its page count, by poppler-utils.
 QString pdfText(const QString& file) {
@@ -49,17 +41,10 @@ int pdfPages(const QString& file) {
 
 }  // namespace
 
-class PrintWindowsTest : public QObject {
+class PrintWindowsTest : public QObject, public corvella::test::GuiTestBase {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> tmp_;
-    fs::path dir_;
-    std::unique_ptr<corvella::Ui> ui_;
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<Form1> window_;
-
-    ScriptedUi& scripted() { return static_cast<ScriptedUi&>(*ui_); }
     template <class T = QWidget>
     T* find(const QString& name) {
         // Closed windows may wait to be deleted: only what is shown counts.
@@ -74,39 +59,30 @@ class PrintWindowsTest : public QObject {
     }
     QString boxText(const char* name) { return find<QLineEdit>(QString::fromLatin1(name))->text(); }
 
-    // The sample employee open, 40 hours run for the week of 01/09/2015.
-    void start(std::unique_ptr<corvella::Ui> ui) {
-        tmp_ = std::make_unique<QTemporaryDir>();
-        dir_ = fs::path(tmp_->path().toStdString());
-        for (const auto& f : fs::directory_iterator(kSourceData))
-            if (f.is_regular_file()) fs::copy_file(f.path(), dir_ / f.path().filename());
-        ui_ = std::move(ui);
-        session_ = std::make_unique<Session>(*ui_, dir_);
-        window_ = std::make_unique<Form1>(*session_);
-        window_->show();
-        QVERIFY(session_->openEmployee(dir_ / "Sample.use"));
-        session_->main.setWeek("01/09/2015");
-        session_->main.txtAmount[0].text = "40";
-        QCOMPARE(session_->Calcu_late(), Session::RunOutcome::Done);
+    // The sample employee open, 40 hours run for the week of 01/09/2015; the questions
+    // answered by a ScriptedUi, or by the desktop's dialogs when `desktopUi` is given.
+    void start(std::unique_ptr<corvella::Ui> desktopUi = nullptr) {
+        startWindow(Holds::DataFolder, std::move(desktopUi));
+        QVERIFY(s_->openEmployee(dir_ / "Sample.use"));
+        s_->main.setWeek("01/09/2015");
+        s_->main.txtAmount[0].text = "40";
+        QCOMPARE(s_->Calcu_late(), Session::RunOutcome::Done);
         window_->refreshFromModel();
     }
     void openChecks() {
         window_->findChild<QAction*>(QStringLiteral("mnuChecks"))->trigger();
-        QVERIFY(session_->checkScreen());
+        QVERIFY(s_->checkScreen());
     }
 
   private slots:
     void cleanup() {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w != window_.get()) w->close();
-        window_.reset();
-        session_.reset();
-        ui_.reset();
-        tmp_.reset();
+        stop();
     }
 
     void checkScreenAfterLoadAndAfterAClick() {
-        start(std::make_unique<ScriptedUi>());
+        start();
         openChecks();
         QCOMPARE(boxText("txtCheckDate"), QStringLiteral("01/09/2015"));
         QCOMPARE(boxText("txtPayTo"), QStringLiteral("Sample Employee********"));
@@ -116,8 +92,8 @@ class PrintWindowsTest : public QObject {
         QTest::keyClicks(find<QLineEdit>(QStringLiteral("txtMemo")), QStringLiteral("Bonus"));
 
         // A click brings the payee again from User Info, not the date; the memo stays.
-        session_->profile.EmpName = "Sam Employee";
-        session_->main.setWeek("01/16/2015");
+        s_->profile.EmpName = "Sam Employee";
+        s_->main.setWeek("01/16/2015");
         QTest::mouseClick(find<QWidget>(QStringLiteral("frmChecks")), Qt::LeftButton,
                           Qt::NoModifier, QPoint(4, 4));
         QCOMPARE(boxText("txtPayTo"), QStringLiteral("Sam Employee********"));
@@ -126,12 +102,12 @@ class PrintWindowsTest : public QObject {
 
         // A new run closes the check of the run before, and with it its window and the
         // offsets: Checks again shows the new run alone.
-        auto* offsets = new OffsetWindow(*session_, nullptr);
+        auto* offsets = new OffsetWindow(*s_, nullptr);
         offsets->show();
         QPointer<QWidget> before = find<QWidget>(QStringLiteral("frmChecks"));
         QPointer<QWidget> offsetsBefore = offsets;
-        session_->main.txtAmount[0].text = "20";
-        QCOMPARE(session_->Calcu_late(), Session::RunOutcome::Done);
+        s_->main.txtAmount[0].text = "20";
+        QCOMPARE(s_->Calcu_late(), Session::RunOutcome::Done);
         QTRY_VERIFY(!before || !before->isVisible());
         QTRY_VERIFY(!offsetsBefore || !offsetsBefore->isVisible());
         openChecks();
@@ -142,7 +118,7 @@ class PrintWindowsTest : public QObject {
     }
 
     void offsetDialogApplyCancelPrint() {
-        start(std::make_unique<ScriptedUi>());
+        start();
         openChecks();
         find<QWidget>(QStringLiteral("frmChecks"))
             ->findChild<QAction*>(QStringLiteral("mnuPrintCheck"))
@@ -154,14 +130,14 @@ class PrintWindowsTest : public QObject {
         horz->setEditText(QStringLiteral("+2"));
         vert->setEditText(QStringLiteral("-1"));
         QTest::mouseClick(find<QPushButton>(QStringLiteral("cmdApply")), Qt::LeftButton);
-        QCOMPARE(session_->offsetDialog()->cboHorz.text, std::string("+2"));
+        QCOMPARE(s_->offsetDialog()->cboHorz.text, std::string("+2"));
         QCOMPARE(corvella::readFileBytes(dir_ / "Sample.and")->substr(0, 7),
                  std::string("2,-1,0\r"));
 
         // Cancel after a change stores nothing.
         horz->setEditText(QStringLiteral("5"));
         QTest::mouseClick(find<QPushButton>(QStringLiteral("CancelButton")), Qt::LeftButton);
-        QCOMPARE(session_->offsetDialog(), nullptr);
+        QCOMPARE(s_->offsetDialog(), nullptr);
         QCOMPARE(corvella::readFileBytes(dir_ / "Sample.and")->substr(0, 7),
                  std::string("2,-1,0\r"));
 
@@ -172,30 +148,30 @@ class PrintWindowsTest : public QObject {
         QCOMPARE(find<QComboBox>(QStringLiteral("cboHorz"))->currentText(), QStringLiteral("2"));
         QCOMPARE(find<QComboBox>(QStringLiteral("cboVert"))->currentText(), QStringLiteral("-1"));
         QTest::mouseClick(find<QPushButton>(QStringLiteral("OKButton")), Qt::LeftButton);
-        QVERIFY(scripted().printed.empty());  // the printer dialog cancelled: nothing printed
-        QVERIFY(session_->offsetDialog());
-        scripted().printerAnswers.push_back(true);
+        QVERIFY(ui_->printed.empty());  // the printer dialog cancelled: nothing printed
+        QVERIFY(s_->offsetDialog());
+        ui_->printerAnswers.push_back(true);
         QTest::mouseClick(find<QPushButton>(QStringLiteral("OKButton")), Qt::LeftButton);
-        QCOMPARE(scripted().printed.size(), size_t(1));
-        QCOMPARE(session_->offsetDialog(), nullptr);
+        QCOMPARE(ui_->printed.size(), size_t(1));
+        QCOMPARE(s_->offsetDialog(), nullptr);
     }
 
     void stubAndLedgerFromTheirCommands() {
-        start(std::make_unique<ScriptedUi>());
+        start();
         find<QToolButton>(QStringLiteral("cmdPrint"))->click();  // the dialog cancelled
-        QVERIFY(scripted().printed.empty());
-        scripted().printerAnswers.push_back(true);
+        QVERIFY(ui_->printed.empty());
+        ui_->printerAnswers.push_back(true);
         find<QToolButton>(QStringLiteral("cmdPrint"))->click();
-        QCOMPARE(scripted().printed.size(), size_t(1));
+        QCOMPARE(ui_->printed.size(), size_t(1));
         QCOMPARE(find<QLineEdit>(QStringLiteral("txtAmount(1)"))->text(), QStringLiteral("0"));
 
         window_->findChild<QAction*>(QStringLiteral("mnuYear"))->trigger();
-        scripted().printerAnswers.push_back(true);
+        ui_->printerAnswers.push_back(true);
         find<QWidget>(QStringLiteral("frmYearFrame"))
             ->findChild<QAction*>(QStringLiteral("mnuPrint"))
             ->trigger();
-        QCOMPARE(scripted().printed.size(), size_t(2));
-        QVERIFY(scripted().printed.back().landscape);
+        QCOMPARE(ui_->printed.size(), size_t(2));
+        QVERIFY(ui_->printed.back().landscape);
     }
 
     // The print dialog's own "Print to File (PDF)": the desktop program's way to a PDF.
@@ -264,10 +240,8 @@ class PrintWindowsTest : public QObject {
 
     // The command line's PDFs come from the same renderer.
     void stubAndCheckPdfs() {
-        QTemporaryDir tmp;
-        const fs::path dir(tmp.path().toStdString());
-        for (const auto& f : fs::directory_iterator(kSourceData))
-            if (f.is_regular_file()) fs::copy_file(f.path(), dir / f.path().filename());
+        const corvella::test::FreshFolder folder(Holds::DataFolder);
+        const QTemporaryDir& tmp = folder.tmp;
         const QString stub = tmp.filePath(QStringLiteral("stub.pdf"));
         const QString check = tmp.filePath(QStringLiteral("check.pdf"));
         for (const auto& [command, file] :
@@ -310,10 +284,9 @@ class PrintWindowsTest : public QObject {
     // The command line opens the renderer only for --pdf; without it, --pdf is refused
     // before the run is saved, and the other commands work as before.
     void cliWithoutItsPdfModule() {
-        QTemporaryDir tmp;
-        const fs::path dir(tmp.path().toStdString());
-        for (const auto& f : fs::directory_iterator(kSourceData))
-            if (f.is_regular_file()) fs::copy_file(f.path(), dir / f.path().filename());
+        const corvella::test::FreshFolder folder(Holds::DataFolder);
+        const QTemporaryDir& tmp = folder.tmp;
+        const fs::path& dir = folder.dir;
         const fs::path lonely = dir / "bin" / "corvella-cli";
         fs::create_directories(lonely.parent_path());
         fs::copy_file(CORVELLA_CLI, lonely);

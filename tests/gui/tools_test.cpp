@@ -6,42 +6,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <filesystem>
 #include <functional>
-#include <memory>
 
-#include "common/fileio.h"
-#include "employee/employee_files.h"
-#include "gui/main_window.h"
-#include "shell/session.h"
+#include "gui_fixture.h"
 
 using namespace corvella;
 namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kSourceData = fs::path(CORVELLA_SOURCE_DIR) / "data";
-
+// "Emp" at 15.00 an hour, paid weekly or every two weeks.
 void writeEmployee(const fs::path& dir, bool weekly) {
-    fs::copy_file(kSourceData / "Federal15.dtt", dir / "Federal15.dtt",
-                  fs::copy_options::overwrite_existing);
-    TaxProfile p = TaxProfile::resetValues();
+    TaxProfile p = weekly ? TaxProfile::resetValues() : test::biWeeklyProfile();
     p.HourRate = 15;
-    if (!weekly) {
-        p.WeeklyFlag = 0;
-        p.BiWeeklyFlag = -1;
-    }
-    OvertimeData ot;
-    StateSettings flags;
-    EmployeeExtras x = EmployeeExtras::newEmployee();
-    writeFileAtomic(dir / "Emp.use", writeUseFile(p, ot, flags, x, "11440", "0"));
-    writeFileAtomic(dir / "Emp.and", writeAndFile(p, flags, x));
-    writeFileAtomic(dir / "Emp.cfe", writeCfeFile(p));
+    test::writeEmployeeFiles(dir, "Emp", p);
 }
 
 // Focus selects a box's whole text once the focus event is done.
@@ -62,27 +45,20 @@ void whenModal(std::function<void(QWidget*)> f, int tries = 1000) {
 
 }  // namespace
 
-class ToolsTest : public QObject {
+class ToolsTest : public QObject, public test::GuiTestBase {
     Q_OBJECT
 
   private:
-    std::unique_ptr<QTemporaryDir> tmp_;
-    fs::path dir_;
-    std::unique_ptr<ScriptedUi> ui_;
-    std::unique_ptr<Session> session_;
-    std::unique_ptr<Form1> window_;
-
     template <class T = QWidget>
     T* child(QWidget* in, const QString& name) {
         T* w = in->findChild<T*>(name);
         if (!w) qFatal("no child %s", qPrintable(name));
         return w;
     }
-    void start(bool weekly = true) {
+    // "Emp" written, the main window shown over it and "Emp" opened through File > Open.
+    void openWindow(bool weekly = true) {
         writeEmployee(dir_, weekly);
-        session_ = std::make_unique<Session>(*ui_, dir_);
-        window_ = std::make_unique<Form1>(*session_);
-        window_->show();
+        showWindow();
         QVERIFY(QTest::qWaitForWindowActive(window_.get()));
         ui_->openAnswers.push_back(dir_ / "Emp.use");
         child<QAction>(window_.get(), "mnuOpen")->trigger();
@@ -98,21 +74,11 @@ class ToolsTest : public QObject {
     }
 
   private slots:
-    void init() {
-        tmp_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(tmp_->isValid());
-        dir_ = fs::path(tmp_->path().toStdString());
-        ui_ = std::make_unique<ScriptedUi>();
-    }
-    void cleanup() {
-        window_.reset();
-        session_.reset();
-        ui_.reset();
-        tmp_.reset();
-    }
+    void init() { startFolder(); }
+    void cleanup() { stop(); }
 
     void calculatorTotalsWhenShownAndOnItsButton() {
-        start();
+        openWindow();
         QDialog* w = openBy("cmdOT", "Form2");
         QCOMPARE(w->windowTitle(), QStringLiteral("OverTime Percentage"));
         QVERIFY(fs::exists(dir_ / "Emp.ovw"));  // TOTAL saved on showing
@@ -139,7 +105,7 @@ class ToolsTest : public QObject {
         QTest::mouseClick(child(w, "cmdClose"), Qt::LeftButton);
         QCoreApplication::processEvents();
         QVERIFY(!gone || !gone->isVisible());
-        QVERIFY(!session_->overtimeWindow());
+        QVERIFY(!s_->overtimeWindow());
     }
 
     void calculatorKeys_data() {
@@ -167,7 +133,7 @@ class ToolsTest : public QObject {
         QFETCH(QString, from);
         QFETCH(int, key);
         QFETCH(QString, to);
-        start(weekly);
+        openWindow(weekly);
         QDialog* w = openBy("cmdOT", "Form2");
         QCOMPARE(child(w, "Text1(26)")->isVisible(), weekly);  // the right panel
         auto* box = child<QLineEdit>(w, from);
@@ -182,7 +148,7 @@ class ToolsTest : public QObject {
     }
 
     void weekPickerKeepsToTheCalendarsRange() {
-        start();
+        openWindow();
         auto* week = child<QLineEdit>(window_.get(), "txtWeek");
         QCOMPARE(week->text(), QStringLiteral("1/9/2015"));
         bool checked = false;
@@ -208,7 +174,7 @@ class ToolsTest : public QObject {
         QCOMPARE(week->text(), QStringLiteral("3/13/2015"));
 
         // A field that is not a date: today's date, and the calendar within its range.
-        session_->main.setWeek("abc");
+        s_->main.setWeek("abc");
         window_->refreshFromModel();
         ui_->date = Date{2026, 12, 10};
         checked = false;
@@ -226,7 +192,7 @@ class ToolsTest : public QObject {
     }
 
     void cellPickerWritesTheDateCell() {
-        start();
+        openWindow();
         QDialog* w = openBy("cmdOT", "Form2");
         bool checked = false;
         whenModal([&](QWidget* picker) {
@@ -241,11 +207,11 @@ class ToolsTest : public QObject {
         QCoreApplication::processEvents();  // the picker opens, is answered and closes
         QVERIFY(checked);
         QCOMPARE(child<QLineEdit>(w, "Text1(4)")->text(), QStringLiteral("2/20/2015"));
-        QCOMPARE(session_->overtimeWindow()->Text1[4].text, "2/20/2015");
+        QCOMPARE(s_->overtimeWindow()->Text1[4].text, "2/20/2015");
     }
 
     void leaveBalancesFollowTheTypingAndSave() {
-        start();
+        openWindow();
         QDialog* w = openBy("Command1", "DialogVac");
         QCOMPARE(w->windowTitle(), QStringLiteral("Vacation / Holiday / Sick"));
         auto type = [&](const char* name, const char* keys) {
@@ -294,7 +260,7 @@ class ToolsTest : public QObject {
         QFETCH(QString, box);
         QFETCH(QString, file);
         QFETCH(QString, saved);
-        start();
+        openWindow();
         QDialog* w = openBy(qPrintable(button), qPrintable(window));
         auto* e = child<QLineEdit>(w, box);
         focus(e);
@@ -317,7 +283,7 @@ class ToolsTest : public QObject {
     }
 
     void leaveHelpOpensAtTheLeavePage() {
-        start();
+        openWindow();
         QDialog* w = openBy("Command1", "DialogVac");
         child<QAction>(w, "mnuHelp")->trigger();
         auto* browser = w->findChild<QTextBrowser*>("helpBrowser");
@@ -327,7 +293,7 @@ class ToolsTest : public QObject {
     }
 
     void aPayPeriodSavedAndGotBack() {
-        start();
+        openWindow();
         auto* box0 = child<QLineEdit>(window_.get(), "txtAmount(0)");
         focus(box0);
         QTest::keyClicks(box0, "40");

@@ -170,12 +170,8 @@ TEST(LedgerFile, LayoutOfARowAndTheTotals) {
 
 TEST(LedgerFile, ReadsFieldsAsTheLineFormatWritesThem) {
     // A leading period, an empty number field and a comma inside the quoted date.
-    std::string bytes =
-        "\"Jan 9, 2015\",.5,,1e2,-3\r\n0,0,0,0,0\r\n0,0,12.5,1234.5678,0\r\n0,0,0,9\r\n";
-    for (int i = 1; i < 27; ++i) bytes += "\"\",0,0,0,0\r\n0,0,0,0,0\r\n0,0,0,0,0\r\n0,0,0,0\r\n";
-    bytes += "0.5,0,100,-3,0\r\n0,0,0,0,0\r\n0,98765.4321,1234.5678,0,9\r\n";
     Ledger l;
-    l.read(bytes, "Sample.yrb", false);
+    l.read(test::fixture("ledger/odd-fields.yrb"), "Sample.yrb", false);
     EXPECT_EQ(l.rows[0].Date, "Jan 9, 2015");
     EXPECT_EQ(l.rows[0].Fed, 0.5f);
     EXPECT_EQ(l.rows[0].SS, 0.0f);

@@ -237,7 +237,7 @@ TEST_F(EmployeeCommands, OpenOfADamagedEmployeeSaysWhichFileAndKeepsThePreviousO
     StateSettings flags;
     EmployeeExtras x = EmployeeExtras::newEmployee();
     writeFileAtomic(dir / "Bad.use", writeUseFile(q, ot, flags, x, "0", "0"));
-    dir.write("Bad.and", "0,0,0\r\nnot a number,0,0\r\n");
+    dir.write("Bad.and", test::fixture("and/text-for-a-number.and"));
     ui.messages.clear();
     EXPECT_FALSE(s.openEmployee(dir / "Bad.use"));
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -400,7 +400,7 @@ TEST_F(EmployeeCommands, ADamagedStateFileStopsTheOpenAndKeepsThePreviousEmploye
     auto st = noStateTax();
     openEmployee(second, &st, "Second");
     ASSERT_TRUE(s.openEmployee(dir / "First.use"));
-    const std::string damaged = "0,0,0.04,0,0,0.04\r\n1,2\r\n";
+    const std::string damaged = test::fixture("state/cut-at-line-two.sta");
     dir.write("Second.sta", damaged);
     ui.messages.clear();
     EXPECT_FALSE(s.openEmployee(dir / "Second.use"));

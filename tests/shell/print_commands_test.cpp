@@ -12,8 +12,9 @@
 namespace corvella {
 namespace {
 
-// A golden page with "-{N}" standing for N hyphens.
-std::string expand(const std::string& golden) {
+// A golden page of tests/data with "-{N}" standing for N hyphens.
+std::string goldenPage(const std::string& file) {
+    const std::string golden = test::fixture(file);
     std::string out;
     const std::regex rule("-\\{([0-9]+)\\}");
     auto at = std::sregex_iterator(golden.begin(), golden.end(), rule);
@@ -72,68 +73,7 @@ TEST_F(Printing, StubWithEveryEarningsLine) {
     post();
     ui.printerAnswers.push_back(true);
     ASSERT_TRUE(s.printStub()) << (ui.messages.empty() ? "" : ui.messages.back());
-    EXPECT_EQ(printed(), expand(R"(
-
-Acme Payroll
-1 Market Street
-Albany, NY 12207                                                                    12-3456789
--{203}
-Employee:          Sample                        000-00-0000
-
-    Date:     1/9/2015                                                              For Week Ending: 01/09/2015
-
-                                                                             .  .  
-
-
-
-
-
-    Description              Rate                Hours          Earnings
-    -{198}
-    Regular1 Earning         12.00               40.00          480.00
-    Regular2 Earning         10.00               5.00           50.00
-    O.T. 1x / 2x Earned      24.00               2.00           48.00
-    O.T. 1.5x Earned         18.00               3.00           54.00               YTD
-    Tips                     2.00                6.00           12.00               12.00
-    Holiday                  12.00               8.00           96.00
-    Vacation/Sick            12.00               4.00           48.00
-    Adjustment               25.00                              25.00
-
-
-
-
-
-
-
-                                                                Taxes / Deductions                 Current        YTD
-    -{198}
-                                                                Federal Tax                        94.92          94.92
-                                                                Social Security Tax                50.41          50.41
-                                                                Medicare Tax                       11.79          11.79
-                                                                State Tax                          .00            .00
-                                                                City Tax                           .00            .00
-                                                                State Disability Ins               .00            .00
-                                                                State Unemployment Ins             .00            .00
-                                                                CrUnion                            .00            .00
-                                                                Bond                               .00            .00
-                                                                Dues                               .00            .00
-                                                                Pension                            .00            .00
-                                                                Misc.                              .00            .00
-                                                                K-Plan                             .00            .00
-                                                                Cafeteria Plan                     .00            .00
-
-
-
-
-
-                             Earnings            Taxes          Deductions          Net Pay        Period Ending
-    -{198}
-
-    Current                  813.00              157.12         .00                 643.88
-    YTD                      813.00              157.12         .00                 643.88         01/09/2015
-    -{198}
-)"
-                                "\f"));
+    EXPECT_EQ(printed(), goldenPage("pages/pay-stub-acme.txt"));
 }
 
 TEST_F(Printing, CheckWithItsTwoStubCopies) {
@@ -151,84 +91,7 @@ TEST_F(Printing, CheckWithItsTwoStubCopies) {
     ASSERT_TRUE(s.offsetPrintCheck());
     EXPECT_EQ(s.offsetDialog(), nullptr);  // closed once printed
     const std::string page = printed();
-    EXPECT_EQ(page, expand(R"(
-
-
-
-                                                                                                          01/09/2015
-
-
-              Sample Employee********                                                                ***643.88
-
-    ***** Six Hundred Forty Three and 88/100*****
-
-              Sample Employee                                             000-00-0000
-              12 Main Street
-              Albany, NY 12207
-
-         January
-
-
-
-
-
-
-
-
-
-
-    Sample Employee********                 000-00-0000         For Week Ending: 01/09/2015                                 01/09/2015
-    Description              Rate           Hours     Earnings  Taxes/Deduct                         Current                YTD
-    -{198}
-    Regular1 Earning         12.00          40.00     480.00    Federal Tax                          94.92                  94.92
-    Regular2 Earning         10.00          5.00      50.00     Social Security Tax                  50.41                  50.41
-    O.T. 1x / 2x Earned      24.00          2.00      48.00     Medicare Tax                         11.79                  11.79
-    O.T. 1.5x Earned         18.00          3.00      54.00     State Tax                            .00                    .00
-    Holiday                  12.00          8.00      96.00     City Tax                             .00                    .00
-    Vacation/Sick            12.00          4.00      48.00     State Disability Ins                 .00                    .00
-    Adjustment               25.00                    25.00     State Unemployment Ins               .00                    .00
-    Tips                     2.00           6.00      12.00     CrUnion                              .00                    .00
-                                                                Bond                                 .00                    .00
-                                                                Dues                                 .00                    .00
-                                                                Pension                              .00                    .00
-                                                                Misc.                                .00                    .00
-                                                                K-Plan                               .00                    .00
-                                                                Cafeteria Plan                       .00                    .00
-
-
-                             Earnings            Taxes          Deductions          Net Pay
-    Current                  813.00              157.12         .00                 643.88
-    YTD                      813.00              157.12         .00                 643.88
-
-
-
-
-
-
-
-    Sample Employee********                 000-00-0000         For Week Ending: 01/09/2015                                 01/09/2015
-    Description              Rate           Hours     Earnings  Taxes/Deduct                         Current                YTD
-    -{198}
-    Regular1 Earning         12.00          40.00     480.00    Federal Tax                          94.92                  94.92
-    Regular2 Earning         10.00          5.00      50.00     Social Security Tax                  50.41                  50.41
-    O.T. 1x / 2x Earned      24.00          2.00      48.00     Medicare Tax                         11.79                  11.79
-    O.T. 1.5x Earned         18.00          3.00      54.00     State Tax                            .00                    .00
-    Holiday                  12.00          8.00      96.00     City Tax                             .00                    .00
-    Vacation/Sick            12.00          4.00      48.00     State Disability Ins                 .00                    .00
-    Adjustment               25.00                    25.00     State Unemployment Ins               .00                    .00
-    Tips                     2.00           6.00      12.00     CrUnion                              .00                    .00
-                                                                Bond                                 .00                    .00
-                                                                Dues                                 .00                    .00
-                                                                Pension                              .00                    .00
-                                                                Misc.                                .00                    .00
-                                                                K-Plan                               .00                    .00
-                                                                Cafeteria Plan                       .00                    .00
-
-                             Earnings            Taxes          Deductions          Net Pay
-    Current                  813.00              157.12         .00                 643.88
-    YTD                      813.00              157.12         .00                 643.88
-)"
-                           "\f"));
+    EXPECT_EQ(page, goldenPage("pages/check-acme.txt"));
 
     // Offsets +3 and -4: the same page three columns to the right and four lines up,
     // which puts the date on the first line.
@@ -522,26 +385,7 @@ TEST_F(Printing, WeeklyLedgerPrintout) {
     ui.printerAnswers.push_back(true);
     ASSERT_TRUE(s.printLedger());
     EXPECT_TRUE(ui.printed.back().landscape);
-    std::string unused;  // weeks 2 to 53
-    for (int week = 2; week <= 53; ++week)
-        unused +=
-            "                 0            0            0            0            0      "
-            "      0            0            0            0            0          0      "
-            "    0               0         0              0 \n";
-    const std::string golden = R"(Acme Payroll
-1 Market Street
-Albany, NY 12207                                                                                                                     12-3456789
-Employee:       Sample                                                                                                                          1/9/2015 9:30:00 AM
-    Week        Federal      SS           MediCare     State        City         CrUnion      Bond         Dues         Pension      Misc.      KPlan      Tips            OT        Net            Gross
-    01/09/2015   94.92        50.41        11.79        0            0            0            0            0            0            0          0          12              102       643.88         813 
-)" + unused +
-                               R"(    -{291}
-    TOTALS      94.92        50.41        11.79        .00          .00          .00          .00          .00          .00          .00        .00        12.00           102.00    643.88         813.00
-                                                       Total Tips: 12.00                      Total SDI: .00            Total SUI: .00          Total Cafeteria: .00
-
-)"
-                               "\f";
-    EXPECT_EQ(printed(), expand(golden));
+    EXPECT_EQ(printed(), goldenPage("pages/weekly-ledger-acme.txt"));
 }
 
 }  // namespace

@@ -300,7 +300,7 @@ TEST_F(Tools, LeaveWithAPayRunAndDamagedOrMissingFiles) {
     ASSERT_EQ(run({{4, "8"}}), RunOutcome::Done);
     EXPECT_EQ(test::crlfLines(dir.read("Emp.hol"))[0], "5,5,0,0,0,0");
 
-    dir.write("Emp.hol", "5,5,0,0,0,0\r\n1,2,x\r\n");
+    dir.write("Emp.hol", test::fixture("leave/text-for-a-number.hol"));
     ui.messages.clear();
     LeaveScreen& l = s.openLeave();
     ASSERT_EQ(ui.messages.size(), 1u);
