@@ -113,4 +113,14 @@ std::string jsonField(const std::string& json, const std::string& key) {
     return json.substr(start, json.find_first_of(",}", start) - start);
 }
 
+std::map<std::string, std::string> folderFiles(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> out;
+    for (const auto& e : std::filesystem::directory_iterator(folder)) {
+        if (!e.is_regular_file()) continue;
+        std::ifstream in(e.path(), std::ios::binary);
+        out[e.path().filename().string()].assign(std::istreambuf_iterator<char>(in), {});
+    }
+    return out;
+}
+
 }  // namespace corvella::test

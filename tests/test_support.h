@@ -2,6 +2,7 @@
 // Shared test helpers: a temporary working folder, fixture paths and the command-line
 // program.
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,8 @@ std::filesystem::path dataDir();  // data/, with Federal15.dtt
 // The bytes of tests/data/<relativePath>, read whole; a missing file throws, failing the
 // test, rather than passing for an empty one.
 std::string fixture(const std::string& relativePath);
+// The regular files directly in `folder` (not its subfolders), by name, with their bytes.
+std::map<std::string, std::string> folderFiles(const std::filesystem::path& folder);
 // Copies the files of data/ (the federal table and the sample employee) into `to`.
 void copyDataFolder(const std::filesystem::path& to);
 

@@ -101,7 +101,7 @@ std::optional<int> openEmployee(const std::filesystem::path& dir, const std::str
 }
 
 // Types the options' inputs into the main window and presses ADD.
-RunOutcome pressAdd(const Options& o, Session& s) {
+RunOutcome pressAdd(const Options& o, Session& s, RunSave save) {
     for (auto& [i, text] : o.boxes) s.main.txtAmount[i].focusAndType(text);
     if (o.ot2x) {
         s.main.opt1x.value = 0;
@@ -109,7 +109,7 @@ RunOutcome pressAdd(const Options& o, Session& s) {
     }
     if (o.louisPrior) s.main.ckLouisPrior.set(1);
     if (o.week) s.main.setWeek(*o.week);
-    return s.Calcu_late();
+    return s.Calcu_late(save);
 }
 
 int fail(const CliUi& ui, Exit e) {

@@ -73,7 +73,7 @@ std::optional<int> openEmployee(const std::filesystem::path& dir, const std::str
                                 CliUi& ui, Session& s);
 
 // Types the options' inputs into the main window and presses ADD.
-RunOutcome pressAdd(const Options& o, Session& s);
+RunOutcome pressAdd(const Options& o, Session& s, RunSave save = RunSave::Save);
 
 // The last message on stderr, and `e`'s exit code.
 int fail(const CliUi& ui, Exit e);

@@ -121,9 +121,12 @@ int ledger(const std::filesystem::path& dir, const std::vector<std::string>& arg
     };
     bool saveFailed = false;
     if (action == LedgerAction::Post) {
-        const auto outcome = pressAdd(o, s);
+        // Refused before the run: nothing is written for a week the employee has not.
+        if (!s.ledgerWeekUsed(*o.row)) return fail(Exit::Refused);
+        // The run's files are saved with the posting, as one change.
+        const auto outcome = pressAdd(o, s, RunSave::Hold);
         if (outcome == RunOutcome::Refused) return fail(Exit::Refused);
-        saveFailed = outcome == RunOutcome::SaveFailed;
+        if (outcome == RunOutcome::SaveFailed) return fail(Exit::SaveFailed);
     }
     s.openLedger();
     if (action == LedgerAction::Export) {

@@ -107,6 +107,8 @@ int printout(const std::filesystem::path& dir, const std::vector<std::string>& a
         const auto outcome = pressAdd(o, s);
         if (outcome == RunOutcome::Refused) return fail(ui, Exit::Refused);
         saveFailed = outcome == RunOutcome::SaveFailed;
+        // The check saves its offsets: nothing more is written after the run's files failed.
+        if (saveFailed && what == Printout::Check) return fail(ui, Exit::SaveFailed);
     }
     ui.printerAnswers.assign(2, true);  // the printer dialog: OK
     bool printed = false;
@@ -123,7 +125,9 @@ int printout(const std::filesystem::path& dir, const std::vector<std::string>& a
             d.cboHorz.text = offset->first;
             d.cboVert.text = offset->second;
         }
-        printed = s.offsetPrintCheck();
+        const RunOutcome outcome = s.printCheck();
+        if (outcome == RunOutcome::SaveFailed) return fail(ui, Exit::SaveFailed);
+        printed = outcome == RunOutcome::Done;
     }
     if (!printed || !printedPage(ui)) return fail(ui, Exit::Refused);
     int status = code(Exit::Ok);

@@ -295,10 +295,11 @@ int periodSave(const std::filesystem::path& dir, const std::vector<std::string>&
     if (auto failed = openEmployee(dir, o.name, ui, s)) return *failed;
     const RunOutcome run = pressAdd(o, s);
     if (run == RunOutcome::Refused) return fail(ui, Exit::Refused);
+    // Nothing more is written after the run's files failed.
+    if (run == RunOutcome::SaveFailed) return fail(ui, Exit::SaveFailed);
     const auto saved = s.SavePayPeriod();
     if (saved.outcome != RunOutcome::Done) return refused(ui, saved.outcome);
     std::cout << saved.fileName << "\n";
-    if (run == RunOutcome::SaveFailed) return fail(ui, Exit::SaveFailed);
     return code(Exit::Ok);
 }
 

@@ -112,7 +112,8 @@ void EmployeeCommands::mnuNew_Click() {
     set.discard(set.state);
     files_.cityScreen().cmdDefault_Click();
     set.discard(set.city);
-    runner_.Calcu_late(false);  // the results match the empty entry; files appear at the first save
+    runner_.Calcu_late(
+        RunSave::None);  // the results match the empty entry; files appear at the first save
 }
 
 bool EmployeeCommands::mnuOpen_Click() {
@@ -188,6 +189,7 @@ bool EmployeeCommands::openEmployee(const std::filesystem::path& useFile) {
     // writes this employee's values under the previous name.
     screens_.saveWindow().txtSaveUser.text = name;
     ws_.screens.close(Closing::NewEmployee);
+    ws_.heldSave.clear();
     try {
         const auto once = ws_.store.readOnce();
         loadAll(folder != beforeFolder);

@@ -156,13 +156,13 @@ FileContent FileSet::nonCityFileContent() {
     return content(FileKind::NonCity, {});
 }
 
-void FileSet::saveAllFiles() {
+std::vector<FileContent> FileSet::allFileContents() {
     std::vector<FileContent> files = employeeFileContents();
     const SaveValues v = saveValues(true);
     takeCityScreens();
     for (const FileKindRow& row : kFileKinds)
         if (row.fullSave && !row.employee) files.push_back(content(row.kind, v));
-    ws_.store.commit(files);
+    return files;
 }
 
 bool FileSet::completeInterruptedSave(const std::filesystem::path& folder) {

@@ -35,7 +35,9 @@ class FileSet {
     // ConversionError, NameError or WriteError.
     void SaveEmployee();
     // The full save (the save window's files) as one change; throws.
-    void saveAllFiles();
+    void saveAllFiles() { ws_.store.commit(allFileContents()); }
+    // The full save's files, the screens' values taken into the records; throws.
+    std::vector<FileContent> allFileContents();
     // Finishes a save that a crash interrupted in `folder`; a failure is reported.
     bool completeInterruptedSave(const std::filesystem::path& folder);
 

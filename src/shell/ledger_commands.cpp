@@ -116,13 +116,24 @@ bool LedgerCommands::save() {
     if (!readAndTotal()) return false;
     Ledger& l = ws_.records.ledger;
     const std::string name = memberName(ws_.records.CurrentUser, FileKind::Ledger, weekly());
+    // A run held unsaved for this posting goes in the same change: never one without the other.
+    std::vector<FileContent> files = ws_.heldSave;
+    const bool withRun = !files.empty();
+    files.push_back({name, window()->fileBytes(l, weekly())});
     try {
-        ws_.store.commit({{name, window()->fileBytes(l, weekly())}});
+        ws_.store.commit(files);
     } catch (const Error& e) {
-        ws_.ui.message(messages::ledgerNotSaved(name, e), Icon::Warning);
+        ws_.ui.message(
+            withRun ? messages::postingNotSaved(name, e) : messages::ledgerNotSaved(name, e),
+            Icon::Warning);
         return false;
     }
+    ws_.heldSave.clear();
     return true;
+}
+
+bool LedgerCommands::weekUsed(int week) {
+    return rowOf(week).has_value();
 }
 
 bool LedgerCommands::close() {

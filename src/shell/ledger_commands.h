@@ -21,6 +21,8 @@ class LedgerCommands {
     // Left click on week `week` (1 to 53): the last pay run into that row. A week the
     // employee's frequency does not use is refused with a message (false).
     bool post(int week);
+    // Whether the employee's frequency uses week `week`; a message says why not.
+    bool weekUsed(int week);
     // Right click on week `week`: the row emptied.
     bool unpost(int week);
     // "&Add": the cells as typed into the rows and the totals.

@@ -252,6 +252,11 @@ std::string ledgerNotSaved(const std::string& fileName, const Error& e) {
            ". The old file is unchanged; correct this and close the ledger again.";
 }
 
+std::string postingNotSaved(const std::string& fileName, const Error& e) {
+    return "Neither the pay run nor the ledger was saved (" + fileName + "): " + e.what() +
+           ". The old files are unchanged; correct this and post again.";
+}
+
 std::string weekNotUsed(int week, int rows) {
     return "Week " + std::to_string(week) + " is not a pay period of this employee, who has " +
            std::to_string(rows) + " (" + (rows == 53 ? "weekly" : "bi-weekly") +

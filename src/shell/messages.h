@@ -67,6 +67,8 @@ std::string backupNotRestored(const std::string& name, const std::string& day, c
 std::string employeeExists(const std::string& name);
 std::string ledgerDamaged(const ReadError& e);
 std::string ledgerNotSaved(const std::string& fileName, const Error& e);
+// A posting saved with the run that made it, neither written.
+std::string postingNotSaved(const std::string& fileName, const Error& e);
 std::string weekNotUsed(int week, int rows);
 std::string exportNotWritten(const std::string& path, const Error& e);
 

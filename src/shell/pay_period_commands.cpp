@@ -125,6 +125,7 @@ bool PayPeriodCommands::loadPayPeriodFile(const std::filesystem::path& file) {
     // nothing printed from the run before stays open.
     ws_.result = PayResult{};
     ws_.runHeld = RunHeld::None;
+    ws_.heldSave.clear();
     ws_.screens.close(Closing::Cleared);
     if (own) {
         const TaxProfile& p = ws_.records.profile;

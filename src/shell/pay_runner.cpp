@@ -94,7 +94,7 @@ void FillStateBoxes(DialogState& s) {
         if (b->text.empty()) b->text = "0";
 }
 
-RunOutcome PayRunner::Calcu_late(bool save) {
+RunOutcome PayRunner::Calcu_late(RunSave save) {
     // Refuse before anything changes: text that is not a number in an entry box, the
     // state screen's adjustment boxes or the profile's rate boxes.
     if (auto message = refusal()) {
@@ -153,10 +153,14 @@ RunOutcome PayRunner::Calcu_late(bool save) {
     main.show(result);
 
     bool saved = true;
+    ws_.heldSave.clear();
     // No employee named: nothing to save.
-    if (save && !screens_.saveWindow().txtSaveUser.text.empty()) {
+    if (save != RunSave::None && !screens_.saveWindow().txtSaveUser.text.empty()) {
         try {
-            files_.saveAllFiles();
+            if (save == RunSave::Hold)
+                ws_.heldSave = files_.allFileContents();
+            else
+                files_.saveAllFiles();
         } catch (const Error& e) {
             ws_.ui.message(messages::payRunNotSaved(e), Icon::Warning);
             saved = false;
@@ -174,6 +178,7 @@ void PayRunner::Clear_All() {
     // The whole record goes: nothing of this run may be printed or posted later.
     ws_.result = PayResult{};
     ws_.runHeld = RunHeld::None;
+    ws_.heldSave.clear();
     ws_.screens.close(Closing::Cleared);
     ws_.records.state.StateAddl = 0;
     main.clearResultCaptions();

@@ -12,6 +12,10 @@ namespace corvella {
 
 enum class RunOutcome { Done, Refused, SaveFailed };
 
+// What a pay run does with the employee's files: saves them, leaves them, or holds their
+// contents for a command that saves them together with its own change (a posting).
+enum class RunSave { Save, None, Hold };
+
 // What the run reads from the main window and the state screen, as they stand.
 PayRunInputs payRunInputs(const MainWindow& main, const DialogState& state);
 // Empty adjustment, SDI and SUI boxes of the state screen read "0" after a run.
@@ -24,7 +28,7 @@ class PayRunner {
 
     void Form_Load();
     // The pay run (ADD). A refused run changes nothing; a message says why.
-    RunOutcome Calcu_late(bool save = true);
+    RunOutcome Calcu_late(RunSave save = RunSave::Save);
     void Clear_All();
     // Reads Federal15.dtt; false when it cannot, after the failure message when `report`.
     bool LoadFedTable(bool report = true);

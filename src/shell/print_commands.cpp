@@ -125,9 +125,9 @@ PrinterOffsetDialog& PrintCommands::openOffsets() {
     return d;
 }
 
-bool PrintCommands::offsetApply() {
+RunOutcome PrintCommands::applyOffsets() {
     PrinterOffsetDialog* d = offsetDialog();
-    if (!d) return false;
+    if (!d) return RunOutcome::Refused;
     const std::pair<const TextBox*, const char*> boxes[] = {{&d->cboHorz, "Horizontal"},
                                                             {&d->cboVert, "Vertical"}};
     float values[2] = {0, 0};
@@ -136,7 +136,7 @@ bool PrintCommands::offsetApply() {
         if (!v) {
             ws_.ui.message(messages::offsetNotANumber(boxes[i].first->text, boxes[i].second),
                            Icon::Warning);
-            return false;
+            return RunOutcome::Refused;
         }
         values[i] = *v;
     }
@@ -149,20 +149,20 @@ bool PrintCommands::offsetApply() {
     } catch (const Error& e) {
         x = before;  // not stored: a later save must not write them either
         ws_.ui.message(messages::employeeNotSaved(e), Icon::Warning);
-        return false;
+        return RunOutcome::SaveFailed;
     }
-    return true;
+    return RunOutcome::Done;
 }
 
-bool PrintCommands::offsetPrintCheck() {
-    if (!offsetApply()) return false;
+RunOutcome PrintCommands::printCheck() {
+    if (const RunOutcome applied = applyOffsets(); applied != RunOutcome::Done) return applied;
     const PrinterOffsetDialog& d = *offsetDialog();
     const CheckOffsets o = checkOffsets(*offsetValue(d.cboHorz.text), *offsetValue(d.cboVert.text));
     // The dialog every time, so that the check-stock printer can be chosen.
-    if (!haveRun() || !ws_.ui.choosePrinter()) return false;
-    if (!PrintCheck(o)) return false;
+    if (!haveRun() || !ws_.ui.choosePrinter()) return RunOutcome::Refused;
+    if (!PrintCheck(o)) return RunOutcome::Refused;
     ws_.screens.discard(ws_.screens.offsets);
-    return true;
+    return RunOutcome::Done;
 }
 
 bool PrintCommands::PrintCheck(CheckOffsets o) {

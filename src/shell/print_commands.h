@@ -35,10 +35,14 @@ class PrintCommands {
     PrinterOffsetDialog* offsetDialog() const { return ws_.screens.offsets.get(); }
     // "&Apply": the two boxes into the offsets, and the employee saved. A box that is not
     // a number is refused with a message and nothing is stored.
-    bool offsetApply();
+    bool offsetApply() { return applyOffsets() == RunOutcome::Done; }
+    // The same, telling a refused box (Refused) from a failed save (SaveFailed).
+    RunOutcome applyOffsets();
     // "Print Check": as "&Apply", then the printer dialog and the check; the dialog
     // closes once it printed.
-    bool offsetPrintCheck();
+    bool offsetPrintCheck() { return printCheck() == RunOutcome::Done; }
+    // The same, telling a failed save of the offsets (SaveFailed) from the rest.
+    RunOutcome printCheck();
     // "&Cancel": nothing stored.
     void offsetCancel() { ws_.screens.discard(ws_.screens.offsets); }
 

@@ -99,7 +99,7 @@ class Session {
     void Form_Load() { runner_.Form_Load(); }
     // A run, New, Open and Exit close Year To Date: rows posted or typed there and not yet
     // saved are asked about first, and Cancel stops the command before anything changes.
-    RunOutcome Calcu_late(bool save = true) {
+    RunOutcome Calcu_late(RunSave save = RunSave::Save) {
         if (!ledgerCommands_.mayClose()) return RunOutcome::Refused;
         return runner_.Calcu_late(save);
     }
@@ -146,6 +146,7 @@ class Session {
     LedgerWindow& openLedger() { return ledgerCommands_.openLedger(); }
     LedgerWindow* ledgerWindow() const { return ledgerCommands_.window(); }
     bool ledgerPost(int week) { return ledgerCommands_.post(week); }
+    bool ledgerWeekUsed(int week) { return ledgerCommands_.weekUsed(week); }
     bool ledgerUnpost(int week) { return ledgerCommands_.unpost(week); }
     void ledgerAdd() { ledgerCommands_.add(); }
     void ledgerClearAll() { ledgerCommands_.clearAll(); }
@@ -190,6 +191,7 @@ class Session {
     PrinterOffsetDialog* offsetDialog() const { return printCommands_.offsetDialog(); }
     bool offsetApply() { return printCommands_.offsetApply(); }
     bool offsetPrintCheck() { return printCommands_.offsetPrintCheck(); }
+    RunOutcome printCheck() { return printCommands_.printCheck(); }
     void offsetCancel() { printCommands_.offsetCancel(); }
     bool printLedger() { return printCommands_.printLedger(); }
     // --- Daily backups ---

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "common/ports.h"
 #include "employee/company_header.h"
@@ -42,6 +43,8 @@ struct Workspace {
     MainWindow main;
     PayResult result;  // the last pay run
     RunHeld runHeld = RunHeld::None;
+    // The files of the last run held unsaved, for the posting that saves them with its own.
+    std::vector<FileContent> heldSave;
     FedTable fed;
     CompanyHeader header;
     bool programEnded = false;

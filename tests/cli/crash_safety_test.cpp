@@ -45,19 +45,21 @@ void writeAll(const test::TempDir& dir, const Files& files) {
     for (const auto& [name, bytes] : files) dir.write(name, bytes);
 }
 
-// Starts the save; kills it after `delay` (none: lets it end). True when the kill found it
-// still running.
-bool saveKilledAfter(const fs::path& folder, std::optional<std::chrono::microseconds> delay) {
+// Starts the saving command; kills it after `delay` (none: lets it end). True when the
+// kill found it still running.
+bool saveKilledAfter(const fs::path& folder, const std::vector<std::string>& command,
+                     std::optional<std::chrono::microseconds> delay) {
     const std::string dirArg = folder.string();
-    const char* argv[] = {CORVELLA_CLI, "-C",    dirArg.c_str(), "calc",
-                          "Sample",     "--box", "0=40",         nullptr};
+    std::vector<const char*> argv = {CORVELLA_CLI, "-C", dirArg.c_str()};
+    for (const std::string& a : command) argv.push_back(a.c_str());
+    argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    const int rc =
-        posix_spawn(&pid, CORVELLA_CLI, &actions, nullptr, const_cast<char**>(argv), environ);
+    const int rc = posix_spawn(&pid, CORVELLA_CLI, &actions, nullptr,
+                               const_cast<char**>(argv.data()), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) throw std::runtime_error("posix_spawn failed");
     if (delay) {
@@ -69,18 +71,24 @@ bool saveKilledAfter(const fs::path& folder, std::optional<std::chrono::microsec
     return WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }
 
-TEST(CrashSafety, ASaveKilledAnywhereLeavesTheWholeOldOrTheWholeNewSet) {
+// A pay run's save, and a posting, which saves the run's files and the ledger as one change.
+class CrashSafety : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(CrashSafety, ASaveKilledAnywhereLeavesTheWholeOldOrTheWholeNewSet) {
+    const std::vector<std::string>& command = GetParam();
+    std::string commandLine;
+    for (const std::string& a : command) commandLine += " " + a;
     test::TempDir dir;
     test::copyDataFolder(dir.path());
     // The new set is what a save writes; the old one reads the same but differs in every
     // file (one more line end), so each file tells which set it belongs to.
-    ASSERT_EQ(test::runCli("-C '" + dir.path().string() + "' calc Sample --box 0=40").status, 0);
+    ASSERT_EQ(test::runCli("-C '" + dir.path().string() + "'" + commandLine).status, 0);
     // The kills land within the run's own time, measured as they start it (no shell), the
     // quickest of a few runs: a slow first run would put most kills after its end.
     auto saveTime = std::chrono::steady_clock::duration::max();
     for (int i = 0; i < 5; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        saveKilledAfter(dir.path(), std::nullopt);
+        saveKilledAfter(dir.path(), command, std::nullopt);
         saveTime = std::min(saveTime, std::chrono::steady_clock::now() - start);
     }
     const Files fresh = employeeFiles(dir, dir.path());
@@ -94,7 +102,8 @@ TEST(CrashSafety, ASaveKilledAnywhereLeavesTheWholeOldOrTheWholeNewSet) {
     std::uniform_int_distribution<long> pick(0, longest.count());
     int kills = 0, wholeOld = 0, wholeNew = 0;
     for (int attempt = 0; kills < 200 && attempt < 2000; ++attempt) {
-        if (!saveKilledAfter(dir.path(), std::chrono::microseconds(pick(random)))) continue;
+        if (!saveKilledAfter(dir.path(), command, std::chrono::microseconds(pick(random))))
+            continue;
         ++kills;
         // The next start finishes or drops the interrupted save; then the employee opens.
         const auto opened = test::runCli("-C '" + dir.path().string() + "' ledger Sample");
@@ -118,6 +127,12 @@ TEST(CrashSafety, ASaveKilledAnywhereLeavesTheWholeOldOrTheWholeNewSet) {
     std::printf("[          ] %d kills: %d left the old set, %d the new one\n", kills, wholeOld,
                 wholeNew);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Saves, CrashSafety,
+    ::testing::Values(std::vector<std::string>{"calc", "Sample", "--box", "0=40"},
+                      std::vector<std::string>{"post", "Sample", "--row", "10", "--box", "0=40"}),
+    [](const auto& info) { return info.param[0]; });
 
 // A folder on a small file system of its own: mounting needs root and a system that allows
 // it; elsewhere the test says so and skips.
@@ -170,6 +185,29 @@ TEST_F(SmallFolder, AFolderFilledPartwayThroughTheSaveKeepsTheOldSet) {
         const auto r = save();
         EXPECT_EQ(r.status, 5) << r.err;
         EXPECT_NE(r.err.find("Sample."), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("No space left on device"), std::string::npos) << r.err;
+        expectOldSetKept(before);
+    }
+}
+
+// After the pay run's files failed, nothing more is written: not the posting, the saved
+// period or the check's offsets. A posting saves the run and the ledger as one change.
+TEST_F(SmallFolder, ACommandWhoseSaveFailsWritesNothingAtAll) {
+    for (const char* command : {"post Sample --row 10 --box 0=40", "period-save Sample --box 0=40",
+                                "check Sample --box 0=40 --offset 3,4 --text"}) {
+        SCOPED_TRACE(command);
+        fs::remove(folder / "filler");
+        const auto space = fs::space(folder);
+        const auto fill = static_cast<long>(space.available) - 4 * 1024;
+        ASSERT_GT(fill, 0);
+        dir.write("small/filler", std::string(static_cast<size_t>(fill), 'x'));
+        const Files before = [&] {
+            Files f = employeeFiles(dir, folder);
+            f.erase("filler");
+            return f;
+        }();
+        const auto r = test::runCli("-C '" + folder.string() + "' " + command);
+        EXPECT_EQ(r.status, 5) << r.err;
         EXPECT_NE(r.err.find("No space left on device"), std::string::npos) << r.err;
         expectOldSetKept(before);
     }

@@ -75,13 +75,18 @@ TEST_F(LedgerCli, RefusalsAndUsage) {
     EXPECT_FALSE(std::filesystem::exists(dir / "Sample.yrw"));
 }
 
-TEST_F(LedgerCli, AFailedRunSaveStillPostsAndSaysSo) {
+// The run and its posting are one change: when the run's files cannot be written, the
+// ledger is not written either (it used to be, with the run's files left old).
+TEST_F(LedgerCli, AFailedRunSaveSavesNoPostingAndSaysSo) {
     std::filesystem::create_directory(dir / "Sample.hol");  // the run's save cannot finish
+    const auto before = test::folderFiles(dir.path());
     auto r = cli("post Sample --row 1 --box 0=40 --json");
     EXPECT_EQ(r.status, 5) << r.err;
-    EXPECT_NE(r.err.find("not saved"), std::string::npos);
-    EXPECT_EQ(test::jsonField(row(r.out, 1), "Gross"), "600.00");
-    EXPECT_TRUE(std::filesystem::exists(dir / "Sample.yrw"));
+    EXPECT_NE(r.err.find("Neither the pay run nor the ledger was saved"), std::string::npos)
+        << r.err;
+    EXPECT_EQ(test::jsonField(row(r.out, 1), "Gross"), "600.00");  // shown, not saved
+    EXPECT_FALSE(std::filesystem::exists(dir / "Sample.yrw"));
+    EXPECT_EQ(test::folderFiles(dir.path()), before);
 }
 
 TEST_F(LedgerCli, ABiWeeklyEmployeeHasTwentySevenWeeks) {
@@ -93,10 +98,12 @@ TEST_F(LedgerCli, ABiWeeklyEmployeeHasTwentySevenWeeks) {
     ASSERT_NE(weekly, std::string::npos);
     use.replace(weekly, 14, "#FALSE#,#TRUE#");
     dir.write("Sample.use", use);
+    const auto before = test::folderFiles(dir.path());
     auto r = cli("post Sample --row 28 --box 0=40");
     EXPECT_EQ(r.status, 4);
     EXPECT_NE(r.err.find("Week 28 is not a pay period"), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(dir / "Sample.yrb"));
+    // Refused before the run: not even the run's files are written.
+    EXPECT_EQ(test::folderFiles(dir.path()), before);
     r = cli("post Sample --row 27 --box 0=40 --json");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\"weekly\": false"), std::string::npos);

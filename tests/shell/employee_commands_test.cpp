@@ -85,7 +85,7 @@ TEST_F(EmployeeCommands, AnEmployeeWithoutAStateFileStartsWithEveryFlagUnchecked
             writeUseFile(p, OvertimeData{}, none, EmployeeExtras::newEmployee(), "11440", "0"));
         ASSERT_TRUE(s2.openEmployee(fresh / "Other.use"));
         s2.main.txtAmount[0].focusAndType("41");
-        s2.Calcu_late(false);
+        s2.Calcu_late(RunSave::None);
         const std::string expected = s2.main.lbTaxDed[3].caption;
 
         StateSettings flagged = newYorkSettings();

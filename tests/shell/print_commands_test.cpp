@@ -207,6 +207,14 @@ TEST_F(Printing, OffsetsAreKeptWithTheEmployee) {
     s.taxInfo().txtHourRate.text = "15";
     s.SaveEmployee();
     EXPECT_EQ(dir.read("Sample.and").substr(0, 6), "7,0,0\r");
+
+    // Print Check tells a save that failed from a box refused (the command line's 5 and 4).
+    s.offsetDialog()->cboHorz.text = "x";
+    EXPECT_EQ(s.printCheck(), RunOutcome::Refused);
+    s.offsetDialog()->cboHorz.text = "8";
+    s.writeFaults().failAfterBytes = 0;
+    EXPECT_EQ(s.printCheck(), RunOutcome::SaveFailed);
+    s.writeFaults().failAfterBytes.reset();
 }
 
 TEST_F(Printing, NegativeNetPayIsZeroOnTheCheck) {
