@@ -35,7 +35,8 @@ const char* const kUsage =
     "--json)\n"
     "       corvella-cli [-C DIR] print-ledger NAME (--text | --pdf FILE)\n"
     "       corvella-cli [-C DIR] restore NAME [--day YYYY-MM-DD]   (no --day: lists the days)\n"
-    "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n";
+    "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n"
+    "       (-- before NAME: a name that starts with '-')\n";
 
 }  // namespace
 

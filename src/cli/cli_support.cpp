@@ -21,8 +21,20 @@ int usage(const std::string& what) {
 std::optional<int> parse(const std::vector<std::string>& args, unsigned takes, Options& o,
                          const std::string& command, const std::vector<ExtraOption>& extra,
                          bool needsName) {
+    bool operandsOnly = false;  // after "--", so that a name may start with '-'
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (!operandsOnly && a == "--") {
+            operandsOnly = true;
+            continue;
+        }
+        if (operandsOnly) {
+            if (o.name.empty())
+                o.name = a;
+            else
+                o.positional.push_back(a);
+            continue;
+        }
         auto value = [&]() -> std::optional<std::string> {
             if (i + 1 >= args.size()) return std::nullopt;
             return args[++i];

@@ -170,6 +170,10 @@ void ownFolder(const std::filesystem::path& folder) {
 
 bool LedgerCommands::exportTo(const std::filesystem::path& path) {
     if (!window()) return false;
+    if (ws_.store.isDataFile(path)) {
+        ws_.ui.message(messages::exportOverDataFile(path.string()), Icon::Warning);
+        return false;
+    }
     const LedgerExportInfo info{ws_.records.CurrentUser, ws_.records.profile.EmpSSN, weekly()};
     try {
         ws_.store.writeOutside(path, [&](const std::filesystem::path& temporary) {

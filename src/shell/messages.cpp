@@ -263,6 +263,12 @@ std::string weekNotUsed(int week, int rows) {
            "). Choose a week from 1 to " + std::to_string(rows) + ".";
 }
 
+std::string exportOverDataFile(const std::string& path) {
+    return "The spreadsheet " + path +
+           " was not written: that file holds the payroll's own data. Choose another file "
+           "name, ending in .xlsx.";
+}
+
 std::string exportNotWritten(const std::string& path, const Error& e) {
     return "The spreadsheet " + path + " was not written: " + e.what() +
            ". Check that its folder exists and can be written, then export again.";

@@ -71,6 +71,8 @@ std::string ledgerNotSaved(const std::string& fileName, const Error& e);
 std::string postingNotSaved(const std::string& fileName, const Error& e);
 std::string weekNotUsed(int week, int rows);
 std::string exportNotWritten(const std::string& path, const Error& e);
+// An export aimed at one of the working folder's own data files.
+std::string exportOverDataFile(const std::string& path);
 
 // The overtime calculator's TOTAL (title "Attention", warning icon).
 inline constexpr const char* kOtAttention =

@@ -1,6 +1,7 @@
 #include "store/employee_store.h"
 
 #include "common/errors.h"
+#include "federal/federal.h"
 #include "store/backups.h"
 #include "store/file_kinds.h"
 
@@ -121,6 +122,14 @@ void EmployeeStore::loadHeader(CompanyHeader& h) const {
     auto bytes = readFileBytes(path);
     if (!bytes) throw ReadError(kHeaderFileName, 1, "the file cannot be read");
     readHeaderFile(*bytes, kHeaderFileName, h);
+}
+
+bool EmployeeStore::isDataFile(const std::filesystem::path& path) const {
+    std::error_code ec;
+    const auto parent = std::filesystem::weakly_canonical(path, ec).parent_path();
+    if (ec || !std::filesystem::equivalent(parent, folder, ec)) return false;
+    const std::string name = path.filename().string();
+    return name == kHeaderFileName || name == kFedFileName || !employeeOfFile(name).empty();
 }
 
 void EmployeeStore::writeOutside(const std::filesystem::path& path,

@@ -81,6 +81,9 @@ class EmployeeStore {
     void saveHeader(const CompanyHeader& h) {
         writeFolderFile(kHeaderFileName, writeHeaderFile(h));
     }
+    // Whether `path` is one of the folder's own data files (an employee's member, a saved
+    // period, the company header, the federal table), which only the store writes.
+    bool isDataFile(const std::filesystem::path& path) const;
     // A file outside the folder's employee files (a spreadsheet export) that a library
     // writes to the temporary path given; replaced whole, owner-only.
     void writeOutside(const std::filesystem::path& path,

@@ -89,6 +89,28 @@ TEST_F(LedgerCli, AFailedRunSaveSavesNoPostingAndSaysSo) {
     EXPECT_EQ(test::folderFiles(dir.path()), before);
 }
 
+// An export never replaces the folder's own data with a workbook.
+TEST_F(LedgerCli, ExportRefusesTheFoldersOwnDataFiles) {
+    for (const char* target : {"Sample.use", "Sample.yrw", "Header.sav", "Federal15.dtt"}) {
+        SCOPED_TRACE(target);
+        const auto before = test::folderFiles(dir.path());
+        const auto r = cli(std::string("export Sample '") + (dir / target).string() + "'");
+        EXPECT_EQ(r.status, 5);
+        EXPECT_NE(r.err.find("holds the payroll's own data"), std::string::npos) << r.err;
+        EXPECT_EQ(test::folderFiles(dir.path()), before);
+    }
+}
+
+// After "--" every word is an operand: a name may start with '-'.
+TEST_F(LedgerCli, ANameStartingWithADashFollowsTwoDashes) {
+    for (const char* file : {"Sample.use", "Sample.and", "Sample.cfe"})
+        dir.write(std::string("-dash") + (file + 6), dir.read(file));
+    EXPECT_EQ(cli("ledger -dash").status, 1);  // an unknown option
+    const auto r = cli("ledger --json -- -dash");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("\"weekly\": true"), std::string::npos);
+}
+
 TEST_F(LedgerCli, ABiWeeklyEmployeeHasTwentySevenWeeks) {
     ASSERT_EQ(cli("post Sample --row 1 --box 0=40").status, 0);  // a weekly ledger first
     const std::string weeklyLedger = dir.read("Sample.yrw");
