@@ -138,6 +138,13 @@ bool EmployeeCommands::openListed(const std::string& name) {
 
 void EmployeeCommands::loadAll(bool newFolder) {
     files_.LoadEmployee();
+    // Older employees may lack a member, read as the defaults: never silently, as their
+    // name and number then start empty.
+    for (auto [kind, message] : {std::pair{FileKind::Extras, &messages::extrasFileMissing},
+                                 std::pair{FileKind::Cafeteria, &messages::cafeteriaFileMissing}}) {
+        const std::string file = memberName(ws_.records.CurrentUser, kind);
+        if (!ws_.store.readFile(file)) ws_.ui.message(message(file), Icon::Warning);
+    }
     files_.LoadLedger();
     // A missing table refuses every run; it is reported here only for a folder that start
     // has not reported on. The open goes on.

@@ -263,6 +263,19 @@ std::string weekNotUsed(int week, int rows) {
            "). Choose a week from 1 to " + std::to_string(rows) + ".";
 }
 
+std::string extrasFileMissing(const std::string& file) {
+    return file +
+           " is missing: this employee's name, address and Social Security number, the check "
+           "offsets and some state options start empty. Enter them in User Info and State "
+           "Tax, then save.";
+}
+
+std::string cafeteriaFileMissing(const std::string& file) {
+    return file +
+           " is missing: this employee's Cafeteria Plan starts at 0, with \"Deduct State\" and "
+           "\"Self Employed\" unchecked. Check them in User Info, then save.";
+}
+
 std::string exportOverDataFile(const std::string& path) {
     return "The spreadsheet " + path +
            " was not written: that file holds the payroll's own data. Choose another file "

@@ -71,6 +71,9 @@ std::string ledgerNotSaved(const std::string& fileName, const Error& e);
 std::string postingNotSaved(const std::string& fileName, const Error& e);
 std::string weekNotUsed(int week, int rows);
 std::string exportNotWritten(const std::string& path, const Error& e);
+// An employee's member missing at Open: what starts empty and where to enter it.
+std::string extrasFileMissing(const std::string& file);
+std::string cafeteriaFileMissing(const std::string& file);
 // An export aimed at one of the working folder's own data files.
 std::string exportOverDataFile(const std::string& path);
 

@@ -248,6 +248,36 @@ TEST_F(EmployeeCommands, OpenOfADamagedEmployeeSaysWhichFileAndKeepsThePreviousO
     EXPECT_EQ(s.main.Label13.caption, "$180.00");
 }
 
+// A missing extras or cafeteria file reads as the defaults, never as the employee open
+// before, and Open says so each time: the check name and number start empty.
+TEST_F(EmployeeCommands, OpenNamesAMissingMemberAndTakesNothingFromThePreviousEmployee) {
+    TaxProfile first = profileOf();
+    first.EmpName = "First Person";
+    first.EmpSSN = "000-00-1111";
+    first.CafeAmt = 35;
+    openEmployee(first, nullptr, "First");
+    openEmployee(profileOf(), nullptr, "Second");
+    for (const char* missing : {"Second.and", "Second.cfe"}) {
+        SCOPED_TRACE(missing);
+        openEmployee(first, nullptr, "First");
+        std::filesystem::remove(dir / missing);
+        ui.messages.clear();
+        ASSERT_TRUE(s.openEmployee(dir / "Second.use"));
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].rfind(std::string(missing) + " is missing: ", 0), 0u)
+            << ui.messages[0];
+        EXPECT_NE(s.profile.EmpName, "First Person");
+        EXPECT_NE(s.profile.EmpSSN, "000-00-1111");
+        EXPECT_FLOAT_EQ(s.profile.CafeAmt, 0);
+        writeFileAtomic(dir / "Second.and",
+                        writeAndFile(profileOf(), StateSettings{}, EmployeeExtras::newEmployee()));
+        writeFileAtomic(dir / "Second.cfe", writeCfeFile(profileOf()));
+    }
+    ui.messages.clear();
+    ASSERT_TRUE(s.openEmployee(dir / "Second.use"));
+    EXPECT_TRUE(ui.messages.empty());  // a missing state file is an employee without one
+}
+
 TEST_F(EmployeeCommands, OpenFromAFolderWithoutTheFederalTableStillLoadsTheEmployee) {
     test::TempDir other;
     TaxProfile p = profileOf();
@@ -256,6 +286,8 @@ TEST_F(EmployeeCommands, OpenFromAFolderWithoutTheFederalTableStillLoadsTheEmplo
     StateSettings flags;
     EmployeeExtras x = EmployeeExtras::newEmployee();
     writeFileAtomic(other / "Far.use", writeUseFile(p, ot, flags, x, "0", "0"));
+    writeFileAtomic(other / "Far.and", writeAndFile(p, flags, x));
+    writeFileAtomic(other / "Far.cfe", writeCfeFile(p));
     ui.messages.clear();
     EXPECT_TRUE(s.openEmployee(other / "Far.use"));
     ASSERT_EQ(ui.messages.size(), 1u);
