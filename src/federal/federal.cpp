@@ -40,12 +40,30 @@ FedTable readFedTable(const std::string& bytes, const std::string& fileName) {
             row.Subtract = r.number(kSubtract);
             row.Rate = r.number(kBracketRate);
             if (i > 0) row.Add = r.number(kAdd);
+            r.endLine();
         }
         r.raw();  // separator heading of any kind
+        r.endLine();
     }
-    for (float& v : t.FedAllowSingle) v = r.number(kAllowance);
-    for (float& v : t.FedAllowMarried) v = r.number(kAllowance);
+    // The allowances, single then married, and the version: three to a line.
+    int onLine = 0;
+    auto next = [&] {
+        if (++onLine == 3) {
+            r.endLine();
+            onLine = 0;
+        }
+    };
+    for (float& v : t.FedAllowSingle) {
+        v = r.number(kAllowance);
+        next();
+    }
+    for (float& v : t.FedAllowMarried) {
+        v = r.number(kAllowance);
+        next();
+    }
     t.FedTableVer = r.text();
+    r.endLine();
+    r.expectEnd();
     return t;
 }
 

@@ -74,29 +74,38 @@ void Ledger::read(const std::string& bytes, const std::string& fileName, bool we
         row.SS = r.number(kSS);
         row.Medi = r.number(kMedi);
         row.State = r.number(kState);
+        r.endLine();
         row.City = r.number(kCity);
         row.Muni = r.number(kMuni);
         row.Bond = r.number(kBond);
         row.Dues = r.number(kDues);
         row.Pension = r.number(kPension);
+        r.endLine();
         row.Misc = r.number(kMisc);
         row.Kplan = r.number(kKplan);
         row.OT = r.number(kOT);
         row.Gross = r.number(kGross);
         row.Net = r.number(kNet);
+        r.endLine();
         row.SDI = r.number(kSDI);
         row.SUI = r.number(kSUI);
         row.Cafe = r.number(kCafe);
         row.Tips = r.number(kTips);
+        r.endLine();
     }
     LedgerTotals& t = totals;
     float* floats[] = {&t.Fed,  &t.SS,   &t.Medi,    &t.State, &t.City, &t.Muni,
                        &t.Bond, &t.Dues, &t.Pension, &t.Misc,  &t.Kplan};
-    for (size_t k = 0; k < std::size(floats); ++k) *floats[k] = r.number(kFloatTotals[k]);
+    for (size_t k = 0; k < std::size(floats); ++k) {
+        *floats[k] = r.number(kFloatTotals[k]);
+        if (k == 4 || k == 9) r.endLine();
+    }
     t.OT = readCurrency(r);
     t.Gross = readCurrency(r);
     t.Net = readCurrency(r);
     t.Tips = readCurrency(r);
+    r.endLine();
+    r.expectEnd();
 }
 
 void writeLedgerTotals(LineWriter& w, const LedgerTotals& t) {
