@@ -149,9 +149,16 @@ void FieldReader::fail(const std::string& what) const {
     throw ReadError(name_, line_, what);
 }
 
+namespace {
+
+std::string fieldsText(int n) {
+    return std::to_string(n) + (n == 1 ? " field" : " fields");
+}
+
+}  // namespace
+
 void FieldReader::endLine() {
-    if (afterComma_)
-        fail("the line has more than its " + std::to_string(fieldsInLine_) + " fields");
+    if (afterComma_) fail("the line has more than its " + fieldsText(fieldsInLine_));
     fieldsInLine_ = 0;
     ++linesRead_;
 }
@@ -181,8 +188,7 @@ FieldReader::Field FieldReader::next() {
     if (!afterComma_) {
         // The line ended before its last field: read on, every later field would shift.
         if (fieldsInLine_ > 0)
-            throw ReadError(name_, lineStart_,
-                            "the line has only " + std::to_string(fieldsInLine_) + " fields");
+            throw ReadError(name_, lineStart_, "the line has only " + fieldsText(fieldsInLine_));
         // A line's first field: skip empty lines.
         while (pos_ < n && (data_[pos_] == '\r' || data_[pos_] == '\n')) {
             if (data_[pos_] == '\n') ++line_;

@@ -479,12 +479,14 @@ TEST(LedgerFile, AFieldBeyondItsRangeIsDamageNamingTheField) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         auto lines = all;
-        std::vector<std::string> fields;
-        for (size_t from = 0;;) {
-            size_t comma = lines[c.line].find(',', from);
-            fields.push_back(lines[c.line].substr(from, comma - from));
-            if (comma == std::string::npos) break;
-            from = comma + 1;
+        std::vector<std::string> fields(1);
+        bool quoted = false;  // the date holds a comma
+        for (char ch : lines[c.line]) {
+            if (ch == '"') quoted = !quoted;
+            if (ch == ',' && !quoted)
+                fields.emplace_back();
+            else
+                fields.back() += ch;
         }
         ASSERT_LT(c.field, fields.size());
         fields[c.field] = c.text;

@@ -25,6 +25,9 @@ struct Kind {
     std::string file;   // the name messages show
     std::string bytes;  // a good file of the kind
     std::function<void(const std::string& bytes, const std::string& file)> read;
+    // Lines hold set fields. The federal table, laid out more than one way, is read
+    // whatever its line breaks: a field more shows where its fields run out.
+    bool lineByLine = true;
 };
 
 std::string shipped(const std::string& name) {
@@ -86,7 +89,7 @@ std::vector<Kind> kinds() {
         {"Sample.cfe", shipped("Sample.cfe"), readCfe},
         {"Sample.sta", shipped("Sample.sta"), readSta},
         {"Federal15.dtt", shipped("Federal15.dtt"),
-         [](const std::string& b, const std::string& f) { readFedTable(b, f); }},
+         [](const std::string& b, const std::string& f) { readFedTable(b, f); }, false},
         {"Ann.cti", writeCityFile(CityTable{}),
          [](const std::string& b, const std::string& f) {
              CityTable t;
@@ -119,14 +122,16 @@ std::string joined(const std::vector<std::string>& lines) {
     return b;
 }
 
-// The reader's ReadError for `bytes`, expected on `line`.
+// The reader's ReadError for `bytes`, expected on `line` (0: on any).
 void expectDamage(const Kind& k, const std::string& bytes, int line) {
     try {
         k.read(bytes, k.file);
         ADD_FAILURE() << "no ReadError";
     } catch (const ReadError& e) {
         EXPECT_EQ(e.file, k.file);
-        EXPECT_EQ(e.line, line) << e.what();
+        if (line > 0) {
+            EXPECT_EQ(e.line, line) << e.what();
+        }
     }
 }
 
@@ -164,7 +169,9 @@ TEST(FileLayout, AFieldMoreThanItsLineHoldsIsDamageNamingTheLine) {
                 SCOPED_TRACE("line " + std::to_string(at + 1) + " + " + extra);
                 auto changed = lines;
                 changed[at] += extra;
-                expectDamage(k, joined(changed), static_cast<int>(at) + 1);
+                const bool lastLine = at + 1 == lines.size();
+                expectDamage(k, joined(changed),
+                             k.lineByLine || lastLine ? static_cast<int>(at) + 1 : 0);
             }
         }
     }
