@@ -30,12 +30,16 @@ void readCityFile(const std::string& bytes, const std::string& fileName, CityTab
         in.CityMinBM[i] = r.number(kMinimum);
         in.CityAmtBM[i] = r.number(kTableAmount);
         in.CityPerBM[i] = r.number(kRowRate);
+        r.endLine();
     }
     in.NoLocalTaxFlag = r.integer(kNoLocalTax);
+    r.endLine();
     for (int i = 0; i < 10; ++i) {
         in.CitySgExp[i] = r.number(kExemption);
         in.CityMarExp[i] = r.number(kExemption);
+        r.endLine();
     }
+    r.expectEnd();
     t = in;
 }
 
@@ -64,8 +68,11 @@ void readNonCityFile(const std::string& bytes, const std::string& fileName, NonC
         in.NonExpBi[i] = r.number(kNonExemption);
         in.NonMinWk[i] = r.number(kNonMinimum);
         in.NonExpWk[i] = r.number(kNonExemption);
+        r.endLine();
     }
     in.NonRate = r.number(kNonRate);
+    r.endLine();
+    r.expectEnd();
     t = in;
 }
 

@@ -25,8 +25,9 @@ inline constexpr NumberRange kCount{0, 9};             // exemptions and allowan
 inline constexpr NumberRange kRate{0, 1e6};            // pay per hour (as an entry box)
 inline constexpr NumberRange kYearAmount{-1e9, 1e9};   // money over a year
 inline constexpr NumberRange kHours{-1e6, 1e6};        // hours or days of leave
-inline constexpr NumberRange kTableRate{-100,
-                                        100};  // a table's rate (a decimal; some states reuse it)
+// A state or city table's rate: a decimal fraction of the wages (0.045), as every
+// built-in state's figures and the city and non-resident defaults are.
+inline constexpr NumberRange kTableRate{0, 1};
 inline constexpr NumberRange kFloat{-3.4028235e38, 3.4028235e38};  // any float
 }  // namespace ranges
 

@@ -149,6 +149,33 @@ void FieldReader::fail(const std::string& what) const {
     throw ReadError(name_, line_, what);
 }
 
+namespace {
+
+std::string fieldsText(int n) {
+    return std::to_string(n) + (n == 1 ? " field" : " fields");
+}
+
+}  // namespace
+
+void FieldReader::endLine() {
+    if (afterComma_) fail("the line has more than its " + fieldsText(fieldsInLine_));
+    fieldsInLine_ = 0;
+    ++linesRead_;
+}
+
+void FieldReader::expectEnd() {
+    int line = line_;
+    for (size_t p = pos_; p < data_.size(); ++p) {
+        const char c = data_[p];
+        if (c == '\n') {
+            ++line;
+        } else if (c != '\r' && c != ' ' && c != '\t') {
+            throw ReadError(name_, line,
+                            "the file has more than its " + std::to_string(linesRead_) + " lines");
+        }
+    }
+}
+
 bool FieldReader::atEnd() const {
     size_t p = pos_;
     while (p < data_.size() && (data_[p] == '\r' || data_[p] == '\n' || data_[p] == ' ')) ++p;
@@ -159,7 +186,10 @@ FieldReader::Field FieldReader::next() {
     const size_t n = data_.size();
     auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
     if (!afterComma_) {
-        // A field starts on a fresh line or after a line end: skip empty lines.
+        // The line ended before its last field: read on, every later field would shift.
+        if (fieldsInLine_ > 0)
+            throw ReadError(name_, lineStart_, "the line has only " + fieldsText(fieldsInLine_));
+        // A line's first field: skip empty lines.
         while (pos_ < n && (data_[pos_] == '\r' || data_[pos_] == '\n')) {
             if (data_[pos_] == '\n') ++line_;
             ++pos_;
@@ -167,6 +197,7 @@ FieldReader::Field FieldReader::next() {
         if (pos_ >= n) fail("the file ends early");
     }
     afterComma_ = false;
+    if (fieldsInLine_++ == 0) lineStart_ = line_;
     while (pos_ < n && isBlank(data_[pos_])) ++pos_;
     Field f;
     size_t start = pos_;

@@ -37,9 +37,12 @@ class LineWriter {
     bool lineStarted_ = false;
 };
 
-// Reads fields in file order; a field ends at a comma or a line end, so the declared
-// number of fields is read whatever the line breaks are. Every failure throws
-// ReadError naming the file and line.
+// Reads fields in file order; a field ends at a comma or a line end. The caller reads a
+// line's fields, then endLine(); after the last line, expectEnd(). A line with more or
+// fewer fields than that, or text after the last line, is damage: read past, it would
+// shift later fields or be dropped at the next save. Blank lines before a line's first
+// field and at the end are skipped. Every failure throws ReadError naming the file and
+// line.
 class FieldReader {
   public:
     FieldReader(std::string bytes, std::string fileName);
@@ -54,7 +57,13 @@ class FieldReader {
     double number64(const NumberField& f);
     int16_t integer(const NumberField& f);
     std::string text(const ChoiceField& f);
+    // The line's fields are all read: throws ReadError when it holds another.
+    void endLine();
+    // The layout's lines are all read: throws ReadError when anything but blank lines
+    // follows.
+    void expectEnd();
     bool atEnd() const;
+    bool atLineEnd() const { return !afterComma_; }  // the last field read ended its line
     int line() const { return line_; }
     const std::string& fileName() const { return name_; }
 
@@ -74,6 +83,9 @@ class FieldReader {
     size_t pos_ = 0;
     int line_ = 1;
     bool afterComma_ = false;
+    int fieldsInLine_ = 0;  // read since the last endLine()
+    int lineStart_ = 1;     // the line those fields are on
+    int linesRead_ = 0;
 };
 
 }  // namespace corvella

@@ -12,6 +12,8 @@ void readHeaderFile(const std::string& bytes, const std::string& fileName, Compa
     h.Address = r.text();
     h.ZipLine = r.text();
     h.IdNumber = r.text();
+    r.endLine();
+    r.expectEnd();
 }
 
 std::string writeHeaderFile(const CompanyHeader& h) {

@@ -22,9 +22,15 @@ double twoDecimals(float v) {
     return roundCents(static_cast<double>(v));
 }
 
+// Reserved fields, `perLine` to a line after `first` more on the current line.
 template <size_t N>
-void readRaw(FieldReader& r, std::array<std::string, N>& fields) {
-    for (auto& f : fields) f = r.raw();
+void readRaw(FieldReader& r, std::array<std::string, N>& fields, size_t first = N,
+             size_t perLine = N) {
+    for (size_t i = 0; i < N; ++i) {
+        fields[i] = r.raw();
+        if (i + 1 == first || (i + 1 > first && (i + 1 - first) % perLine == 0) || i + 1 == N)
+            r.endLine();
+    }
 }
 
 void writeRaw(LineWriter& w, std::span<const std::string> fields) {
@@ -105,30 +111,39 @@ void readUseFile(const std::string& bytes, const std::string& fileName, TaxProfi
     no.OtEarned = r.number(use::kOtEarned);
     no.OtMaxAllowed = r.number(use::kOtMaxAllowed);
     no.OtAvailable = r.number(use::kOtAvailable);
+    r.endLine();
     no.AnnualSalary = r.number(use::kAnnualSalary);
     no.ApprovedPercent = r.number(use::kApprovedPercent);
     no.OtPercent = r.number(use::kOtPercent);
+    r.endLine();
     np.HourRate = r.number(use::kHourRate);
     np.HourRate2 = r.number(use::kHourRate2);
     np.TipsRate = r.number(use::kTipsRate);
+    r.endLine();
     np.FedExemp = r.text(use::kFedExemp);
     np.FedStatus = r.text(use::kFedStatus);
     np.PensionPct = r.number(use::kPensionPct);
+    r.endLine();
     np.MuniDeduct = r.number(use::kMuniDeduct);
     np.BondDeduct = r.number(use::kBondDeduct);
     np.MiscDeduct = r.number(use::kMiscDeduct);
+    r.endLine();
     np.DuesDeduct = r.number(use::kDuesDeduct);
     np.KPlanAmt = r.number(use::kKPlanAmt);
     np.NonCityFlag = r.integer(use::kNonCityFlag);
+    r.endLine();
     np.WeeklyFlag = r.integer(use::kWeeklyFlag);
     np.BiWeeklyFlag = r.integer(use::kBiWeeklyFlag);
     np.DedCaption5 = r.text();
+    r.endLine();
     np.DedCaption6 = r.text();
     np.DedCaption7 = r.text();
     np.DedCaption8 = r.text();
     np.DedCaption9 = r.text();
+    r.endLine();
     wisconApril = r.integer(use::kWisconAprilFlag);
-    readRaw(r, nx.useReserved);
+    readRaw(r, nx.useReserved, 3, 4);  // three after the flag, then lines of four
+    r.expectEnd();
     p = std::move(np);
     ot = std::move(no);
     s.WisconAprilFlag = wisconApril;
@@ -183,6 +198,7 @@ void readAndFile(const std::string& bytes, const std::string& fileName, TaxProfi
     nx.HorzOffset = r.number(extras::kHorzOffset);
     nx.VertOffset = r.number(extras::kVertOffset);
     ns.SpouseFlag = r.integer(extras::kSpouseFlag);
+    r.endLine();
     ns.CalAllow = r.number(extras::kCalAllow);
     readRaw(r, nx.andLine2);
     readRaw(r, nx.andLine3);
@@ -190,16 +206,20 @@ void readAndFile(const std::string& bytes, const std::string& fileName, TaxProfi
     np.EmpAddress = r.text();
     np.EmpCityStateZip = r.text();
     np.EmpSSN = r.text();
+    r.endLine();
     np.EmpName = r.text();
     readRaw(r, nx.andLine6);
     ns.RoundStateFlag = r.integer(extras::kRoundStateFlag);
     ns.UtahFlag = r.integer(extras::kUtahFlag);
     ns.WisconFlag = r.integer(extras::kWisconFlag);
     ns.AlabamaFlag = r.integer(extras::kAlabamaFlag);
+    r.endLine();
     ns.NCFlag = r.integer(extras::kNCFlag);
     readRaw(r, nx.andLine8);
     np.KPlanPerFlag = r.integer(extras::kKPlanPerFlag);
     np.KPlanFixFlag = r.integer(extras::kKPlanFixFlag);
+    r.endLine();
+    r.expectEnd();
     p = std::move(np);
     s = ns;
     x = std::move(nx);
@@ -241,6 +261,8 @@ void readCfeFile(const std::string& bytes, const std::string& fileName, TaxProfi
     float amount = r.number(cafe::kCafeAmt);
     int16_t stateFlag = r.integer(cafe::kCafeStateFlag);
     int16_t selfEmp = r.integer(cafe::kSelfEmpFlag);
+    r.endLine();
+    r.expectEnd();
     p.CafeAmt = amount;
     p.CafeStateFlag = stateFlag;
     p.SelfEmpFlag = selfEmp;
@@ -263,13 +285,16 @@ void readOvertimeFile(const std::string& bytes, const std::string& fileName, int
     FieldReader r(bytes, fileName);
     for (int i = 0; i < n; ++i) {
         weekEnding[i] = r.text();
+        r.endLine();
         // Written as a number, kept as the box's text as it was written.
         const int line = r.line();
         amount[i] = r.text();
         auto v = strictNumber(amount[i]);
         if (!amount[i].empty() && (!v || !kOtRowAmount.range.contains(*v)))
             throw ReadError(fileName, line, outsideRangeText(kOtRowAmount, amount[i]));
+        r.endLine();
     }
+    r.expectEnd();
     ot.OtWeekEnding = std::move(weekEnding);
     ot.OtAmount = std::move(amount);
 }

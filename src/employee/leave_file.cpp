@@ -42,11 +42,17 @@ LeaveBalances readLeaveFile(const std::string& bytes, const std::string& fileNam
         a->balance = r.number(kLeave);
         a->startBalance = floatText(r.number(kLeave));
     }
-    for (int i = 0; i < 20; ++i)
+    r.endLine();
+    for (int i = 0; i < 20; ++i) {
         for (LeaveAccountValues* a : {&b.vac, &b.hol, &b.sick})
             a->counts[i] = floatText(r.number(kLeave));
-    for (int i = 0; i < 20; ++i)
+        r.endLine();
+    }
+    for (int i = 0; i < 20; ++i) {
         for (LeaveAccountValues* a : {&b.vac, &b.hol, &b.sick}) a->dates[i] = r.text();
+        r.endLine();
+    }
+    r.expectEnd();
     return b;
 }
 

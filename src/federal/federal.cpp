@@ -29,23 +29,34 @@ constexpr NumberField kAllowance{"allowance amount", kPositiveAmount};
 
 }  // namespace
 
+// The table comes from outside the program, laid out more than one way (the allowances
+// three to a line or all on one, a table on one line): its fields are read whatever the
+// line breaks, and only what follows the version is checked.
 FedTable readFedTable(const std::string& bytes, const std::string& fileName) {
     FieldReader r(bytes, fileName);
+    auto number = [&r](const NumberField& f) {
+        const float v = r.number(f);
+        if (r.atLineEnd()) r.endLine();
+        return v;
+    };
     FedTable t;
     for (auto& section : t.sections) {
         for (int i = 0; i < 8; ++i) {
             FedRow& row = section[i];
-            row.Over = r.number(kBound);
-            if (i < 7) row.NotOver = r.number(kBound);
-            row.Subtract = r.number(kSubtract);
-            row.Rate = r.number(kBracketRate);
-            if (i > 0) row.Add = r.number(kAdd);
+            row.Over = number(kBound);
+            if (i < 7) row.NotOver = number(kBound);
+            row.Subtract = number(kSubtract);
+            row.Rate = number(kBracketRate);
+            if (i > 0) row.Add = number(kAdd);
         }
         r.raw();  // separator heading of any kind
+        if (r.atLineEnd()) r.endLine();
     }
-    for (float& v : t.FedAllowSingle) v = r.number(kAllowance);
-    for (float& v : t.FedAllowMarried) v = r.number(kAllowance);
+    for (float& v : t.FedAllowSingle) v = number(kAllowance);
+    for (float& v : t.FedAllowMarried) v = number(kAllowance);
     t.FedTableVer = r.text();
+    r.endLine();
+    r.expectEnd();
     return t;
 }
 

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 
 #include "common/errors.h"
 #include "common/linefile.h"
@@ -64,51 +65,64 @@ Currency readCurrency(FieldReader& r) {
 // Each field goes straight into the record, so a file that ends early or turns bad
 // leaves everything before that point in place.
 void Ledger::read(const std::string& bytes, const std::string& fileName, bool weekly) {
+    using namespace ledger_fields;
     FieldReader r(bytes, fileName);
     for (int i = 0; i < rowCount(weekly); ++i) {
         LedgerRow& row = rows[i];
         row.Date = r.text();
-        row.Fed = r.number();
-        row.SS = r.number();
-        row.Medi = r.number();
-        row.State = r.number();
-        row.City = r.number();
-        row.Muni = r.number();
-        row.Bond = r.number();
-        row.Dues = r.number();
-        row.Pension = r.number();
-        row.Misc = r.number();
-        row.Kplan = r.number();
-        row.OT = r.number();
-        row.Gross = r.number();
-        row.Net = r.number();
-        row.SDI = r.number();
-        row.SUI = r.number();
-        row.Cafe = r.number();
-        row.Tips = r.number();
+        row.Fed = r.number(kFed);
+        row.SS = r.number(kSS);
+        row.Medi = r.number(kMedi);
+        row.State = r.number(kState);
+        r.endLine();
+        row.City = r.number(kCity);
+        row.Muni = r.number(kMuni);
+        row.Bond = r.number(kBond);
+        row.Dues = r.number(kDues);
+        row.Pension = r.number(kPension);
+        r.endLine();
+        row.Misc = r.number(kMisc);
+        row.Kplan = r.number(kKplan);
+        row.OT = r.number(kOT);
+        row.Gross = r.number(kGross);
+        row.Net = r.number(kNet);
+        r.endLine();
+        row.SDI = r.number(kSDI);
+        row.SUI = r.number(kSUI);
+        row.Cafe = r.number(kCafe);
+        row.Tips = r.number(kTips);
+        r.endLine();
     }
     LedgerTotals& t = totals;
-    t.Fed = r.number();
-    t.SS = r.number();
-    t.Medi = r.number();
-    t.State = r.number();
-    t.City = r.number();
-    t.Muni = r.number();
-    t.Bond = r.number();
-    t.Dues = r.number();
-    t.Pension = r.number();
-    t.Misc = r.number();
-    t.Kplan = r.number();
+    float* floats[] = {&t.Fed,  &t.SS,   &t.Medi,    &t.State, &t.City, &t.Muni,
+                       &t.Bond, &t.Dues, &t.Pension, &t.Misc,  &t.Kplan};
+    for (size_t k = 0; k < std::size(floats); ++k) {
+        *floats[k] = r.number(kFloatTotals[k]);
+        if (k == 4 || k == 9) r.endLine();
+    }
     t.OT = readCurrency(r);
     t.Gross = readCurrency(r);
     t.Net = readCurrency(r);
     t.Tips = readCurrency(r);
+    r.endLine();
+    r.expectEnd();
 }
 
 void writeLedgerTotals(LineWriter& w, const LedgerTotals& t) {
-    w.number(t.Fed).number(t.SS).number(t.Medi).number(t.State).number(t.City).endLine();
-    w.number(t.Muni).number(t.Bond).number(t.Dues).number(t.Pension).number(t.Misc).endLine();
-    w.number(t.Kplan)
+    const auto& f = ledger_fields::kFloatTotals;
+    w.number(t.Fed, f[0])
+        .number(t.SS, f[1])
+        .number(t.Medi, f[2])
+        .number(t.State, f[3])
+        .number(t.City, f[4])
+        .endLine();
+    w.number(t.Muni, f[5])
+        .number(t.Bond, f[6])
+        .number(t.Dues, f[7])
+        .number(t.Pension, f[8])
+        .number(t.Misc, f[9])
+        .endLine();
+    w.number(t.Kplan, f[10])
         .number(t.OT.toDouble(), kCurrencyTotal)
         .number(t.Gross.toDouble(), kCurrencyTotal)
         .number(t.Net.toDouble(), kCurrencyTotal)
@@ -117,16 +131,32 @@ void writeLedgerTotals(LineWriter& w, const LedgerTotals& t) {
 }
 
 std::string Ledger::write(bool weekly) const {
+    using namespace ledger_fields;
     LineWriter w;
     for (int i = 0; i < rowCount(weekly); ++i) {
         const LedgerRow& row = rows[i];
-        w.text(row.Date).number(row.Fed).number(row.SS).number(row.Medi).number(row.State);
-        w.endLine();
-        w.number(row.City).number(row.Muni).number(row.Bond).number(row.Dues).number(row.Pension);
-        w.endLine();
-        w.number(row.Misc).number(row.Kplan).number(row.OT).number(row.Gross).number(row.Net);
-        w.endLine();
-        w.number(row.SDI).number(row.SUI).number(row.Cafe).number(row.Tips);
+        w.text(row.Date)
+            .number(row.Fed, kFed)
+            .number(row.SS, kSS)
+            .number(row.Medi, kMedi)
+            .number(row.State, kState)
+            .endLine();
+        w.number(row.City, kCity)
+            .number(row.Muni, kMuni)
+            .number(row.Bond, kBond)
+            .number(row.Dues, kDues)
+            .number(row.Pension, kPension)
+            .endLine();
+        w.number(row.Misc, kMisc)
+            .number(row.Kplan, kKplan)
+            .number(row.OT, kOT)
+            .number(row.Gross, kGross)
+            .number(row.Net, kNet)
+            .endLine();
+        w.number(row.SDI, kSDI)
+            .number(row.SUI, kSUI)
+            .number(row.Cafe, kCafe)
+            .number(row.Tips, kTips);
         w.endLine();
     }
     writeLedgerTotals(w, totals);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "common/field_range.h"
 #include "common/number.h"
 
 namespace corvella {
@@ -20,6 +21,40 @@ struct LedgerTotals {
     Currency OT, Tips, Gross, Net;  // Gross is YtdWages, Net YtdNet
     float SDI = 0, SUI = 0, Cafe = 0;
 };
+
+// What the ledger file's numbers may hold, shared by its reader and both writers (the
+// ledger's and its window's). A row is one pay period; a totals field is the sum of up to
+// 53 rows, so a year of rows in range always totals within the totals' range.
+namespace ledger_fields {
+using ranges::kAmount;
+using ranges::kYearAmount;
+inline constexpr NumberField kFed{"federal tax", kAmount};
+inline constexpr NumberField kSS{"social security", kAmount};
+inline constexpr NumberField kMedi{"medicare", kAmount};
+inline constexpr NumberField kState{"state tax", kAmount};
+inline constexpr NumberField kCity{"city tax", kAmount};
+inline constexpr NumberField kMuni{"credit union deduction", kAmount};
+inline constexpr NumberField kBond{"bond deduction", kAmount};
+inline constexpr NumberField kDues{"dues deduction", kAmount};
+inline constexpr NumberField kPension{"pension deduction", kAmount};
+inline constexpr NumberField kMisc{"misc. deduction", kAmount};
+inline constexpr NumberField kKplan{"K plan deduction", kAmount};
+inline constexpr NumberField kOT{"overtime pay", kAmount};
+inline constexpr NumberField kGross{"gross pay", kAmount};
+inline constexpr NumberField kNet{"net pay", kAmount};
+inline constexpr NumberField kSDI{"SDI", kAmount};
+inline constexpr NumberField kSUI{"SUI", kAmount};
+inline constexpr NumberField kCafe{"cafeteria amount", kAmount};
+inline constexpr NumberField kTips{"tips", kAmount};
+// The float totals, in file order (Fed to Kplan).
+inline constexpr NumberField kFloatTotals[] = {
+    {"federal tax total", kYearAmount},       {"social security total", kYearAmount},
+    {"medicare total", kYearAmount},          {"state tax total", kYearAmount},
+    {"city tax total", kYearAmount},          {"credit union deduction total", kYearAmount},
+    {"bond deduction total", kYearAmount},    {"dues deduction total", kYearAmount},
+    {"pension deduction total", kYearAmount}, {"misc. deduction total", kYearAmount},
+    {"K plan deduction total", kYearAmount}};
+}  // namespace ledger_fields
 
 class LineWriter;
 

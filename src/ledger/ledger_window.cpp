@@ -203,28 +203,32 @@ void LedgerWindow::writeRows(LineWriter& w, const Ledger& l, bool weekly) const 
         return leadingNumber(r.cell(c).text);
     };
     using C = LedgerColumn;
+    using namespace ledger_fields;
     for (int i = 0; i < Ledger::rowCount(weekly); ++i) {
         const LedgerWindowRow& r = rows[static_cast<size_t>(i)];
         const LedgerRow& stored = l.rows[static_cast<size_t>(i)];
         w.text(r.Date.text)
-            .number(cell(r, C::Fed))
-            .number(cell(r, C::SS))
-            .number(cell(r, C::Medi))
-            .number(cell(r, C::State))
+            .number(cell(r, C::Fed), kFed)
+            .number(cell(r, C::SS), kSS)
+            .number(cell(r, C::Medi), kMedi)
+            .number(cell(r, C::State), kState)
             .endLine();
-        w.number(cell(r, C::City))
-            .number(cell(r, C::Muni))
-            .number(cell(r, C::Bond))
-            .number(cell(r, C::Dues))
-            .number(cell(r, C::Pension))
+        w.number(cell(r, C::City), kCity)
+            .number(cell(r, C::Muni), kMuni)
+            .number(cell(r, C::Bond), kBond)
+            .number(cell(r, C::Dues), kDues)
+            .number(cell(r, C::Pension), kPension)
             .endLine();
-        w.number(cell(r, C::Misc))
-            .number(cell(r, C::Kplan))
-            .number(cell(r, C::OT))
-            .number(cell(r, C::Gross))
-            .number(cell(r, C::Net))
+        w.number(cell(r, C::Misc), kMisc)
+            .number(cell(r, C::Kplan), kKplan)
+            .number(cell(r, C::OT), kOT)
+            .number(cell(r, C::Gross), kGross)
+            .number(cell(r, C::Net), kNet)
             .endLine();
-        w.number(stored.SDI).number(stored.SUI).number(stored.Cafe).number(cell(r, C::Tips));
+        w.number(stored.SDI, kSDI)
+            .number(stored.SUI, kSUI)
+            .number(stored.Cafe, kCafe)
+            .number(cell(r, C::Tips), kTips);
         w.endLine();
     }
 }

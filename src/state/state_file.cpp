@@ -45,11 +45,14 @@ void readStateFile(const std::string& bytes, const std::string& fileName, StateS
         s.StateMinBM[i] = r.number(kMinimum);
         s.StateAmtBM[i] = r.number(kTableAmount);
         s.StatePerBM[i] = r.number(kRowRate);
+        r.endLine();
     }
     s.NoStateTaxFlag = r.integer(kFlagField);
+    r.endLine();
     for (size_t n = 0; n < 10; ++n) {
         s.StateSgExp[n] = r.number(kExemption);
         s.StateMarExp[n] = r.number(kExemption);
+        r.endLine();
     }
     s.SdiRate = r.number(kSdiRate);
     s.SuiRate = r.number(kSuiRate);
@@ -60,6 +63,7 @@ void readStateFile(const std::string& bytes, const std::string& fileName, StateS
     s.SuiBaseFlag = r.integer(kFlagField);
     p.SSMediExempFlag = r.integer(kFlagField);
     s.AlabamaFlag = r.integer(kFlagField);
+    r.endLine();
     s.ArizFlag = r.integer(kFlagField);
     s.LouisFlag = r.integer(kFlagField);
     s.IowaFlag = r.integer(kFlagField);
@@ -71,6 +75,8 @@ void readStateFile(const std::string& bytes, const std::string& fileName, StateS
     s.OregonFlag = r.integer(kFlagField);
     s.KentuckyFlag = r.integer(kFlagField);
     s.MissouriFlag = r.integer(kFlagField);
+    r.endLine();
+    r.expectEnd();
 }
 
 std::string writeStateFile(const StateSettings& s, const StateProfileFields& p) {

@@ -91,7 +91,11 @@ std::string writePayPeriodFile(const PayPeriodValues& v) {
 PayPeriodValues readPayPeriodFile(const std::string& bytes, const std::string& fileName) {
     PayPeriodValues v{};
     FieldReader r(bytes, fileName);
-    for (float& x : v) x = r.number(kPeriodFigure);
+    for (float& x : v) {
+        x = r.number(kPeriodFigure);
+        r.endLine();
+    }
+    r.expectEnd();
     return v;
 }
 

@@ -175,5 +175,63 @@ TEST(NonCityFile, BrokenFileThrowsReadErrorAndLeavesTableAlone) {
     }
 }
 
+// A rate is a decimal fraction of the wages; a file holding one outside 0 to 1 is damage,
+// and none is written. The screens' defaults lie inside.
+TEST(CityFile, RatesOutsideZeroToOneAreDamageAndNotWritten) {
+    struct Case {
+        const char* rate;
+        bool reads;
+    } cases[] = {{"54", false}, {"1.0001", false}, {"-0.0045", false}, {"-100", false},
+                 {"0", true},   {"0.0425", true},  {"1", true}};
+    const auto cityLines = test::crlfLines(writeCityFile(sampleCityTable()));
+    NonCityTable nonCity;
+    nonCity.NonRate = 0.0045f;
+    const auto nonLines = test::crlfLines(writeNonCityFile(nonCity));
+    auto join = [](const std::vector<std::string>& lines) {
+        std::string b;
+        for (const auto& l : lines) b += l + "\r\n";
+        return b;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rate);
+        auto city = cityLines;
+        city[3] = city[3].substr(0, city[3].rfind(',') + 1) + c.rate;  // the married rate
+        auto non = nonLines;
+        non[8] = c.rate;
+        const std::pair<std::string, int> files[] = {{join(city), 4}, {join(non), 9}};
+        for (size_t k = 0; k < 2; ++k) {
+            CityTable t;
+            NonCityTable n;
+            auto read = [&] {
+                if (k == 0)
+                    readCityFile(files[k].first, "Sample.cti", t);
+                else
+                    readNonCityFile(files[k].first, "Sample.nci", n);
+            };
+            if (c.reads) {
+                EXPECT_NO_THROW(read());
+                continue;
+            }
+            try {
+                read();
+                ADD_FAILURE() << "no ReadError";
+            } catch (const ReadError& e) {
+                EXPECT_EQ(e.line, files[k].second);
+                EXPECT_NE(e.problem.find(" rate " + std::string(c.rate) + " is outside 0 to 1"),
+                          std::string::npos)
+                    << e.problem;
+            }
+        }
+    }
+    for (float rate : {54.0f, -0.01f, 1.5f}) {
+        CityTable t = sampleCityTable();
+        t.CityPerBS[2] = rate;
+        EXPECT_THROW(writeCityFile(t), RangeError) << rate;
+        NonCityTable n;
+        n.NonRate = rate;
+        EXPECT_THROW(writeNonCityFile(n), RangeError) << rate;
+    }
+}
+
 }  // namespace
 }  // namespace corvella

@@ -29,6 +29,7 @@ TEST(LineFormat, CountsACrCrLfLineEndOnce) {
     FieldReader r("1,2\r\r\n3,x\r\r\n", "x.dat");
     EXPECT_EQ(r.number(), 1.0f);
     EXPECT_EQ(r.number(), 2.0f);
+    r.endLine();
     EXPECT_EQ(r.number(), 3.0f);
     try {
         r.number();
@@ -38,22 +39,27 @@ TEST(LineFormat, CountsACrCrLfLineEndOnce) {
     }
 }
 
-TEST(LineFormat, ReadsDeclaredFieldsWhateverTheLineBreaks) {
+TEST(LineFormat, ReadsTheFieldsOfEachLine) {
     FieldReader r("1,2\r\n3,\"a,b\"\r\n.5,,#TRUE#\r\n", "x.dat");
     EXPECT_EQ(r.number(), 1.0f);
     EXPECT_EQ(r.number(), 2.0f);
+    r.endLine();
     EXPECT_EQ(r.number(), 3.0f);
     EXPECT_EQ(r.text(), "a,b");
+    r.endLine();
     EXPECT_EQ(r.number(), 0.5f);
     EXPECT_EQ(r.number(), 0.0f);  // empty number field
     EXPECT_EQ(r.integer(), -1);
+    r.endLine();
     EXPECT_TRUE(r.atEnd());
+    EXPECT_NO_THROW(r.expectEnd());
 }
 
 TEST(LineFormat, FailuresNameTheFileAndLine) {
     FieldReader r("1,2\r\nabc\r\n", "Sample.sta");
     r.number();
     r.number();
+    r.endLine();
     try {
         r.number();
         FAIL();

@@ -12,14 +12,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::roundTrip(bytes, [](const std::string& b) {
         FieldReader r(b, "x.dat");
         LineWriter w;
-        for (int i = 0; i < 4096 && !r.atEnd(); ++i) w.raw(r.raw());
+        for (int i = 0; i < 4096 && !r.atEnd(); ++i) {
+            w.raw(r.raw());
+            if (r.atLineEnd()) r.endLine();
+        }
         return w.endLine().bytes();
     });
     // Texts: what is read writes back as the same text.
     fuzz::roundTrip(bytes, [](const std::string& b) {
         FieldReader r(b, "x.dat");
         LineWriter w;
-        for (int i = 0; i < 4096 && !r.atEnd(); ++i) w.text(r.text()).endLine();
+        for (int i = 0; i < 4096 && !r.atEnd(); ++i) {
+            w.text(r.text()).endLine();
+            if (r.atLineEnd()) r.endLine();
+        }
         return w.bytes();
     });
     // Numbers: a float read is finite and writes a text that reads back.
@@ -30,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             const float v = r.number();
             FUZZ_CHECK(std::isfinite(v));
             w.number(v).endLine();
+            if (r.atLineEnd()) r.endLine();
         }
         return w.bytes();
     });

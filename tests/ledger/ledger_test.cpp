@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "ledger/ledger_window.h"
 #include "test_support.h"
 
 namespace corvella {
@@ -372,7 +373,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, LedgerReadErrorTest,
                                            BadFile{"UnclosedDate", 1, nullptr, 0, 1},
                                            BadFile{"TextForANumber", -1, "abc", 5, 21},
                                            BadFile{"DollarAmount", -1, "$5", 5, 21},
-                                           BadFile{"TooLargeForFloat", -1, "1e39", 5, 21}),
+                                           BadFile{"TooLargeForFloat", -1, "1e39", 5, 21},
+                                           BadFile{"BeyondAPayPeriod", -1, "9e18", 5, 21},
+                                           BadFile{"NegativeBeyondAPayPeriod", -1, "-5e20", 5, 21},
+                                           BadFile{"LargestFloat", -1, "3.4e38", 5, 21}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LedgerFile, ShortFileStopsWhereTheDataEnds) {
@@ -449,6 +453,101 @@ TEST(LedgerFile, CurrencyTotalsShareOneRangeForReadingWritingAndSums) {
     sums.rows[0].Gross = 5e14f;
     sums.rows[1].Gross = 5e14f;
     EXPECT_THROW(sums.RecomputeTotals(true), Error);
+}
+
+// A row is one pay period's amounts: a field beyond that is damage naming its line and
+// field, with the rows before it still read; a total is a year's.
+TEST(LedgerFile, AFieldBeyondItsRangeIsDamageNamingTheField) {
+    struct Case {
+        size_t line;  // 0-based line of the weekly file
+        size_t field;
+        const char* text;
+        const char* name;
+        int rowsKept;
+    } cases[] = {
+        {0, 1, "9e18", "federal tax", 0},
+        {9, 4, "-5e20", "pension deduction", 2},
+        {14, 3, "3.4e38", "gross pay", 3},
+        {15, 3, "10000000.5", "tips", 3},
+        {207, 0, "-10000001", "SDI", 51},
+        {212, 0, "1e10", "federal tax total", 53},
+        {213, 4, "-2e9", "misc. deduction total", 53},
+    };
+    Ledger src = filledLedger();
+    src.RecomputeTotals(true);
+    const auto all = test::crlfLines(src.write(true));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        auto lines = all;
+        std::vector<std::string> fields(1);
+        bool quoted = false;  // the date holds a comma
+        for (char ch : lines[c.line]) {
+            if (ch == '"') quoted = !quoted;
+            if (ch == ',' && !quoted)
+                fields.emplace_back();
+            else
+                fields.back() += ch;
+        }
+        ASSERT_LT(c.field, fields.size());
+        fields[c.field] = c.text;
+        lines[c.line].clear();
+        for (size_t k = 0; k < fields.size(); ++k) lines[c.line] += (k ? "," : "") + fields[k];
+        std::string bytes;
+        for (const auto& l : lines) bytes += l + "\r\n";
+
+        Ledger l;
+        try {
+            l.read(bytes, "Sample.yrw", true);
+            FAIL() << "no error";
+        } catch (const ReadError& e) {
+            EXPECT_EQ(e.file, "Sample.yrw");
+            EXPECT_EQ(e.line, static_cast<int>(c.line) + 1);
+            EXPECT_NE(e.problem.find(std::string("the ") + c.name + " " + c.text + " is outside"),
+                      std::string::npos)
+                << e.problem;
+        }
+        for (int i = 0; i < c.rowsKept; ++i) expectSameRow(l.rows[i], src.rows[i], i);
+    }
+}
+
+// Nothing is written that the reader would refuse: not by the ledger, not by its window.
+TEST(LedgerFile, WritersRefuseAFieldBeyondItsRange) {
+    Ledger rows;
+    rows.rows[3].Gross = 9e18f;
+    EXPECT_THROW(rows.write(true), RangeError);
+    Ledger sdi;
+    sdi.rows[0].SDI = -5e20f;
+    EXPECT_THROW(sdi.write(false), RangeError);
+    Ledger total;
+    total.totals.Fed = 3.4e38f;
+    EXPECT_THROW(total.write(false), RangeError);
+
+    Ledger l;
+    LedgerWindow w;
+    EXPECT_NO_THROW(w.fileBytes(l, false));
+    w.rows[2].cell(LedgerColumn::Net).text = "9e18";
+    EXPECT_THROW(w.fileBytes(l, false), RangeError);
+}
+
+// The largest amounts a pay period may hold, every week of a year: the totals stay within
+// what the totals lines hold, and the file reads back as written.
+TEST(LedgerTotals, AYearOfTheLargestRowsTotalsAndSaves) {
+    for (float amount : {1e7f, -1e7f}) {
+        SCOPED_TRACE(amount);
+        Ledger l;
+        for (auto& r : l.rows)
+            for (float* f :
+                 {&r.Fed, &r.SS, &r.Medi, &r.State, &r.City, &r.Muni, &r.Bond, &r.Dues, &r.Pension,
+                  &r.Misc, &r.Kplan, &r.Tips, &r.OT, &r.Net, &r.Gross, &r.SDI, &r.SUI, &r.Cafe})
+                *f = amount;
+        ASSERT_NO_THROW(l.RecomputeTotals(true));
+        EXPECT_EQ(l.totals.Fed, 53 * amount);
+        EXPECT_EQ(l.totals.Gross, Currency::fromDouble(53.0 * amount));
+        const std::string bytes = l.write(true);
+        Ledger back;
+        back.read(bytes, "Sample.yrw", true);
+        EXPECT_EQ(back.write(true), bytes);
+    }
 }
 
 TEST(LedgerClear, EmptiesEveryRowAndTotal) {

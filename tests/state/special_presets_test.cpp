@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "state/dialog_state.h"
+#include "state/state_file.h"
 #include "state/state_presets.h"
 
 namespace corvella {
@@ -56,6 +57,31 @@ class SpecialPresets : public ::testing::Test {
                 d.txtStateMinBM[i].text, d.txtStateAmtBM[i].text, d.txtStatePerBM[i].text};
     }
 };
+
+// Every built-in state's figures, for each pay frequency and status, are what the state
+// file may hold: they save and read back as they are.
+TEST_F(SpecialPresets, EveryPresetSavesAndReadsBack) {
+    const St states[] = {St::Ariz,   St::Louis,       St::Iowa, St::Missouri,
+                         St::Mass,   St::Oregon,      St::Utah, St::Kentucky,
+                         St::Wiscon, St::WisconApril, St::NC,   St::Alabama};
+    for (St which : states)
+        for (Freq f : {Freq::BiWeekly, Freq::Weekly})
+            for (const char* st : {"Single", "Married"}) {
+                SCOPED_TRACE(std::to_string(static_cast<int>(which)) + " " + st +
+                             (f == Freq::Weekly ? " weekly" : " bi-weekly"));
+                freq = f;
+                status = st;
+                runStatePreset(d, which);
+                ASSERT_NO_THROW(d.fillVari());
+                std::string bytes;
+                ASSERT_NO_THROW(bytes = writeStateFile(rec, StateProfileFields{}));
+                StateSettings back;
+                StateProfileFields p;
+                ASSERT_NO_THROW(readStateFile(bytes, "Sample.sta", back, p));
+                EXPECT_EQ(back.StatePerBS, rec.StatePerBS);
+                EXPECT_EQ(back.StatePerBM, rec.StatePerBM);
+            }
+}
 
 TEST_F(SpecialPresets, LouisianaIsATwoFieldForm) {
     rec.StateSgExp[0] = 1;

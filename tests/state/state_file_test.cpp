@@ -169,6 +169,62 @@ TEST(StateFile, TextWhereANumberBelongsIsAReadErrorAtThatLine) {
     EXPECT_EQ(s.StateMinBM[4], 1.0f);    // after it: still the old value
 }
 
+// A table rate is a decimal fraction of the wages: 54 would take 54 times the wages.
+TEST(StateFile, ATableRateOutsideZeroToOneIsDamage) {
+    StateSettings s;
+    StateProfileFields p;
+    try {
+        readStateFile(test::fixture("state/rate-54.sta"), "Sample.sta", s, p);
+        FAIL() << "no ReadError";
+    } catch (const ReadError& e) {
+        EXPECT_EQ(e.file, "Sample.sta");
+        EXPECT_EQ(e.line, 3);
+        EXPECT_EQ(e.problem, "the table rate 54 is outside 0 to 1");
+    }
+
+    const NewYorkRecords ny;
+    const auto lines = test::crlfLines(writeStateFile(ny.s, ny.p));
+    struct Case {
+        const char* rate;
+        bool reads;
+    } cases[] = {{"54", false}, {"1.0001", false}, {"-0.01", false}, {"100", false},
+                 {"0", true},   {"0.0815", true},  {"1", true},      {"", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.rate);
+        for (size_t at : {size_t{2}, size_t{5}}) {  // the single and the married column
+            auto changed = lines;
+            std::vector<std::string> fields;
+            std::stringstream row(changed[6]);
+            for (std::string f; std::getline(row, f, ',');) fields.push_back(f);
+            fields[at] = c.rate;
+            changed[6].clear();
+            for (size_t k = 0; k < fields.size(); ++k) changed[6] += (k ? "," : "") + fields[k];
+            std::string bytes;
+            for (const auto& l : changed) bytes += l + "\r\n";
+            StateSettings in;
+            StateProfileFields pin;
+            if (c.reads) {
+                EXPECT_NO_THROW(readStateFile(bytes, "Sample.sta", in, pin));
+                continue;
+            }
+            try {
+                readStateFile(bytes, "Sample.sta", in, pin);
+                ADD_FAILURE() << "no ReadError";
+            } catch (const ReadError& e) {
+                EXPECT_EQ(e.line, 7);
+                EXPECT_NE(e.problem.find("table rate"), std::string::npos);
+            }
+        }
+    }
+
+    // Nor is one written.
+    for (float rate : {54.0f, -0.01f, 1.5f}) {
+        NewYorkRecords bad;
+        bad.s.StatePerBM[9] = rate;
+        EXPECT_THROW(writeStateFile(bad.s, bad.p), RangeError) << rate;
+    }
+}
+
 TEST(StateFile, EmptyFileIsAReadError) {
     StateSettings s;
     StateProfileFields p;
