@@ -25,7 +25,7 @@ const char* const kUsage =
     "       corvella-cli [-C DIR] leave NAME [--start A=TEXT]... [--count A,I=TEXT]...\n"
     "                    [--date A,I=TEXT]... [--clear] [--json]   (A: vac, hol or sick)\n"
     "       corvella-cli [-C DIR] period-save NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"
-    "                    [--week TEXT]\n"
+    "                    [--week TEXT] [--replace]\n"
     "       corvella-cli [-C DIR] period-get FILE [--json]\n"
     "       corvella-cli words AMOUNT\n"
     "       corvella-cli [-C DIR] stub NAME [--box I=TEXT]... [--ot2x] [--louisiana-prior]\n"

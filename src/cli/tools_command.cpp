@@ -4,9 +4,11 @@
 #include <sstream>
 
 #include "cli/cli_support.h"
+#include "common/errors.h"
 #include "common/fileio.h"
 #include "common/number.h"
 #include "shell/messages.h"
+#include "store/pay_period.h"
 
 namespace corvella::cli {
 
@@ -288,11 +290,26 @@ int leave(const std::filesystem::path& dir, const std::vector<std::string>& args
 
 int periodSave(const std::filesystem::path& dir, const std::vector<std::string>& args) {
     Options o;
-    if (auto bad = parse(args, kRunInputs, o, "period-save")) return *bad;
+    if (auto bad = parse(args, kRunInputs, o, "period-save", {{"--replace", false}})) return *bad;
     if (!o.positional.empty()) return usage("more than one employee name given");
+    const bool replace = !o.extra.empty();
     CliUi ui;
     Session s(ui, dir);
     if (auto failed = openEmployee(dir, o.name, ui, s)) return *failed;
+    // A period saved before is replaced only when asked, and refused before anything runs.
+    try {
+        const std::string file = payPeriodFileName(o.week ? *o.week : s.main.txtWeek.text, o.name);
+        if (fileExists(dir / file)) {
+            if (!replace) {
+                std::cerr << "corvella-cli: a pay period is saved already as " << file
+                          << "; give --replace to replace it\n";
+                return code(Exit::Refused);
+            }
+            ui.yesNoAnswers.push_back(true);
+        }
+    } catch (const NameError&) {
+        // The save below refuses the week with its message.
+    }
     const RunOutcome run = pressAdd(o, s);
     if (run == RunOutcome::Refused) return fail(ui, Exit::Refused);
     // Nothing more is written after the run's files failed.

@@ -263,6 +263,10 @@ std::string weekNotUsed(int week, int rows) {
            "). Choose a week from 1 to " + std::to_string(rows) + ".";
 }
 
+std::string replacePayPeriod(const std::string& fileName) {
+    return "A pay period is saved already as " + fileName + ". Replace it with this one?";
+}
+
 std::string extrasFileMissing(const std::string& file) {
     return file +
            " is missing: this employee's name, address and Social Security number, the check "

@@ -71,6 +71,8 @@ std::string ledgerNotSaved(const std::string& fileName, const Error& e);
 std::string postingNotSaved(const std::string& fileName, const Error& e);
 std::string weekNotUsed(int week, int rows);
 std::string exportNotWritten(const std::string& path, const Error& e);
+// The question before a saved pay period is replaced.
+std::string replacePayPeriod(const std::string& fileName);
 // An employee's member missing at Open: what starts empty and where to enter it.
 std::string extrasFileMissing(const std::string& file);
 std::string cafeteriaFileMissing(const std::string& file);

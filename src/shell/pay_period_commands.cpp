@@ -77,6 +77,10 @@ PayPeriodCommands::Saved PayPeriodCommands::SavePayPeriod() {
         }
         values[k] = static_cast<float>(*v);
     }
+    // A period saved before is the record of what was paid: replaced only when asked.
+    if (fileExists(ws_.store.folder / fileName) &&
+        !ws_.ui.askYesNo(messages::replacePayPeriod(fileName), "Save This Pay Period"))
+        return {RunOutcome::Refused, {}};
     try {
         ws_.store.commit({{fileName, writePayPeriodFile(values)}});
     } catch (const RangeError& e) {

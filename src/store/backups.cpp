@@ -6,6 +6,7 @@
 
 #include "common/errors.h"
 #include "store/file_kinds.h"
+#include "store/pay_period.h"
 
 namespace corvella {
 
@@ -19,7 +20,8 @@ const std::vector<std::string_view>& memberExtensions() {
     static const std::vector<std::string_view> exts = [] {
         std::vector<std::string_view> out;
         for (const FileKindRow& row : kFileKinds) {
-            if (row.kind == FileKind::Profile) continue;
+            // Saved periods carry their week in the name: found by looking (periodsOf).
+            if (row.kind == FileKind::Profile || row.kind == FileKind::PayPeriod) continue;
             out.push_back(row.ext);
             if (!row.biWeeklyExt.empty()) out.push_back(row.biWeeklyExt);
         }
@@ -36,6 +38,31 @@ std::string member(const std::string& employee, std::string_view ext) {
 
 std::string profileOf(const std::string& employee) {
     return memberName(employee, FileKind::Profile);
+}
+
+// The pay periods saved for `employee` in `folder`, by name.
+std::vector<std::string> periodsOf(const fs::path& folder, const std::string& employee) {
+    std::vector<std::string> out;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (isPayPeriodFile(name) && employeeOfPayPeriodFile(name) == employee) out.push_back(name);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// Every member of `employee`'s set that `folder` holds: the profile last, so that a
+// backup day holding it holds the set.
+std::vector<std::string> membersIn(const fs::path& folder, const std::string& employee) {
+    std::vector<std::string> out;
+    for (std::string_view ext : memberExtensions()) {
+        if (ext == extensionOf(FileKind::Profile)) {
+            for (std::string& p : periodsOf(folder, employee)) out.push_back(std::move(p));
+        }
+        if (fileExists(folder / member(employee, ext))) out.push_back(member(employee, ext));
+    }
+    return out;
 }
 
 bool isDayName(const std::string& s) {
@@ -79,6 +106,7 @@ void removeOldDays(const fs::path& backups, const Date& today) {
 }  // namespace
 
 std::string employeeOfFile(const std::string& fileName) {
+    if (isPayPeriodFile(fileName)) return employeeOfPayPeriodFile(fileName);
     for (std::string_view e : memberExtensions()) {
         if (fileName.size() > e.size() &&
             fileName.compare(fileName.size() - e.size(), e.size(), e) == 0)
@@ -102,21 +130,15 @@ void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::st
     std::error_code ec;
     fs::create_directories(day, ec);
     if (ec) failAt(day / profileOf(employee), ec);
-    for (std::string_view ext : memberExtensions()) {
-        const fs::path from = folder / member(employee, ext);
-        if (!fileExists(from)) continue;
-        const fs::path to = day / member(employee, ext);
-        fs::remove(to, ec);  // what a backup cut short left
-        writer.linkOrCopy(from, to);
+    for (const std::string& name : membersIn(folder, employee)) {
+        fs::remove(day / name, ec);  // what a backup cut short left
+        writer.linkOrCopy(folder / name, day / name);
     }
     removeOldDays(backups, today);
 }
 
 std::vector<std::string> memberFiles(const fs::path& folder, const std::string& employee) {
-    std::vector<std::string> out;
-    for (std::string_view ext : memberExtensions())
-        if (fileExists(folder / member(employee, ext))) out.push_back(member(employee, ext));
-    return out;
+    return membersIn(folder, employee);
 }
 
 void backUpFile(FileWriter& writer, const fs::path& folder, const std::string& fileName,
@@ -144,11 +166,10 @@ std::vector<FileContent> backupSet(const fs::path& folder, const std::string& em
                                    const std::string& day) {
     std::vector<FileContent> files;
     if (!isDayName(day)) return files;
-    for (std::string_view ext : memberExtensions()) {
-        const std::string name = member(employee, ext);
-        if (auto bytes = readFileBytes(folder / kBackupFolder / day / name))
+    const fs::path dayFolder = folder / kBackupFolder / day;
+    for (const std::string& name : membersIn(dayFolder, employee))
+        if (auto bytes = readFileBytes(dayFolder / name))
             files.push_back({name, std::move(*bytes)});
-    }
     return files;
 }
 

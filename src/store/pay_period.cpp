@@ -128,6 +128,12 @@ std::string weekOfPayPeriodFile(const std::string& fileName) {
     return week.substr(0, 10);
 }
 
+bool isPayPeriodFile(const std::string& fileName) {
+    const auto blanks = fileName.find("  ");
+    return blanks != std::string::npos && blanks > 0 && fileName.size() > blanks + 6 &&
+           fileName.compare(fileName.size() - 4, 4, ".prv") == 0;
+}
+
 bool isPayPeriodOf(const std::string& fileName, const std::string& name) {
     std::string tail = "  ";
     tail.append(name).append(".prv");

@@ -43,6 +43,8 @@ std::string payPeriodFileName(const std::string& week, const std::string& name);
 // The week-ending text a file name gives back: "_" as "/" among its first eight
 // characters, the first ten characters kept.
 std::string weekOfPayPeriodFile(const std::string& fileName);
+// Whether a file name is a saved pay period's: a week, two blanks, a name, ".prv".
+bool isPayPeriodFile(const std::string& fileName);
 // Whether a pay period's file name is one saved for `name`.
 bool isPayPeriodOf(const std::string& fileName, const std::string& name);
 // The employee a pay period's file name was saved for (after the date and two blanks).

@@ -104,6 +104,16 @@ TEST_F(ToolsCli, APeriodSavedIsGotBack) {
     EXPECT_EQ(jsonField(got.out, "Label13"), "600.00");
     EXPECT_EQ(jsonField(got.out, "lbNet"), "454.33");
 
+    // The same week again: refused before the run, unless --replace.
+    const auto before = test::folderFiles(dir.path());
+    CliResult again = cli("period-save Sample --box 0=30 --week 01/09/2015");
+    EXPECT_EQ(again.status, 4);
+    EXPECT_NE(again.err.find("give --replace"), std::string::npos) << again.err;
+    EXPECT_EQ(test::folderFiles(dir.path()), before);
+    again = cli("period-save Sample --box 0=30 --week 01/09/2015 --replace");
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_NE(dir.read("01_09_2015  Sample.prv"), before.at("01_09_2015  Sample.prv"));
+
     EXPECT_EQ(cli("period-save Sample --box 0=40 --week 'a\\b'").status, 4);
     EXPECT_EQ(cli("period-get 'Nothing.prv'").status, 2);
     dir.write("Bad.prv", test::fixture("period/cut-after-two-lines.prv"));

@@ -69,6 +69,30 @@ TEST_F(Backups, TheLeaveBalancesAreKeptBeforeTheDaysFirstChange) {
     EXPECT_NE(filesIn(dir.path()).at("Emp.hol"), before.at("Emp.hol"));
 }
 
+// A saved pay period is the employee's record of what was paid: the day's backup keeps it
+// with the set, and saving the same week again asks before replacing it.
+TEST_F(Backups, ASavedPayPeriodIsKeptWithTheSetAndReplacedOnlyWhenAsked) {
+    openEmployee(profileOf());
+    s.main.setWeek("01/09/2015");
+    ASSERT_EQ(run({{0, "40"}}), RunOutcome::Done);
+    const auto first = s.SavePayPeriod();
+    ASSERT_EQ(first.outcome, RunOutcome::Done);
+    const std::string period = dir.read(first.fileName);
+
+    ASSERT_EQ(run({{0, "30"}}), RunOutcome::Done);
+    ui.yesNoAnswers.push_back(false);
+    EXPECT_EQ(s.SavePayPeriod().outcome, RunOutcome::Refused);
+    EXPECT_NE(ui.questions.back().find("saved already as " + first.fileName), std::string::npos);
+    EXPECT_EQ(dir.read(first.fileName), period);
+
+    ui.date = {2015, 1, 10};
+    ui.yesNoAnswers.push_back(true);
+    ASSERT_EQ(s.SavePayPeriod().outcome, RunOutcome::Done);
+    EXPECT_NE(dir.read(first.fileName), period);
+    EXPECT_EQ(*readFileBytes(day("2015-01-10") / first.fileName), period);
+    EXPECT_EQ(employeeOfFile(first.fileName), "Emp");
+}
+
 TEST_F(Backups, SixtyDaysAreKept) {
     openEmployee(profileOf());
     for (const char* old : {"2014-11-10", "2014-11-11", "2014-11-12"}) {

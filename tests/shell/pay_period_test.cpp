@@ -85,8 +85,9 @@ TEST_F(PayPeriods, InputsAndResultsComeBackAsSavedAndShown) {
     EXPECT_EQ(s.main.lbNet.caption, "1234.56");
     EXPECT_EQ(s.main.txtWeek.text, "01/09/2015");
 
-    // Saving again under the same date replaces the file.
+    // Saving again under the same date replaces the file, once the operator agrees.
     s.main.txtAmount[0].text = "8";
+    ui.yesNoAnswers.push_back(true);
     ASSERT_EQ(s.SavePayPeriod().outcome, RunOutcome::Done);
     EXPECT_EQ(test::crlfLines(dir.read("01_09_2015  Sample.prv"))[0], "8");
 }
