@@ -97,13 +97,14 @@ class FolderLock {
     int fd_;
 };
 
-// "<name>.tmp-XXXXXX", as writeTemporary names its files.
-bool isTemporaryName(const std::string& name) {
+// The file a temporary name "<name>.tmp-XXXXXX" (as writeTemporary names its files)
+// stands for, or "" for any other name.
+std::string fileOfTemporary(const std::string& name) {
     const auto at = name.rfind(".tmp-");
-    if (at == std::string::npos || at == 0 || name.size() != at + 11) return false;
+    if (at == std::string::npos || at == 0 || name.size() != at + 11) return "";
     for (size_t i = at + 5; i < name.size(); ++i)
-        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
-    return true;
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return "";
+    return name.substr(0, at);
 }
 
 bool finishCommit(const std::filesystem::path& folder);
@@ -316,15 +317,17 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     FileWriter().write(path, bytes);
 }
 
-bool completePendingCommit(const std::filesystem::path& folder) {
+bool completePendingCommit(const std::filesystem::path& folder,
+                           const std::function<bool(const std::string&)>& written) {
     FolderLock lock(folder);
     const bool found = finishCommit(folder);
-    // What is left with a temporary name now is a killed write's: no one is writing.
+    // A temporary of ours left now is a killed write's: no one is writing.
     std::error_code ec;
     for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
         std::error_code fileEc;
-        if (e.is_regular_file(fileEc) && isTemporaryName(e.path().filename().string()))
-            ::unlink(e.path().c_str());
+        if (!e.is_regular_file(fileEc)) continue;
+        const std::string file = fileOfTemporary(e.path().filename().string());
+        if (!file.empty() && (file == kCommitManifest || written(file))) ::unlink(e.path().c_str());
     }
     return found;
 }

@@ -80,10 +80,13 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 inline constexpr const char* kCommitManifest = ".corvella-commit";
 
 // Finishes the renames of a commit that a crash interrupted, so the files are wholly
-// the new set, then removes temporary files a killed write left behind. True when there
-// was a commit to finish. Throws WriteError when it cannot. Writers of one folder take
-// turns (a lock on the folder), so this never touches another program's write.
-bool completePendingCommit(const std::filesystem::path& folder);
+// the new set, then removes the temporary files a killed write left behind of the files
+// `written` names (it is given a file's name, the temporary suffix taken off); any other
+// file is the user's, whatever its name. True when there was a commit to finish. Throws
+// WriteError when it cannot. Writers of one folder take turns (a lock on the folder), so
+// this never touches another program's write.
+bool completePendingCommit(const std::filesystem::path& folder,
+                           const std::function<bool(const std::string&)>& written);
 
 inline constexpr size_t kLongestEmployeeName = 240;  // bytes
 

@@ -6,6 +6,7 @@
 #include "common/errors.h"
 #include "common/fileio.h"
 #include "common/linefile.h"
+#include "store/file_kinds.h"
 #include "test_support.h"
 
 namespace corvella {
@@ -165,9 +166,9 @@ TEST_F(FileSetCommit, ACrashBetweenTheRenamesIsRolledForwardAtTheNextStart) {
         w.faults.stopAfterRenames = renamed;
         EXPECT_THROW(w.commit(dir.path(), newSet()), SimulatedCrash);
         EXPECT_TRUE(std::filesystem::exists(dir / kCommitManifest));
-        EXPECT_TRUE(completePendingCommit(dir.path()));
+        EXPECT_TRUE(completePendingCommit(dir.path(), isWrittenFile));
         expectAll("new");
-        EXPECT_FALSE(completePendingCommit(dir.path()));
+        EXPECT_FALSE(completePendingCommit(dir.path(), isWrittenFile));
     }
 }
 
@@ -178,21 +179,21 @@ TEST_F(FileSetCommit, AManifestCutShortRenamesNothing) {
         dir.write(temps.back(), "new " + n);
     }
     dir.write(kCommitManifest, temps[0] + "\tE.use\n" + temps[1] + "\tE.and\n");
-    EXPECT_TRUE(completePendingCommit(dir.path()));
+    EXPECT_TRUE(completePendingCommit(dir.path(), isWrittenFile));
     for (const auto& n : names) EXPECT_EQ(dir.read(n), "old " + n);
     EXPECT_FALSE(std::filesystem::exists(dir / kCommitManifest));
 }
 
 TEST_F(FileSetCommit, AManifestRenamesOnlyTemporaryFilesOverTheirOwn) {
     dir.write(kCommitManifest, "E.cfe\tE.use\nend\n");  // one member over another
-    EXPECT_TRUE(completePendingCommit(dir.path()));
+    EXPECT_TRUE(completePendingCommit(dir.path(), isWrittenFile));
     expectAll("old");
 }
 
 TEST_F(FileSetCommit, AManifestCannotRenameOutsideItsFolder) {
     dir.write("E.use.tmp-abcdef", "new");
     dir.write(kCommitManifest, "E.use.tmp-abcdef\t../E.use\nend\n");
-    EXPECT_TRUE(completePendingCommit(dir.path()));
+    EXPECT_TRUE(completePendingCommit(dir.path(), isWrittenFile));
     EXPECT_EQ(dir.read("E.use"), "old E.use");
     EXPECT_FALSE(std::filesystem::exists(dir.path().parent_path() / "E.use"));
 }
@@ -208,17 +209,31 @@ TEST(AtomicWrite, FilesAreReadableByTheirOwnerOnly) {
     }
 }
 
+// Only the temporaries of files the program writes: any other name is the user's.
 TEST(AtomicWrite, AKilledWritesTemporaryFilesGoAtTheNextStart) {
     test::TempDir dir;
-    dir.write("Ann.and.tmp-Ab12Cd", "half a file");
-    dir.write("Ann.use.tmp-000000", "");
-    dir.write("Ann.use", "kept");
-    dir.write("notes.tmp-short", "kept");
-    EXPECT_FALSE(completePendingCommit(dir.path()));  // no commit to finish, only leftovers
-    EXPECT_FALSE(std::filesystem::exists(dir / "Ann.and.tmp-Ab12Cd"));
-    EXPECT_FALSE(std::filesystem::exists(dir / "Ann.use.tmp-000000"));
-    EXPECT_EQ(dir.read("Ann.use"), "kept");
-    EXPECT_EQ(dir.read("notes.tmp-short"), "kept");
+    const char* ours[] = {"Ann.and.tmp-Ab12Cd",
+                          "Ann.use.tmp-000000",
+                          "Ann.ovb.tmp-abcdef",
+                          "01_09_2015  Ann.prv.tmp-a1b2c3",
+                          "Header.sav.tmp-ABCDEF",
+                          "Federal15.dtt.tmp-ABCDEF",
+                          ".corvella-commit.tmp-ABCDEF",
+                          "Ann.cti.damaged-20261210-142501.tmp-ABCDEF",
+                          "Ann.yrw.replaced-20261210-142501-2.tmp-ABCDEF",
+                          "Ann.ledger.xlsx.tmp-ABCDEF"};
+    const char* others[] = {"Ann.use",
+                            "notes.tmp-short",
+                            "notes.tmp-ABCDEF",
+                            "Ann.USE.tmp-ABCDEF",
+                            "Ann.use.bak.tmp-ABCDEF",
+                            "Ann.use.tmp-ABC-EF",
+                            "x.sav.tmp-ABCDEF"};
+    for (const char* n : ours) dir.write(n, "half a file");
+    for (const char* n : others) dir.write(n, "kept");
+    EXPECT_FALSE(completePendingCommit(dir.path(), isWrittenFile));  // only leftovers
+    for (const char* n : ours) EXPECT_FALSE(std::filesystem::exists(dir / n)) << n;
+    for (const char* n : others) EXPECT_EQ(dir.read(n), "kept") << n;
 }
 
 TEST(EmployeeName, RefusesNamesThatLeaveTheFolderOrDoNotFit) {
