@@ -43,12 +43,29 @@ std::filesystem::path folderOf(const std::filesystem::path& path) {
     return dir.empty() ? std::filesystem::path(".") : dir;
 }
 
-[[noreturn]] void fail(const std::filesystem::path& shown, int err) {
-    throw WriteError(shown.filename().string(), std::strerror(err));
+[[noreturn]] void fail(const std::string& shown, int err) {
+    throw WriteError(shown, std::strerror(err));
 }
 
-void renameOrThrow(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (::rename(from.c_str(), to.c_str()) != 0) fail(to, errno);
+[[noreturn]] void fail(const std::filesystem::path& file, int err) {
+    fail(file.filename().string(), err);
+}
+
+void renameOrThrow(const std::filesystem::path& from, const std::filesystem::path& to,
+                   const std::string& shown = "") {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        if (!shown.empty()) fail(shown, errno);
+        fail(to, errno);
+    }
+}
+
+// The set as messages name it: the files the user saves, never the manifest.
+std::string setName(const std::vector<FileContent>& files) {
+    if (files.empty()) return kCommitManifest;
+    std::string name = files.front().name;
+    if (files.size() == 2) name += " and 1 other file";
+    if (files.size() > 2) name += " and " + std::to_string(files.size() - 1) + " other files";
+    return name;
 }
 
 // A name of the manifest that stays inside its folder.
@@ -122,16 +139,18 @@ void FileWriter::syncFolder(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& path,
-                                                 std::string_view bytes, unsigned mode) {
+                                                 std::string_view bytes, unsigned mode,
+                                                 const std::string& shown) {
+    const std::string named = shown.empty() ? path.filename().string() : shown;
     std::string tmpl = (folderOf(path) / (path.filename().string() + ".tmp-XXXXXX")).string();
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
-    if (fd < 0) fail(path, errno);
+    if (fd < 0) fail(named, errno);
     auto failWith = [&](int err) {
         ::close(fd);
         ::unlink(name.data());
-        fail(path, err);
+        fail(named, err);
     };
     size_t limit = bytes.size();
     bool simulatedFull = false;
@@ -155,7 +174,7 @@ std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& pa
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(name.data());
-        fail(path, err);
+        fail(named, err);
     }
     return std::filesystem::path(name.data());
 }
@@ -221,9 +240,11 @@ void FileWriter::commit(const std::filesystem::path& folder,
         }
         manifest += "end\n";
         // The manifest itself appears whole or not at all.
-        const auto manifestTemp = writeTemporary(folder / kCommitManifest, manifest);
+        const std::string shown = setName(files);
+        const auto manifestTemp =
+            writeTemporary(folder / kCommitManifest, manifest, kOwnerOnly, shown);
         temps.push_back(manifestTemp);
-        renameOrThrow(manifestTemp, folder / kCommitManifest);
+        renameOrThrow(manifestTemp, folder / kCommitManifest, shown);
         temps.pop_back();
     } catch (...) {
         for (const auto& t : temps) ::unlink(t.c_str());

@@ -67,8 +67,9 @@ class FileWriter {
     int syncs() const { return syncs_; }
 
   private:
+    // `shown` names the file in errors when it is not the path's own name.
     std::filesystem::path writeTemporary(const std::filesystem::path& path, std::string_view bytes,
-                                         unsigned mode = kOwnerOnly);
+                                         unsigned mode = kOwnerOnly, const std::string& shown = "");
     bool syncFile(int fd);
     void syncFolder(const std::filesystem::path& folder);
     int syncs_ = 0;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 #include "common/errors.h"
@@ -234,6 +236,29 @@ TEST(AtomicWrite, AKilledWritesTemporaryFilesGoAtTheNextStart) {
     EXPECT_FALSE(completePendingCommit(dir.path(), isWrittenFile));  // only leftovers
     for (const char* n : ours) EXPECT_FALSE(std::filesystem::exists(dir / n)) << n;
     for (const char* n : others) EXPECT_EQ(dir.read(n), "kept") << n;
+}
+
+// A full disk at the manifest: the message names what the user was saving.
+TEST_F(FileSetCommit, AFullDiskAtTheManifestNamesTheFilesSaved) {
+    for (size_t members : {size_t{1}, names.size()}) {
+        SCOPED_TRACE(members);
+        auto files = newSet();
+        files.resize(members);
+        size_t bytes = 0;
+        for (const auto& f : files) bytes += f.bytes.size();
+        FileWriter w;
+        w.faults.failAfterBytes = bytes;  // every member written, then the disk is full
+        try {
+            w.commit(dir.path(), files);
+            ADD_FAILURE() << "no error";
+        } catch (const WriteError& e) {
+            const std::string what = e.what();
+            EXPECT_EQ(what.find(kCommitManifest), std::string::npos) << what;
+            EXPECT_EQ(e.file.rfind("E.use", 0), 0u) << what;
+            EXPECT_NE(what.find(std::strerror(ENOSPC)), std::string::npos) << what;
+        }
+        expectAll("old");
+    }
 }
 
 TEST(EmployeeName, RefusesNamesThatLeaveTheFolderOrDoNotFit) {
