@@ -279,7 +279,7 @@ namespace {
 // extension kept, "~" where it was cut) where the two would pass what a file name may
 // hold, less the temporary suffix a copy is written under.
 std::string keptName(const std::string& file, const std::string& suffix) {
-    constexpr size_t kLongest = 255 - std::string_view(".tmp-XXXXXX").size();
+    constexpr size_t kLongest = kLongestFileName;
     if (file.size() + suffix.size() <= kLongest) return file + suffix;
     const auto dot = file.rfind('.');
     const std::string ext = dot == std::string::npos || dot == 0 ? "" : file.substr(dot);
@@ -398,12 +398,12 @@ void checkEmployeeName(std::string_view name) {
                name.find("..") != std::string_view::npos;
     for (unsigned char c : name)
         if (c < 0x20 || c == 0x7F) bad = true;  // tabs, line ends and the like
-    // The longest file of the set, with its temporary suffix (".yrw.tmp-XXXXXX"), must
-    // still fit the file system's 255 bytes.
+    // Counted in bytes, as the file system counts them.
     if (name.size() > kLongestEmployeeName)
         throw NameError("The name is " + std::to_string(name.size()) +
-                        " characters long; a name may have at most " +
-                        std::to_string(kLongestEmployeeName) + ". Choose a shorter name.");
+                        " bytes long; a name may have at most " +
+                        std::to_string(kLongestEmployeeName) +
+                        " bytes (a letter such as \"é\" takes two). Choose a shorter name.");
     if (bad)
         throw NameError("The name \"" + std::string(name) +
                         "\" cannot be used: a name may not contain \"/\", \"\\\", \"..\" or a "

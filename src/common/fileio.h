@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -89,7 +90,22 @@ inline constexpr const char* kCommitManifest = ".corvella-commit";
 bool completePendingCommit(const std::filesystem::path& folder,
                            const std::function<bool(const std::string&)>& written);
 
-inline constexpr size_t kLongestEmployeeName = 240;  // bytes
+// The longest name of a file written here: a file name holds 255 bytes, and its write
+// goes through a temporary file named "<name>.tmp-XXXXXX".
+inline constexpr size_t kLongestFileName = 255 - std::string_view(".tmp-XXXXXX").size();
+
+// The longest names made from an employee's name N, of each sort: a member, a saved pay
+// period and a member kept aside (under keepAside's longest tag).
+inline constexpr std::string_view kLongestDerivedNames[] = {"N.yrw", "MM_DD_YYYY  N.prv",
+                                                            "N.yrw.replaced-YYYYMMDD-HHMMSS"};
+
+// In bytes: with it, every file the program writes for the employee fits.
+inline constexpr size_t kLongestEmployeeName = [] {
+    size_t added = 0;
+    for (std::string_view derived : kLongestDerivedNames)
+        added = std::max(added, derived.size() - 1);
+    return kLongestFileName - added;
+}();
 
 // Refuses a name that would leave the working folder, or whose files the file system
 // could not hold; throws NameError with the message to show.

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/fileio.h"
 #include "test_support.h"
 
 namespace corvella {
@@ -21,6 +22,11 @@ class FileAccessCli : public ::testing::Test {
     CliResult cli(const std::string& args) {
         return test::runCli("-C '" + dir.path().string() + "' " + args, kTimeLimit);
     }
+    // An employee `name` with the sample's files.
+    void copySample(const std::string& name) {
+        for (const char* ext : {".use", ".and", ".cfe", ".sta"})
+            std::filesystem::copy_file(dir / (std::string("Sample") + ext), dir / (name + ext));
+    }
 };
 
 // Start-up removes what a killed write of its own left, never another program's file.
@@ -35,6 +41,33 @@ TEST_F(FileAccessCli, StartUpRemovesOnlyItsOwnLeftoverTemporaries) {
     ASSERT_EQ(cli("calc Sample --box 0=40").status, 0);
     for (const char* n : ours) EXPECT_FALSE(std::filesystem::exists(dir / n)) << n;
     for (const char* n : others) EXPECT_EQ(dir.read(n), "someone's") << n;
+}
+
+// The longest name the program takes: every file it writes for the employee fits, the
+// saved pay period and a damaged file's copy included, under their full names.
+TEST_F(FileAccessCli, EveryFileOfTheLongestNameCanBeWritten) {
+    const std::string name(kLongestEmployeeName, 'n');
+    copySample(name);
+    CliResult saved = cli("period-save " + name + " --box 0=40 --week 01/09/2015");
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_TRUE(std::filesystem::exists(dir / ("01_09_2015  " + name + ".prv")));
+
+    dir.write(name + ".cti", "1,2,x\r\n");
+    CliResult run = cli("calc " + name + " --box 0=40");
+    ASSERT_EQ(run.status, 0) << run.err;
+    int kept = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+        const std::string f = e.path().filename().string();
+        if (f.find(".damaged-") == std::string::npos) continue;
+        ++kept;
+        EXPECT_EQ(f.rfind(name + ".cti.damaged-", 0), 0u) << f;  // not cut short
+        EXPECT_EQ(dir.read(f), "1,2,x\r\n");
+    }
+    EXPECT_EQ(kept, 1);
+
+    CliResult longer = cli("calc " + name + "n --box 0=40");
+    EXPECT_EQ(longer.status, 2);
+    EXPECT_NE(longer.err.find("bytes"), std::string::npos) << longer.err;
 }
 
 }  // namespace

@@ -261,16 +261,45 @@ TEST_F(FileSetCommit, AFullDiskAtTheManifestNamesTheFilesSaved) {
     }
 }
 
+// A copy kept aside of a file whose name leaves no room for the suffix: the name part is
+// cut short (never inside a character), the extension and the date kept.
+TEST(KeepAside, ALongNameIsCutShortToFit) {
+    test::TempDir dir;
+    const std::string stem = std::string(214, 'n') + "é" + std::string(22, 'n');
+    dir.write(stem + ".cti", "1,2,x\r\n");
+    FileWriter w;
+    for (int copy = 1; copy <= 2; ++copy) {
+        const std::string kept = w.keepAside(dir / (stem + ".cti"), "damaged");
+        EXPECT_LE(kept.size(), kLongestFileName) << kept;
+        EXPECT_EQ(kept.rfind(std::string(200, 'n'), 0), 0u) << kept;
+        EXPECT_NE(kept.find("n~.cti.damaged-"), std::string::npos) << kept;
+        EXPECT_EQ(kept.find('\xC3'), std::string::npos) << kept;  // no half "é"
+        EXPECT_EQ(dir.read(kept), "1,2,x\r\n");
+    }
+}
+
 TEST(EmployeeName, RefusesNamesThatLeaveTheFolderOrDoNotFit) {
     for (const char* bad : {"../evil", "a/b", "a\\b", "..", "x..y", "a\tb", "a\nb"})
         EXPECT_THROW(checkEmployeeName(bad), NameError) << bad;
     for (const char* good : {"Sample", "", "Mary Ann", "O'Brien", "José"})
         EXPECT_NO_THROW(checkEmployeeName(good)) << good;
     // Its longest file, with the temporary suffix, must fit in 255 bytes.
-    EXPECT_NO_THROW(checkEmployeeName(std::string(240, 'x')));
-    EXPECT_THROW(checkEmployeeName(std::string(241, 'x')), NameError);
+    EXPECT_NO_THROW(checkEmployeeName(std::string(kLongestEmployeeName, 'x')));
+    EXPECT_THROW(checkEmployeeName(std::string(kLongestEmployeeName + 1, 'x')), NameError);
+    EXPECT_THROW(checkEmployeeName(std::string(228, 'x')), NameError);
     test::TempDir dir;
-    FileWriter().commit(dir.path(), {{std::string(240, 'x') + ".yrw", "a"}});
+    FileWriter().commit(dir.path(), {{std::string(kLongestEmployeeName, 'x') + ".yrw", "a"}});
+    // The limit is in bytes, and the message says so: "é" takes two.
+    std::string accented;
+    for (int i = 0; i < 122; ++i) accented += "é";
+    try {
+        checkEmployeeName(accented);
+        ADD_FAILURE() << "no error";
+    } catch (const NameError& e) {
+        const std::string what = e.what();
+        EXPECT_NE(what.find("244 bytes"), std::string::npos) << what;
+        EXPECT_EQ(what.find("characters"), std::string::npos) << what;
+    }
 }
 
 }  // namespace
