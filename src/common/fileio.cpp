@@ -11,29 +11,70 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "common/errors.h"
 
 namespace corvella {
 
+namespace {
+
+void checkReadable(const struct stat& st, const std::filesystem::path& path) {
+    if (!S_ISREG(st.st_mode)) throw ReadError(path.filename().string(), "not a regular file");
+    if (static_cast<std::uintmax_t>(st.st_size) > kLargestDataFile)
+        throw ReadError(path.filename().string(), "too large to be a data file");
+}
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+}  // namespace
+
 bool fileExists(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    std::ifstream f(path, std::ios::binary);
-    return f.is_open();
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    if (!S_ISREG(st.st_mode)) return true;  // there, and refused when read
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    return fd.get() >= 0;
 }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-    std::ifstream f(path, std::ios::binary);
-    if (!f.is_open()) return std::nullopt;
-    std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) return std::nullopt;
-    return s;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    checkReadable(st, path);
+    // Without waiting, in case something else has taken the name since; what was opened
+    // is checked again.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) return std::nullopt;
+    if (::fstat(fd.get(), &st) != 0) return std::nullopt;
+    checkReadable(st, path);
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        bytes.append(buf, static_cast<size_t>(n));
+        // A file still growing is not read without end.
+        if (bytes.size() > kLargestDataFile)
+            throw ReadError(path.filename().string(), "too large to be a data file");
+    }
+    return bytes;
 }
 
 namespace {
@@ -324,7 +365,12 @@ std::string FileWriter::keepAside(const std::filesystem::path& file, std::string
 void FileWriter::linkOrCopy(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (::link(from.c_str(), to.c_str()) == 0) return;
     if (errno == EEXIST) fail(to, EEXIST);
-    auto bytes = readFileBytes(from);
+    std::optional<std::string> bytes;
+    try {
+        bytes = readFileBytes(from);
+    } catch (const ReadError& e) {
+        throw WriteError(e.file, e.problem);
+    }
     if (!bytes) fail(from, EIO);
     write(to, *bytes);
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -9,10 +10,16 @@
 
 namespace corvella {
 
-// True when the file can be opened for reading (it is closed again at once).
+// No data file comes near this: a full year's ledger, the largest, is under 20 KB.
+inline constexpr std::uintmax_t kLargestDataFile = 4u << 20;
+
+// True when something other than a folder is there and may be read; a FIFO or a device
+// counts (readFileBytes refuses it), and nothing is opened that could wait.
 bool fileExists(const std::filesystem::path& path);
 
-// The whole file, or nothing when it cannot be opened.
+// The whole file, or nothing when it is not there or cannot be opened. Throws ReadError
+// for what is not a regular file (a FIFO would wait for a writer, a device never ends)
+// or is larger than kLargestDataFile, before reading any of it.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Faults a test can give one writer: writes that fail after this many bytes in all (a

@@ -1,7 +1,10 @@
 // The real corvella-cli on a working folder that holds what it does not expect.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "common/fileio.h"
@@ -28,6 +31,64 @@ class FileAccessCli : public ::testing::Test {
             std::filesystem::copy_file(dir / (std::string("Sample") + ext), dir / (name + ext));
     }
 };
+
+// Every reader: a FIFO where a data file belongs is refused at once, naming the file.
+TEST_F(FileAccessCli, AFifoInADataFilesPlaceIsRefusedNotWaitedOn) {
+    struct Case {
+        const char* file;
+        const char* command;
+        int status;
+    };
+    const Case cases[] = {
+        {"Sample.use", "calc Sample --box 0=40", 3},
+        {"Sample.sta", "calc Sample --box 0=40", 3},
+        {"Sample.cti", "calc Sample --box 0=40", 0},  // as a damaged one: kept aside, replaced
+        {"Sample.hol", "leave Sample", 3},
+        {"Sample.yrw", "ledger Sample", 3},
+        {"Federal15.dtt", "calc Sample --box 0=40", 4},  // a run without its table is refused
+        {"Header.sav", "stub Sample --box 0=40 --text", 4},
+        {"01_09_2015  Sample.prv", "period-get '01_09_2015  Sample.prv'", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        test::TempDir fresh;
+        test::copyDataFolder(fresh.path());
+        std::filesystem::remove(fresh / c.file);
+        ASSERT_EQ(::mkfifo((fresh / c.file).c_str(), 0600), 0);
+        CliResult r = test::runCli("-C '" + fresh.path().string() + "' " + c.command, kTimeLimit);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE((r.err + r.out).find(c.file), std::string::npos) << r.err << r.out;
+    }
+}
+
+TEST_F(FileAccessCli, ADeviceGivenAsASavedPayPeriodIsRefused) {
+    CliResult r = cli("period-get /dev/zero");
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_NE(r.err.find("zero"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+}
+
+// Far larger than any balances file: refused before it is read (a sparse file, so the
+// test itself costs no disk).
+TEST_F(FileAccessCli, AHugeFileIsRefusedBeforeItIsRead) {
+    { std::ofstream(dir / "Sample.hol", std::ios::binary).put('1'); }
+    std::filesystem::resize_file(dir / "Sample.hol", 64u << 20);
+    CliResult r = cli("leave Sample");
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_NE(r.err.find("Sample.hol"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("too large"), std::string::npos) << r.err;
+}
+
+// A backup day holding a FIFO: the restore stops, nothing waits.
+TEST_F(FileAccessCli, AFifoInABackupIsRefused) {
+    const auto day = dir / "backup" / "2026-01-05";
+    std::filesystem::create_directories(day);
+    std::filesystem::copy_file(dir / "Sample.use", day / "Sample.use");
+    ASSERT_EQ(::mkfifo((day / "Sample.and").c_str(), 0600), 0);
+    CliResult r = cli("restore Sample --day 2026-01-05");
+    EXPECT_EQ(r.status, 3) << r.err;
+    EXPECT_NE(r.err.find("Sample.and"), std::string::npos) << r.err;
+}
 
 // Start-up removes what a killed write of its own left, never another program's file.
 TEST_F(FileAccessCli, StartUpRemovesOnlyItsOwnLeftoverTemporaries) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <functional>
 
 #include "common/errors.h"
 #include "common/fileio.h"
@@ -236,6 +239,64 @@ TEST(AtomicWrite, AKilledWritesTemporaryFilesGoAtTheNextStart) {
     EXPECT_FALSE(completePendingCommit(dir.path(), isWrittenFile));  // only leftovers
     for (const char* n : ours) EXPECT_FALSE(std::filesystem::exists(dir / n)) << n;
     for (const char* n : others) EXPECT_EQ(dir.read(n), "kept") << n;
+}
+
+// Runs `body` in a child process that an alarm ends after a few seconds: its exit status,
+// or -1 when it was killed (it blocked).
+int inChild(const std::function<int()>& body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(5);
+        int status = 99;
+        try {
+            status = body();
+        } catch (...) {
+        }
+        ::_exit(status);
+    }
+    int st = 0;
+    ::waitpid(pid, &st, 0);
+    return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+}
+
+// 0 when reading `path` throws a ReadError that names the file and says `problem`.
+int refusedAs(const std::filesystem::path& path, const std::string& problem) {
+    try {
+        readFileBytes(path);
+    } catch (const ReadError& e) {
+        return e.file == path.filename().string() && e.problem.find(problem) != std::string::npos
+                   ? 0
+                   : 2;
+    }
+    return 1;
+}
+
+// What is not a regular file, or is far larger than any data file, is refused before it
+// is read: nothing waits on a FIFO's writer or fills memory from a device.
+TEST(ReadFile, RefusesWhatIsNotARegularFileOrTooLarge) {
+    test::TempDir dir;
+    ASSERT_EQ(::mkfifo((dir / "Ann.hol").c_str(), 0600), 0);
+    std::filesystem::create_directory(dir / "Ann.sta");
+    dir.write("Ann.yrw", "1");
+    std::filesystem::resize_file(dir / "Ann.yrw", 64u << 20);  // sparse: costs no disk
+    struct Case {
+        std::filesystem::path path;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {dir / "Ann.hol", "not a regular file"}, {dir / "Ann.sta", "not a regular file"},
+        {"/dev/zero", "not a regular file"},     {"/dev/null", "not a regular file"},
+        {dir / "Ann.yrw", "too large"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(inChild([&] { return refusedAs(c.path, c.problem); }), 0);
+    }
+    // Whether it is there is answered without waiting too.
+    EXPECT_EQ(inChild([&] { return fileExists(dir / "Ann.hol") ? 0 : 1; }), 0);
+    EXPECT_EQ(readFileBytes(dir / "missing.use"), std::nullopt);
+    dir.write("Ann.use", "kept");
+    EXPECT_EQ(readFileBytes(dir / "Ann.use"), "kept");
 }
 
 // A full disk at the manifest: the message names what the user was saving.
