@@ -51,7 +51,8 @@ bool fileExists(const std::filesystem::path& path) {
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    // A folder is not there as a file, as fileExists says.
+    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
     checkReadable(st, path);
     // Without waiting, in case something else has taken the name since; what was opened
     // is checked again.

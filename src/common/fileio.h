@@ -17,9 +17,10 @@ inline constexpr std::uintmax_t kLargestDataFile = 4u << 20;
 // counts (readFileBytes refuses it), and nothing is opened that could wait.
 bool fileExists(const std::filesystem::path& path);
 
-// The whole file, or nothing when it is not there or cannot be opened. Throws ReadError
-// for what is not a regular file (a FIFO would wait for a writer, a device never ends)
-// or is larger than kLargestDataFile, before reading any of it.
+// The whole file, or nothing when it is not there (a folder is not) or cannot be
+// opened. Throws ReadError for what is not a regular file (a FIFO would wait for a
+// writer, a device never ends) or is larger than kLargestDataFile, before reading any
+// of it.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Faults a test can give one writer: writes that fail after this many bytes in all (a

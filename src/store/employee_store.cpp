@@ -15,7 +15,7 @@ std::optional<std::string> EmployeeStore::readFile(const std::string& fileName) 
     if (fileExists(path)) {
         ++diskReads_[fileName];
         bytes = readFileBytes(path);
-        if (!bytes) throw ReadError(fileName, "the file cannot be read");
+        if (!bytes) throw ReadError(fileName, "it could not be opened; check that you may read it");
     }
     if (readOnce_) readOnce_->emplace(path, bytes);
     return bytes;
@@ -119,7 +119,8 @@ void EmployeeStore::loadHeader(CompanyHeader& h) const {
     const auto path = folder / kHeaderFileName;
     if (!fileExists(path)) return;
     auto bytes = readFileBytes(path);
-    if (!bytes) throw ReadError(kHeaderFileName, "the file cannot be read");
+    if (!bytes)
+        throw ReadError(kHeaderFileName, "it could not be opened; check that you may read it");
     readHeaderFile(*bytes, kHeaderFileName, h);
 }
 

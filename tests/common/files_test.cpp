@@ -284,8 +284,9 @@ TEST(ReadFile, RefusesWhatIsNotARegularFileOrTooLarge) {
         const char* problem;
     };
     const Case cases[] = {
-        {dir / "Ann.hol", "not a regular file"}, {dir / "Ann.sta", "not a regular file"},
-        {"/dev/zero", "not a regular file"},     {"/dev/null", "not a regular file"},
+        {dir / "Ann.hol", "not a regular file"},
+        {"/dev/zero", "not a regular file"},
+        {"/dev/null", "not a regular file"},
         {dir / "Ann.yrw", "too large"},
     };
     for (const Case& c : cases) {
@@ -295,6 +296,7 @@ TEST(ReadFile, RefusesWhatIsNotARegularFileOrTooLarge) {
     // Whether it is there is answered without waiting too.
     EXPECT_EQ(inChild([&] { return fileExists(dir / "Ann.hol") ? 0 : 1; }), 0);
     EXPECT_EQ(readFileBytes(dir / "missing.use"), std::nullopt);
+    EXPECT_EQ(readFileBytes(dir / "Ann.sta"), std::nullopt);  // a folder is no file
     dir.write("Ann.use", "kept");
     EXPECT_EQ(readFileBytes(dir / "Ann.use"), "kept");
 }
