@@ -85,12 +85,14 @@ void copyDataFolder(const std::filesystem::path& to) {
         if (f.is_regular_file()) std::filesystem::copy_file(f.path(), to / f.path().filename());
 }
 
-CliResult runCli(const std::string& args) {
+CliResult runCli(const std::string& args, int timeLimitSeconds) {
     std::string errName = (std::filesystem::temp_directory_path() / "corvella-err-XXXXXX").string();
     const int errFd = ::mkstemp(errName.data());
     if (errFd < 0) throw std::runtime_error("mkstemp failed");
     ::close(errFd);
-    const std::string cmd = std::string("'") + CORVELLA_CLI + "' " + args + " 2>'" + errName + "'";
+    const std::string limit =
+        timeLimitSeconds > 0 ? "timeout -k 5 " + std::to_string(timeLimitSeconds) + " " : "";
+    const std::string cmd = limit + "'" + CORVELLA_CLI + "' " + args + " 2>'" + errName + "'";
     CliResult r;
     FILE* p = ::popen(cmd.c_str(), "r");
     if (!p) throw std::runtime_error("popen failed");

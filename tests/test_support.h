@@ -50,8 +50,9 @@ struct CliResult {
     std::string out, err;
 };
 
-// Runs the built corvella-cli with `args`, as a shell would split them.
-CliResult runCli(const std::string& args);
+// Runs the built corvella-cli with `args`, as a shell would split them; with a time limit,
+// a run that outlasts it is killed (status -1 or 124) instead of hanging the tests.
+CliResult runCli(const std::string& args, int timeLimitSeconds = 0);
 
 // The value of `key` in the CLI's --json output: a string without its quotes, or a
 // number as printed; "<missing key>" when the key is not there.

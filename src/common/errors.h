@@ -17,8 +17,11 @@ struct ReadError : Error {
           file(std::move(file)),
           line(line),
           problem(what) {}
-    std::string file;  // name as messages show it (no folder)
-    int line;
+    // A file refused whole, before any line is read (not a regular file, too large).
+    ReadError(std::string file, const std::string& what)
+        : Error(file + ": " + what), file(std::move(file)), line(0), problem(what) {}
+    std::string file;     // name as messages show it (no folder)
+    int line;             // 0 when the file was refused whole
     std::string problem;  // what is wrong there, without the file and line
 };
 

@@ -11,29 +11,71 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "common/errors.h"
 
 namespace corvella {
 
+namespace {
+
+void checkReadable(const struct stat& st, const std::filesystem::path& path) {
+    if (!S_ISREG(st.st_mode)) throw ReadError(path.filename().string(), "not a regular file");
+    if (static_cast<std::uintmax_t>(st.st_size) > kLargestDataFile)
+        throw ReadError(path.filename().string(), "too large to be a data file");
+}
+
+class Descriptor {
+  public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
+}  // namespace
+
 bool fileExists(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    std::ifstream f(path, std::ios::binary);
-    return f.is_open();
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    if (!S_ISREG(st.st_mode)) return true;  // there, and refused when read
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    return fd.get() >= 0;
 }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return std::nullopt;
-    std::ifstream f(path, std::ios::binary);
-    if (!f.is_open()) return std::nullopt;
-    std::string s((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    if (f.bad()) return std::nullopt;
-    return s;
+    struct stat st {};
+    // A folder is not there as a file, as fileExists says.
+    if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
+    checkReadable(st, path);
+    // Without waiting, in case something else has taken the name since; what was opened
+    // is checked again.
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) return std::nullopt;
+    if (::fstat(fd.get(), &st) != 0) return std::nullopt;
+    checkReadable(st, path);
+    std::string bytes;
+    bytes.reserve(static_cast<size_t>(st.st_size));
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return std::nullopt;
+        }
+        bytes.append(buf, static_cast<size_t>(n));
+        // A file still growing is not read without end.
+        if (bytes.size() > kLargestDataFile)
+            throw ReadError(path.filename().string(), "too large to be a data file");
+    }
+    return bytes;
 }
 
 namespace {
@@ -43,12 +85,29 @@ std::filesystem::path folderOf(const std::filesystem::path& path) {
     return dir.empty() ? std::filesystem::path(".") : dir;
 }
 
-[[noreturn]] void fail(const std::filesystem::path& shown, int err) {
-    throw WriteError(shown.filename().string(), std::strerror(err));
+[[noreturn]] void fail(const std::string& shown, int err) {
+    throw WriteError(shown, std::strerror(err));
 }
 
-void renameOrThrow(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (::rename(from.c_str(), to.c_str()) != 0) fail(to, errno);
+[[noreturn]] void fail(const std::filesystem::path& file, int err) {
+    fail(file.filename().string(), err);
+}
+
+void renameOrThrow(const std::filesystem::path& from, const std::filesystem::path& to,
+                   const std::string& shown = "") {
+    if (::rename(from.c_str(), to.c_str()) != 0) {
+        if (!shown.empty()) fail(shown, errno);
+        fail(to, errno);
+    }
+}
+
+// The set as messages name it: the files the user saves, never the manifest.
+std::string setName(const std::vector<FileContent>& files) {
+    if (files.empty()) return kCommitManifest;
+    std::string name = files.front().name;
+    if (files.size() == 2) name += " and 1 other file";
+    if (files.size() > 2) name += " and " + std::to_string(files.size() - 1) + " other files";
+    return name;
 }
 
 // A name of the manifest that stays inside its folder.
@@ -97,13 +156,14 @@ class FolderLock {
     int fd_;
 };
 
-// "<name>.tmp-XXXXXX", as writeTemporary names its files.
-bool isTemporaryName(const std::string& name) {
+// The file a temporary name "<name>.tmp-XXXXXX" (as writeTemporary names its files)
+// stands for, or "" for any other name.
+std::string fileOfTemporary(const std::string& name) {
     const auto at = name.rfind(".tmp-");
-    if (at == std::string::npos || at == 0 || name.size() != at + 11) return false;
+    if (at == std::string::npos || at == 0 || name.size() != at + 11) return "";
     for (size_t i = at + 5; i < name.size(); ++i)
-        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return false;
-    return true;
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) return "";
+    return name.substr(0, at);
 }
 
 bool finishCommit(const std::filesystem::path& folder);
@@ -121,16 +181,18 @@ void FileWriter::syncFolder(const std::filesystem::path& folder) {
 }
 
 std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& path,
-                                                 std::string_view bytes, unsigned mode) {
+                                                 std::string_view bytes, unsigned mode,
+                                                 const std::string& shown) {
+    const std::string named = shown.empty() ? path.filename().string() : shown;
     std::string tmpl = (folderOf(path) / (path.filename().string() + ".tmp-XXXXXX")).string();
     std::vector<char> name(tmpl.begin(), tmpl.end());
     name.push_back('\0');
     int fd = ::mkstemp(name.data());
-    if (fd < 0) fail(path, errno);
+    if (fd < 0) fail(named, errno);
     auto failWith = [&](int err) {
         ::close(fd);
         ::unlink(name.data());
-        fail(path, err);
+        fail(named, err);
     };
     size_t limit = bytes.size();
     bool simulatedFull = false;
@@ -154,7 +216,7 @@ std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& pa
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(name.data());
-        fail(path, err);
+        fail(named, err);
     }
     return std::filesystem::path(name.data());
 }
@@ -220,9 +282,11 @@ void FileWriter::commit(const std::filesystem::path& folder,
         }
         manifest += "end\n";
         // The manifest itself appears whole or not at all.
-        const auto manifestTemp = writeTemporary(folder / kCommitManifest, manifest);
+        const std::string shown = setName(files);
+        const auto manifestTemp =
+            writeTemporary(folder / kCommitManifest, manifest, kOwnerOnly, shown);
         temps.push_back(manifestTemp);
-        renameOrThrow(manifestTemp, folder / kCommitManifest);
+        renameOrThrow(manifestTemp, folder / kCommitManifest, shown);
         temps.pop_back();
     } catch (...) {
         for (const auto& t : temps) ::unlink(t.c_str());
@@ -257,7 +321,7 @@ namespace {
 // extension kept, "~" where it was cut) where the two would pass what a file name may
 // hold, less the temporary suffix a copy is written under.
 std::string keptName(const std::string& file, const std::string& suffix) {
-    constexpr size_t kLongest = 255 - std::string_view(".tmp-XXXXXX").size();
+    constexpr size_t kLongest = kLongestFileName;
     if (file.size() + suffix.size() <= kLongest) return file + suffix;
     const auto dot = file.rfind('.');
     const std::string ext = dot == std::string::npos || dot == 0 ? "" : file.substr(dot);
@@ -302,7 +366,12 @@ std::string FileWriter::keepAside(const std::filesystem::path& file, std::string
 void FileWriter::linkOrCopy(const std::filesystem::path& from, const std::filesystem::path& to) {
     if (::link(from.c_str(), to.c_str()) == 0) return;
     if (errno == EEXIST) fail(to, EEXIST);
-    auto bytes = readFileBytes(from);
+    std::optional<std::string> bytes;
+    try {
+        bytes = readFileBytes(from);
+    } catch (const ReadError& e) {
+        throw WriteError(e.file, e.problem);
+    }
     if (!bytes) fail(from, EIO);
     write(to, *bytes);
 }
@@ -316,15 +385,17 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes) 
     FileWriter().write(path, bytes);
 }
 
-bool completePendingCommit(const std::filesystem::path& folder) {
+bool completePendingCommit(const std::filesystem::path& folder,
+                           const std::function<bool(const std::string&)>& written) {
     FolderLock lock(folder);
     const bool found = finishCommit(folder);
-    // What is left with a temporary name now is a killed write's: no one is writing.
+    // A temporary of ours left now is a killed write's: no one is writing.
     std::error_code ec;
     for (const auto& e : std::filesystem::directory_iterator(folder, ec)) {
         std::error_code fileEc;
-        if (e.is_regular_file(fileEc) && isTemporaryName(e.path().filename().string()))
-            ::unlink(e.path().c_str());
+        if (!e.is_regular_file(fileEc)) continue;
+        const std::string file = fileOfTemporary(e.path().filename().string());
+        if (!file.empty() && (file == kCommitManifest || written(file))) ::unlink(e.path().c_str());
     }
     return found;
 }
@@ -374,12 +445,12 @@ void checkEmployeeName(std::string_view name) {
                name.find("..") != std::string_view::npos;
     for (unsigned char c : name)
         if (c < 0x20 || c == 0x7F) bad = true;  // tabs, line ends and the like
-    // The longest file of the set, with its temporary suffix (".yrw.tmp-XXXXXX"), must
-    // still fit the file system's 255 bytes.
+    // Counted in bytes, as the file system counts them.
     if (name.size() > kLongestEmployeeName)
         throw NameError("The name is " + std::to_string(name.size()) +
-                        " characters long; a name may have at most " +
-                        std::to_string(kLongestEmployeeName) + ". Choose a shorter name.");
+                        " bytes long; a name may have at most " +
+                        std::to_string(kLongestEmployeeName) +
+                        " bytes (a letter such as \"é\" takes two). Choose a shorter name.");
     if (bad)
         throw NameError("The name \"" + std::string(name) +
                         "\" cannot be used: a name may not contain \"/\", \"\\\", \"..\" or a "

@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -8,10 +10,17 @@
 
 namespace corvella {
 
-// True when the file can be opened for reading (it is closed again at once).
+// No data file comes near this: a full year's ledger, the largest, is under 20 KB.
+inline constexpr std::uintmax_t kLargestDataFile = 4u << 20;
+
+// True when something other than a folder is there and may be read; a FIFO or a device
+// counts (readFileBytes refuses it), and nothing is opened that could wait.
 bool fileExists(const std::filesystem::path& path);
 
-// The whole file, or nothing when it cannot be opened.
+// The whole file, or nothing when it is not there (a folder is not) or cannot be
+// opened. Throws ReadError for what is not a regular file (a FIFO would wait for a
+// writer, a device never ends) or is larger than kLargestDataFile, before reading any
+// of it.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Faults a test can give one writer: writes that fail after this many bytes in all (a
@@ -67,8 +76,9 @@ class FileWriter {
     int syncs() const { return syncs_; }
 
   private:
+    // `shown` names the file in errors when it is not the path's own name.
     std::filesystem::path writeTemporary(const std::filesystem::path& path, std::string_view bytes,
-                                         unsigned mode = kOwnerOnly);
+                                         unsigned mode = kOwnerOnly, const std::string& shown = "");
     bool syncFile(int fd);
     void syncFolder(const std::filesystem::path& folder);
     int syncs_ = 0;
@@ -80,12 +90,30 @@ void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 inline constexpr const char* kCommitManifest = ".corvella-commit";
 
 // Finishes the renames of a commit that a crash interrupted, so the files are wholly
-// the new set, then removes temporary files a killed write left behind. True when there
-// was a commit to finish. Throws WriteError when it cannot. Writers of one folder take
-// turns (a lock on the folder), so this never touches another program's write.
-bool completePendingCommit(const std::filesystem::path& folder);
+// the new set, then removes the temporary files a killed write left behind of the files
+// `written` names (it is given a file's name, the temporary suffix taken off); any other
+// file is the user's, whatever its name. True when there was a commit to finish. Throws
+// WriteError when it cannot. Writers of one folder take turns (a lock on the folder), so
+// this never touches another program's write.
+bool completePendingCommit(const std::filesystem::path& folder,
+                           const std::function<bool(const std::string&)>& written);
 
-inline constexpr size_t kLongestEmployeeName = 240;  // bytes
+// The longest name of a file written here: a file name holds 255 bytes, and its write
+// goes through a temporary file named "<name>.tmp-XXXXXX".
+inline constexpr size_t kLongestFileName = 255 - std::string_view(".tmp-XXXXXX").size();
+
+// The longest names made from an employee's name N, of each sort: a member, a saved pay
+// period and a member kept aside (under keepAside's longest tag).
+inline constexpr std::string_view kLongestDerivedNames[] = {"N.yrw", "MM_DD_YYYY  N.prv",
+                                                            "N.yrw.replaced-YYYYMMDD-HHMMSS"};
+
+// In bytes: with it, every file the program writes for the employee fits.
+inline constexpr size_t kLongestEmployeeName = [] {
+    size_t added = 0;
+    for (std::string_view derived : kLongestDerivedNames)
+        added = std::max(added, derived.size() - 1);
+    return kLongestFileName - added;
+}();
 
 // Refuses a name that would leave the working folder, or whose files the file system
 // could not hold; throws NameError with the message to show.

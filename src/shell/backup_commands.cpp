@@ -31,8 +31,13 @@ RestoreOutcome BackupCommands::restoreBackupOf(const std::string& name, const st
             return RestoreOutcome::Refused;
         }
     }
-    const auto files =
-        name.empty() ? std::vector<FileContent>{} : backupSet(ws_.store.folder, name, day);
+    std::vector<FileContent> files;
+    try {
+        if (!name.empty()) files = backupSet(ws_.store.folder, name, day);
+    } catch (const ReadError& e) {
+        ws_.ui.message(messages::fileDamaged(e, "Nothing was restored."), Icon::Warning);
+        return RestoreOutcome::NotOpened;
+    }
     if (files.empty()) {
         ws_.ui.message(messages::noBackupOfDay(name, day), Icon::Warning);
         return RestoreOutcome::Refused;

@@ -167,7 +167,7 @@ std::vector<FileContent> FileSet::allFileContents() {
 
 bool FileSet::completeInterruptedSave(const std::filesystem::path& folder) {
     try {
-        completePendingCommit(folder);
+        completePendingCommit(folder, isWrittenFile);
     } catch (const Error& e) {
         ws_.ui.message(messages::interruptedSave(folder.string(), e), Icon::Warning);
         return false;

@@ -17,6 +17,12 @@ namespace corvella::messages {
 
 namespace {
 
+// "is damaged at line 3", or why the file was refused whole.
+std::string damage(const ReadError& e) {
+    if (e.line > 0) return "is damaged at line " + std::to_string(e.line);
+    return "cannot be read (" + e.problem + ")";
+}
+
 // "txtCityMinBS(3)" -> ("txtCityMinBS", 3); a plain name gives -1.
 std::pair<std::string, int> split(const std::string& control) {
     const auto open = control.find('(');
@@ -145,8 +151,9 @@ std::string headingNotSaved(const Error& e) {
 std::string employeeNotOpened(const std::string& name, const Error& e) {
     const auto* re = dynamic_cast<const ReadError*>(&e);
     return "The employee \"" + name + "\" was not opened: " +
-           (re ? "the file " + re->file + " is damaged at line " + std::to_string(re->line) +
-                     (re->problem.empty() ? std::string() : " (" + re->problem + ")")
+           (re ? "the file " + re->file + " " + damage(*re) +
+                     (re->problem.empty() || re->line == 0 ? std::string()
+                                                           : " (" + re->problem + ")")
                : std::string(e.what())) +
            ". Correct or delete that file, then open again.";
 }
@@ -161,9 +168,11 @@ std::string fedTableNotFound(const std::string& fileName, const std::string& fol
            ". Pay runs are refused until it is there.";
 }
 
-std::string fedTableUnreadable(const std::string& fileName, const std::string& folder, int line) {
-    return "The federal table " + fileName + " in " + folder + " cannot be read (line " +
-           std::to_string(line) + "). Pay runs are refused until a good copy is put there.";
+std::string fedTableUnreadable(const std::string& fileName, const std::string& folder,
+                               const ReadError& e) {
+    return "The federal table " + fileName + " in " + folder + " cannot be read (" +
+           (e.line > 0 ? "line " + std::to_string(e.line) : e.problem) +
+           "). Pay runs are refused until a good copy is put there.";
 }
 
 std::string fedTableMissing(const std::string& fileName, const std::string& folder) {
@@ -242,9 +251,9 @@ std::string employeeExists(const std::string& name) {
 }
 
 std::string ledgerDamaged(const ReadError& e) {
-    return "The ledger file " + e.file + " is damaged at line " + std::to_string(e.line) +
-           ". The ledger shows the rows read before that line; nothing is written unless you "
-           "close it with Yes.";
+    return "The ledger file " + e.file + " " + damage(e) +
+           (e.line > 0 ? ". The ledger shows the rows read before that line" : "") +
+           "; nothing is written unless you close it with Yes.";
 }
 
 std::string ledgerNotSaved(const std::string& fileName, const Error& e) {
@@ -319,8 +328,8 @@ std::string overtimeNotSaved(const Error& e) {
 }
 
 std::string fileDamaged(const ReadError& e, const std::string& consequence) {
-    return "The file " + e.file + " is damaged at line " + std::to_string(e.line) + ". " +
-           consequence + " Correct or delete that file.";
+    return "The file " + e.file + " " + damage(e) + ". " + consequence +
+           " Correct or delete that file.";
 }
 
 std::string leaveNotSaved(const std::string& fileName, const Error& e) {
@@ -362,8 +371,8 @@ std::string printoutBoxNotANumber(const std::string& text, const std::string& bo
 }
 
 std::string printoutFileDamaged(const ReadError& e) {
-    return "Nothing was printed: the file " + e.file + " is damaged at line " +
-           std::to_string(e.line) + ". Correct or replace that file, then print again.";
+    return "Nothing was printed: the file " + e.file + " " + damage(e) +
+           ". Correct or replace that file, then print again.";
 }
 
 std::string offsetNotANumber(const std::string& text, const std::string& box) {

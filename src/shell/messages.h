@@ -46,7 +46,8 @@ std::string employeeNotOpened(const std::string& name, const Error& e);
 std::string interruptedSave(const std::string& folder, const Error& e);
 // At start-up and Open: the federal table file is not in the folder, or is damaged.
 std::string fedTableNotFound(const std::string& fileName, const std::string& folder);
-std::string fedTableUnreadable(const std::string& fileName, const std::string& folder, int line);
+std::string fedTableUnreadable(const std::string& fileName, const std::string& folder,
+                               const ReadError& e);
 std::string fedTableMissing(const std::string& fileName, const std::string& folder);
 // A run refused because one of its amounts is not a number or is beyond any real pay.
 std::string payRunUnsound(const std::string& amount);

@@ -107,13 +107,13 @@ bool PayPeriodCommands::loadPayPeriodFile(const std::filesystem::path& file) {
     // Read where the dialog chose it; the working folder stays the employee's.
     const std::string name = file.filename().string();
     const auto path = file.has_parent_path() ? file : ws_.store.folder / file;
-    auto bytes = readFileBytes(path);
-    if (!bytes) {
-        ws_.ui.message(messages::payPeriodMissing(name), Icon::Warning);
-        return false;
-    }
     PayPeriodValues v;
     try {
+        auto bytes = readFileBytes(path);
+        if (!bytes) {
+            ws_.ui.message(messages::payPeriodMissing(name), Icon::Warning);
+            return false;
+        }
         v = readPayPeriodFile(*bytes, name);
     } catch (const ReadError& e) {
         ws_.ui.message(messages::fileDamaged(e, "Nothing was loaded from it."), Icon::Warning);

@@ -15,22 +15,21 @@ std::string PayRunner::todayText() {
 
 bool PayRunner::LoadFedTable(bool report) {
     auto path = ws_.store.folder / kFedFileName;
-    auto bytes = readFileBytes(path);
-    if (!bytes) {
-        ws_.fed.clearNumbers();
-        if (report)
-            ws_.ui.message(messages::fedTableNotFound(kFedFileName, ws_.store.folder.string()),
-                           Icon::Warning);
-        return false;
-    }
     try {
+        auto bytes = readFileBytes(path);
+        if (!bytes) {
+            ws_.fed.clearNumbers();
+            if (report)
+                ws_.ui.message(messages::fedTableNotFound(kFedFileName, ws_.store.folder.string()),
+                               Icon::Warning);
+            return false;
+        }
         ws_.fed = readFedTable(*bytes, kFedFileName);
     } catch (const ReadError& e) {
         ws_.fed.clearNumbers();
         if (report)
-            ws_.ui.message(
-                messages::fedTableUnreadable(kFedFileName, ws_.store.folder.string(), e.line),
-                Icon::Warning);
+            ws_.ui.message(messages::fedTableUnreadable(kFedFileName, ws_.store.folder.string(), e),
+                           Icon::Warning);
         return false;
     }
     ws_.main.lbTaxVer.caption = ws_.fed.FedTableVer;

@@ -16,7 +16,7 @@ std::optional<std::string> EmployeeStore::readFile(const std::string& fileName) 
     if (fileExists(path)) {
         ++diskReads_[fileName];
         bytes = readFileBytes(path);
-        if (!bytes) throw ReadError(fileName, 1, "the file cannot be read");
+        if (!bytes) throw ReadError(fileName, "it could not be opened; check that you may read it");
     }
     if (readOnce_) readOnce_->emplace(path, bytes);
     return bytes;
@@ -120,7 +120,8 @@ void EmployeeStore::loadHeader(CompanyHeader& h) const {
     const auto path = folder / kHeaderFileName;
     if (!fileExists(path)) return;
     auto bytes = readFileBytes(path);
-    if (!bytes) throw ReadError(kHeaderFileName, 1, "the file cannot be read");
+    if (!bytes)
+        throw ReadError(kHeaderFileName, "it could not be opened; check that you may read it");
     readHeaderFile(*bytes, kHeaderFileName, h);
 }
 

@@ -1,9 +1,12 @@
 #include "store/file_kinds.h"
 
 #include <iterator>
+#include <regex>
 
 #include "city/city.h"
+#include "employee/company_header.h"
 #include "employee/employee_files.h"
+#include "federal/federal.h"
 #include "state/state_file.h"
 
 namespace corvella {
@@ -107,6 +110,21 @@ std::string memberName(const std::string& name, FileKind kind, bool weekly) {
     std::string out;
     out.reserve(name.size() + ext.size());
     return out.append(name).append(ext);
+}
+
+bool isWrittenFile(const std::string& fileName) {
+    // A copy kept aside: "<file>.<tag>-YYYYMMDD-HHMMSS", "-N" added when that was taken.
+    static const std::regex kept(R"((.+)\.[a-z]+-[0-9]{8}-[0-9]{6}(-[0-9]+)?)");
+    std::smatch m;
+    const std::string file = std::regex_match(fileName, m, kept) ? m[1].str() : fileName;
+    if (file == kHeaderFileName || file == kFedFileName) return true;
+    auto endsWith = [&](std::string_view ext) {
+        return !ext.empty() && file.size() >= ext.size() &&
+               file.compare(file.size() - ext.size(), ext.size(), ext) == 0;
+    };
+    for (const FileKindRow& row : kFileKinds)
+        if (endsWith(row.ext) || endsWith(row.biWeeklyExt)) return true;
+    return endsWith(".xlsx") || endsWith(".pdf");
 }
 
 }  // namespace corvella

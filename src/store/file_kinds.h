@@ -58,4 +58,9 @@ inline std::string_view extensionOf(FileKind kind, bool weekly = true) {
 // `name` with the extension of `kind`.
 std::string memberName(const std::string& name, FileKind kind, bool weekly = true);
 
+// True for a name the program writes in a working folder: an employee's member (or a
+// copy of one kept aside), the heading, the federal table, an exported workbook or PDF.
+// Start-up removes only these files' leftover temporaries.
+bool isWrittenFile(const std::string& fileName);
+
 }  // namespace corvella

@@ -113,8 +113,7 @@ std::string payPeriodFileName(const std::string& week, const std::string& name) 
                         "save the pay period again.");
     std::string file;
     file.append(date).append("  ").append(name).append(".prv");
-    // The writer's temporary file adds ".tmp-XXXXXX" to the name; the file system holds 255.
-    if (file.size() > kLongestEmployeeName + 4)
+    if (file.size() > kLongestFileName)
         throw NameError(
             "The pay period's file name would be too long. Shorten the week ending "
             "text, then save the pay period again.");
