@@ -272,6 +272,16 @@ std::string weekNotUsed(int week, int rows) {
            "). Choose a week from 1 to " + std::to_string(rows) + ".";
 }
 
+std::string netPayBelowZero(const std::string& net, const std::string& gross,
+                            const std::string& largest, const std::string& amount) {
+    std::string out = "The net pay is below zero (" + net + "): the taxes and deductions are " +
+                      "more than the gross pay of " + gross + ".";
+    if (!largest.empty()) out += " The largest is " + largest + " (" + amount + ").";
+    return out +
+           " Check the deductions in User Info and the state and city tax tables; a check "
+           "for this run reads zero.";
+}
+
 std::string replacePayPeriod(const std::string& fileName) {
     return "A pay period is saved already as " + fileName + ". Replace it with this one?";
 }

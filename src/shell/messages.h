@@ -72,6 +72,9 @@ std::string ledgerNotSaved(const std::string& fileName, const Error& e);
 std::string postingNotSaved(const std::string& fileName, const Error& e);
 std::string weekNotUsed(int week, int rows);
 std::string exportNotWritten(const std::string& path, const Error& e);
+// A run whose taxes and deductions exceed its gross pay, and its largest item.
+std::string netPayBelowZero(const std::string& net, const std::string& gross,
+                            const std::string& largest, const std::string& amount);
 // The question before a saved pay period is replaced.
 std::string replacePayPeriod(const std::string& fileName);
 // An employee's member missing at Open: what starts empty and where to enter it.

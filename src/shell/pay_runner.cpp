@@ -5,6 +5,7 @@
 #include "engine/pay_calc.h"
 #include "federal/federal.h"
 #include "shell/messages.h"
+#include "store/pay_period.h"
 
 namespace corvella {
 
@@ -93,6 +94,32 @@ void FillStateBoxes(DialogState& s) {
         if (b->text.empty()) b->text = "0";
 }
 
+namespace {
+
+// The run's figures stand as computed (the check reads zero); the operator hears which
+// tax or deduction is the largest, the likeliest cause.
+std::string negativeNetPay(const MainWindow& m) {
+    std::vector<std::pair<const Label*, const Label*>> items;
+    for (size_t i = 0; i < m.lbTaxDed.size(); ++i)
+        items.push_back({&m.lbTaxTag[i], &m.lbTaxDed[i]});
+    items.push_back({&m.lbTaxTag[14], &m.lbSDI});
+    items.push_back({&m.lbTaxTag[15], &m.lbSUI});
+    items.push_back({&m.lbTaxTag[16], &m.lbCafe});
+    std::string largest, amount;
+    double most = 0;
+    for (auto [tag, value] : items) {
+        const auto v = captionNumber(value->caption);
+        if (v && *v > most) {
+            most = *v;
+            largest = tag->caption;
+            amount = value->caption;
+        }
+    }
+    return messages::netPayBelowZero(m.lbNet.caption, m.Label13.caption, largest, amount);
+}
+
+}  // namespace
+
 RunOutcome PayRunner::Calcu_late(RunSave save) {
     // Refuse before anything changes: text that is not a number in an entry box, the
     // state screen's adjustment boxes or the profile's rate boxes.
@@ -150,6 +177,7 @@ RunOutcome PayRunner::Calcu_late(RunSave save) {
     if (result.roundState) s.ckRoundOff.set(1);
     FillStateBoxes(s);
     main.show(result);
+    if (result.run.NetPay < 0) ws_.ui.message(negativeNetPay(main), Icon::Warning);
 
     bool saved = true;
     ws_.heldSave.clear();

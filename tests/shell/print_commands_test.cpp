@@ -223,8 +223,13 @@ TEST_F(Printing, NegativeNetPayIsZeroOnTheCheck) {
     p.EmpName = "Sample Employee";
     auto st = noStateTax();
     openEmployee(p, &st, "Low");
+    ui.messages.clear();
     ASSERT_EQ(run({{0, "10"}}), Session::RunOutcome::Done);
     ASSERT_LT(s.result.run.NetPay, 0);
+    // The run says so, naming the largest deduction, and its figures stand as computed.
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].rfind("The net pay is below zero (-$", 0), 0u) << ui.messages[0];
+    EXPECT_NE(ui.messages[0].find("(500.00)"), std::string::npos) << ui.messages[0];
     const CheckScreen& c = s.openChecks();
     EXPECT_EQ(s.result.run.NetPay, 0);
     EXPECT_EQ(c.txtCheckAmt.text, "000000.00");
