@@ -1,11 +1,13 @@
 #include "cli/cli.h"
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli_support.h"
 #include "common/errors.h"
+#include "common/fileio.h"
 #include "store/data_folder.h"
 
 namespace corvella::cli {
@@ -58,6 +60,13 @@ int run(int argc, char** argv) {
     }
     std::string command = args[i];
     std::vector<std::string> rest(args.begin() + static_cast<long>(i) + 1, args.end());
+    // From the employee's first read to its last write no other writer comes in between:
+    // two commands at once would each write back what it read and undo the other's change.
+    if (command != "words" && command != "data-folder") commandLock().emplace(dir);
+    // Let go before the statics go, which the lock's release reads.
+    struct Release {
+        ~Release() { commandLock().reset(); }
+    } release;
     if (command == "calc") return calc(dir, rest);
     if (command == "ledger") return ledger(dir, rest, LedgerAction::Show);
     if (command == "post") return ledger(dir, rest, LedgerAction::Post);

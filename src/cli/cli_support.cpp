@@ -18,6 +18,11 @@ int usage(const std::string& what) {
 }
 
 // Parses `args` into `o`; the exit status of a usage error, or nothing.
+std::optional<HeldFolderLock>& commandLock() {
+    static std::optional<HeldFolderLock> lock;
+    return lock;
+}
+
 std::optional<int> parse(const std::vector<std::string>& args, unsigned takes, Options& o,
                          const std::string& command, const std::vector<ExtraOption>& extra,
                          bool needsName) {

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/fileio.h"
 #include "common/ports.h"
 #include "shell/session.h"
 
@@ -25,6 +26,9 @@ enum class Exit : int {
 inline int code(Exit e) {
     return static_cast<int>(e);
 }
+
+// The folder's lock the command holds from its first read to its last write (see run).
+std::optional<HeldFolderLock>& commandLock();
 
 // Scripted answers with the machine's date: the command line answers every question
 // No and collects every message.

@@ -43,6 +43,9 @@ int output(const Options& o, const TextPage& page) {
         return code(Exit::Ok);
     }
     try {
+        // The PDF module writes through a writer of its own, which would wait for this
+        // command's lock; the employee's files are written by now.
+        commandLock().reset();
         writePdf(page, *extra(o, "--pdf"));
     } catch (const Error& e) {
         std::cerr << "corvella-cli: the PDF was not written: " << e.what() << "\n";

@@ -11,6 +11,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <optional>
+#include <set>
+#include <utility>
 #include <vector>
 
 #include "common/errors.h"
@@ -136,15 +139,37 @@ void flushFolder(const std::filesystem::path& folder) {
     ::close(dfd);
 }
 
+// The folders whose lock this process holds for a whole command (HeldFolderLock), by
+// device and inode: a second flock on them here would wait for ourselves.
+std::set<std::pair<dev_t, ino_t>>& heldFolders() {
+    static std::set<std::pair<dev_t, ino_t>> held;
+    return held;
+}
+
+std::optional<std::pair<dev_t, ino_t>> folderId(int fd) {
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0) return std::nullopt;
+    return std::pair{st.st_dev, st.st_ino};
+}
+
+void lockExclusive(int fd) {
+    if (fd >= 0)
+        while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+}
+
 // Writers of one folder take turns: an exclusive lock on the folder itself, held while
 // files are replaced or a leftover commit is finished.
 class FolderLock {
   public:
     explicit FolderLock(const std::filesystem::path& folder)
         : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
-        if (fd_ >= 0)
-            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
-            }
+        const auto id = folderId(fd_);
+        if (id && heldFolders().count(*id)) {
+            ::close(fd_);  // held for the whole command already
+            fd_ = -1;
+        }
+        lockExclusive(fd_);
     }
     ~FolderLock() {
         if (fd_ >= 0) ::close(fd_);
@@ -456,6 +481,24 @@ void checkEmployeeName(std::string_view name) {
                         "\" cannot be used: a name may not contain \"/\", \"\\\", \"..\" or a "
                         "control character such as a tab. "
                         "Choose another name.");
+}
+
+HeldFolderLock::HeldFolderLock(const std::filesystem::path& folder)
+    : fd_(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    const auto id = folderId(fd_);
+    if (!id || heldFolders().count(*id)) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+        return;
+    }
+    lockExclusive(fd_);
+    heldFolders().insert(*id);
+}
+
+HeldFolderLock::~HeldFolderLock() {
+    if (fd_ < 0) return;
+    if (const auto id = folderId(fd_)) heldFolders().erase(*id);
+    ::close(fd_);
 }
 
 }  // namespace corvella

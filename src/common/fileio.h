@@ -86,6 +86,20 @@ class FileWriter {
 
 void writeFileAtomic(const std::filesystem::path& path, std::string_view bytes);
 
+// Holds the folder's writer lock while it lives. A command that reads an employee and
+// writes it back later holds it across both, so that no other writer's change falls in
+// between and is undone; the writes inside take the lock as held. One per folder at a time.
+class HeldFolderLock {
+  public:
+    explicit HeldFolderLock(const std::filesystem::path& folder);
+    ~HeldFolderLock();
+    HeldFolderLock(const HeldFolderLock&) = delete;
+    HeldFolderLock& operator=(const HeldFolderLock&) = delete;
+
+  private:
+    int fd_;
+};
+
 // The manifest of an unfinished commit, in the folder it belongs to.
 inline constexpr const char* kCommitManifest = ".corvella-commit";
 

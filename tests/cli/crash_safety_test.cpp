@@ -13,6 +13,7 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
 #include <random>
@@ -133,6 +134,70 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(std::vector<std::string>{"calc", "Sample", "--box", "0=40"},
                       std::vector<std::string>{"post", "Sample", "--row", "10", "--box", "0=40"}),
     [](const auto& info) { return info.param[0]; });
+
+// Two saving commands on one employee at once: each reads the employee and writes it back,
+// so without a lock from read to write one would undo the other.
+pid_t start(const fs::path& folder, const std::vector<std::string>& command) {
+    const std::string dirArg = folder.string();
+    std::vector<const char*> argv = {CORVELLA_CLI, "-C", dirArg.c_str()};
+    for (const std::string& a : command) argv.push_back(a.c_str());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, CORVELLA_CLI, &actions, nullptr,
+                               const_cast<char**>(argv.data()), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("posix_spawn failed");
+    return pid;
+}
+
+int waitFor(pid_t pid) {
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(ConcurrentSaves, NeitherOfTwoCommandsAtOnceUndoesTheOther) {
+    using Command = std::vector<std::string>;
+    struct Pair {
+        const char* what;
+        Command first, second;
+        // Both changes are in the folder afterwards.
+        std::function<bool(const test::TempDir&)> bothKept;
+    } pairs[] = {
+        {"two postings",
+         {"post", "Sample", "--row", "10", "--box", "0=40"},
+         {"post", "Sample", "--row", "11", "--box", "0=30"},
+         [](const test::TempDir& d) {
+             const auto r = test::runCli("-C '" + d.path().string() + "' ledger Sample --json");
+             return r.out.find("\"week\": 10, \"Date\": \"\"") == std::string::npos &&
+                    r.out.find("\"week\": 11, \"Date\": \"\"") == std::string::npos;
+         }},
+        {"a leave entry and a pay run",
+         {"leave", "Sample", "--start", "vac=77"},
+         {"calc", "Sample", "--box", "0=40"},
+         [](const test::TempDir& d) {
+             const auto r = test::runCli("-C '" + d.path().string() + "' leave Sample --json");
+             return r.out.find("77") != std::string::npos;
+         }},
+    };
+    for (const Pair& p : pairs) {
+        SCOPED_TRACE(p.what);
+        for (int round = 0; round < 20; ++round) {
+            test::TempDir dir;
+            test::copyDataFolder(dir.path());
+            const bool firstFirst = round % 2 == 0;
+            const pid_t a = start(dir.path(), firstFirst ? p.first : p.second);
+            const pid_t b = start(dir.path(), firstFirst ? p.second : p.first);
+            ASSERT_EQ(waitFor(a), 0);
+            ASSERT_EQ(waitFor(b), 0);
+            ASSERT_TRUE(p.bothKept(dir)) << "round " << round;
+        }
+    }
+}
 
 // A folder on a small file system of its own: mounting needs root and a system that allows
 // it; elsewhere the test says so and skips.
