@@ -305,7 +305,6 @@ int periodSave(const std::filesystem::path& dir, const std::vector<std::string>&
                           << "; give --replace to replace it\n";
                 return code(Exit::Refused);
             }
-            ui.yesNoAnswers.push_back(true);
         }
     } catch (const NameError&) {
         // The save below refuses the week with its message.
@@ -314,6 +313,7 @@ int periodSave(const std::filesystem::path& dir, const std::vector<std::string>&
     if (run == RunOutcome::Refused) return fail(ui, Exit::Refused);
     // Nothing more is written after the run's files failed.
     if (run == RunOutcome::SaveFailed) return fail(ui, Exit::SaveFailed);
+    if (replace) ui.yesNoAnswers.push_back(true);  // "Replace it?" should it be asked
     const auto saved = s.SavePayPeriod();
     if (saved.outcome != RunOutcome::Done) return refused(ui, saved.outcome);
     std::cout << saved.fileName << "\n";

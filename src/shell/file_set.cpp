@@ -133,33 +133,33 @@ FileContent FileSet::stateFileContent() {
     return content(FileKind::State, {});
 }
 
-void FileSet::takeCityScreens() {
+void FileSet::takeCityScreen() {
     DialogCity& c = cityScreen();
     c.CheckFor();
     c.fillVar();
+}
+
+void FileSet::takeNonCityScreen() {
     DialogNonCity& n = nonCityScreen();
     n.fillEmptyWithDefaults();
     n.fillVar();
 }
 
 FileContent FileSet::cityFileContent() {
-    DialogCity& c = cityScreen();
-    c.CheckFor();
-    c.fillVar();
+    takeCityScreen();
     return content(FileKind::City, {});
 }
 
 FileContent FileSet::nonCityFileContent() {
-    DialogNonCity& n = nonCityScreen();
-    n.fillEmptyWithDefaults();
-    n.fillVar();
+    takeNonCityScreen();
     return content(FileKind::NonCity, {});
 }
 
 std::vector<FileContent> FileSet::allFileContents() {
     std::vector<FileContent> files = employeeFileContents();
     const SaveValues v = saveValues(true);
-    takeCityScreens();
+    takeCityScreen();
+    takeNonCityScreen();
     for (const FileKindRow& row : kFileKinds)
         if (row.fullSave && !row.employee) files.push_back(content(row.kind, v));
     return files;

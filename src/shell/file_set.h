@@ -50,8 +50,9 @@ class FileSet {
   private:
     // Takes the save window's name and the profile and overtime screens into the records.
     void takeEmployeeScreens();
-    // The city and non-resident city screens into their records; throws ConversionError.
-    void takeCityScreens();
+    // The city and non-resident city screens into their records; throw ConversionError.
+    void takeCityScreen();
+    void takeNonCityScreen();
     SaveValues saveValues(bool withLeave);
     FileContent content(FileKind kind, const SaveValues& v) const;
 

@@ -52,9 +52,10 @@ std::vector<std::string> periodsOf(const fs::path& folder, const std::string& em
     return out;
 }
 
-// Every member of `employee`'s set that `folder` holds: the profile last, so that a
-// backup day holding it holds the set.
-std::vector<std::string> membersIn(const fs::path& folder, const std::string& employee) {
+}  // namespace
+
+// The profile last, so that a backup day holding it holds the set.
+std::vector<std::string> memberFiles(const fs::path& folder, const std::string& employee) {
     std::vector<std::string> out;
     for (std::string_view ext : memberExtensions()) {
         if (ext == extensionOf(FileKind::Profile)) {
@@ -64,6 +65,8 @@ std::vector<std::string> membersIn(const fs::path& folder, const std::string& em
     }
     return out;
 }
+
+namespace {
 
 bool isDayName(const std::string& s) {
     if (s.size() != 10 || s[4] != '-' || s[7] != '-') return false;
@@ -130,15 +133,11 @@ void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::st
     std::error_code ec;
     fs::create_directories(day, ec);
     if (ec) failAt(day / profileOf(employee), ec);
-    for (const std::string& name : membersIn(folder, employee)) {
+    for (const std::string& name : memberFiles(folder, employee)) {
         fs::remove(day / name, ec);  // what a backup cut short left
         writer.linkOrCopy(folder / name, day / name);
     }
     removeOldDays(backups, today);
-}
-
-std::vector<std::string> memberFiles(const fs::path& folder, const std::string& employee) {
-    return membersIn(folder, employee);
 }
 
 void backUpFile(FileWriter& writer, const fs::path& folder, const std::string& fileName,
@@ -167,7 +166,7 @@ std::vector<FileContent> backupSet(const fs::path& folder, const std::string& em
     std::vector<FileContent> files;
     if (!isDayName(day)) return files;
     const fs::path dayFolder = folder / kBackupFolder / day;
-    for (const std::string& name : membersIn(dayFolder, employee))
+    for (const std::string& name : memberFiles(dayFolder, employee))
         if (auto bytes = readFileBytes(dayFolder / name))
             files.push_back({name, std::move(*bytes)});
     return files;

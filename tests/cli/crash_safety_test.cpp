@@ -46,10 +46,8 @@ void writeAll(const test::TempDir& dir, const Files& files) {
     for (const auto& [name, bytes] : files) dir.write(name, bytes);
 }
 
-// Starts the saving command; kills it after `delay` (none: lets it end). True when the
-// kill found it still running.
-bool saveKilledAfter(const fs::path& folder, const std::vector<std::string>& command,
-                     std::optional<std::chrono::microseconds> delay) {
+// Starts `command` on `folder`, its output discarded.
+pid_t start(const fs::path& folder, const std::vector<std::string>& command) {
     const std::string dirArg = folder.string();
     std::vector<const char*> argv = {CORVELLA_CLI, "-C", dirArg.c_str()};
     for (const std::string& a : command) argv.push_back(a.c_str());
@@ -63,6 +61,14 @@ bool saveKilledAfter(const fs::path& folder, const std::vector<std::string>& com
                                const_cast<char**>(argv.data()), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (rc != 0) throw std::runtime_error("posix_spawn failed");
+    return pid;
+}
+
+// Starts the saving command; kills it after `delay` (none: lets it end). True when the
+// kill found it still running.
+bool saveKilledAfter(const fs::path& folder, const std::vector<std::string>& command,
+                     std::optional<std::chrono::microseconds> delay) {
+    const pid_t pid = start(folder, command);
     if (delay) {
         std::this_thread::sleep_for(*delay);
         ::kill(pid, SIGKILL);
@@ -137,23 +143,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Two saving commands on one employee at once: each reads the employee and writes it back,
 // so without a lock from read to write one would undo the other.
-pid_t start(const fs::path& folder, const std::vector<std::string>& command) {
-    const std::string dirArg = folder.string();
-    std::vector<const char*> argv = {CORVELLA_CLI, "-C", dirArg.c_str()};
-    for (const std::string& a : command) argv.push_back(a.c_str());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, CORVELLA_CLI, &actions, nullptr,
-                               const_cast<char**>(argv.data()), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) throw std::runtime_error("posix_spawn failed");
-    return pid;
-}
-
 int waitFor(pid_t pid) {
     int status = 0;
     ::waitpid(pid, &status, 0);
