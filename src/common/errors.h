@@ -32,6 +32,21 @@ struct WriteError : Error {
     std::string file;
 };
 
+// Files to be written that another program changed since they were read here: nothing
+// was written. `reloaded` when the operator chose to have them read again instead.
+struct ChangedError : WriteError {
+    ChangedError(std::string file, const std::string& what, bool reloaded)
+        : WriteError(std::move(file), what), reloaded(reloaded) {}
+    bool reloaded;
+};
+
+// Whether `e` is a save given up because the operator had the files read again: the
+// records are the disk's now, and nothing from before the save may be put back.
+inline bool reloadedInstead(const Error& e) {
+    const auto* changed = dynamic_cast<const ChangedError*>(&e);
+    return changed && changed->reloaded;
+}
+
 // Text that a strict conversion cannot read as a number.
 struct ConversionError : Error {
     ConversionError(std::string control, std::string text)

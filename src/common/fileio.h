@@ -95,6 +95,8 @@ class HeldFolderLock {
     ~HeldFolderLock();
     HeldFolderLock(const HeldFolderLock&) = delete;
     HeldFolderLock& operator=(const HeldFolderLock&) = delete;
+    // False when this process held the folder already (this one then holds nothing).
+    bool outermost() const { return fd_ >= 0; }
 
   private:
     int fd_;

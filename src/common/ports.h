@@ -43,6 +43,9 @@ class Ui {
     // Whether to keep changes a window would lose, with Save (Yes), Discard (No) and
     // Cancel; Esc and the close box answer Cancel.
     virtual Answer askSaveChanges(const std::string& text, const std::string& title) = 0;
+    // Files changed elsewhere since they were read: Reload (Yes), Overwrite (No) or
+    // Cancel; Esc and the close box answer Cancel.
+    virtual Answer askReloadOrOverwrite(const std::string& text, const std::string& title) = 0;
     // An input box; nothing when cancelled.
     virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                                 const std::string& defaultText) = 0;
@@ -103,6 +106,11 @@ class ScriptedUi : public Ui {
     Answer askSaveChanges(const std::string& text, const std::string&) override {
         questions.push_back(text);
         return pop(answers, Answer::No);
+    }
+    // Unscripted, nothing is overwritten.
+    Answer askReloadOrOverwrite(const std::string& text, const std::string&) override {
+        questions.push_back(text);
+        return pop(answers, Answer::Cancel);
     }
     std::optional<std::string> inputBox(const std::string& prompt, const std::string&,
                                         const std::string&) override {

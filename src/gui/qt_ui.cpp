@@ -172,6 +172,24 @@ corvella::Answer QtUi::askSaveChanges(const std::string& text, const std::string
     return askWithCancel(parent_, text, title, QMessageBox::Save, QMessageBox::Discard);
 }
 
+corvella::Answer QtUi::askReloadOrOverwrite(const std::string& text, const std::string& title) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(q(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(wrappable(text));
+    box.setIcon(QMessageBox::Warning);
+    QPushButton* reload = box.addButton(QObject::tr("&Reload"), QMessageBox::AcceptRole);
+    QPushButton* overwrite = box.addButton(QObject::tr("&Overwrite"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    // Enter loses nobody's changes.
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == reload) return corvella::Answer::Yes;
+    if (box.clickedButton() == overwrite) return corvella::Answer::No;
+    return corvella::Answer::Cancel;
+}
+
 std::optional<std::string> QtUi::inputBox(const std::string& prompt, const std::string& title,
                                           const std::string& defaultText) {
     bool ok = false;

@@ -43,6 +43,8 @@ class QtUi : public corvella::Ui {
     bool askYesNo(const std::string& text, const std::string& title) override;
     corvella::Answer askYesNoCancel(const std::string& text, const std::string& title) override;
     corvella::Answer askSaveChanges(const std::string& text, const std::string& title) override;
+    corvella::Answer askReloadOrOverwrite(const std::string& text,
+                                          const std::string& title) override;
     std::optional<std::string> chooseItem(const std::string& prompt, const std::string& title,
                                           const std::vector<std::string>& items) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,

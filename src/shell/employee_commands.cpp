@@ -47,7 +47,7 @@ bool EmployeeCommands::cmdSaveUser_Click() {
         ws_.ui.message(messages::correctAndSaveAgain(e), Icon::Warning);
         return false;
     } catch (const Error& e) {
-        ws_.records.CurrentUser = before;
+        if (!reloadedInstead(e)) ws_.records.CurrentUser = before;
         ws_.ui.message(messages::employeeNotSaved(e), Icon::Warning);
         return false;
     }
@@ -122,6 +122,12 @@ bool EmployeeCommands::mnuOpen_Click() {
     auto chosen = ws_.ui.openFile("Saved Files (*.use)|*.use");
     if (!chosen) return false;  // cancelled: the current employee stays as it was
     return openEmployee(*chosen);
+}
+
+void EmployeeCommands::reopen() {
+    const std::string name = ws_.records.CurrentUser;
+    if (name.empty()) return;  // the defaults: no employee to open
+    openEmployee(ws_.store.file(name, FileKind::Profile));
 }
 
 bool EmployeeCommands::openListed(const std::string& name) {

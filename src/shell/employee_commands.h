@@ -20,6 +20,9 @@ class EmployeeCommands {
     // The employee list's double-click or Enter: File > Open with the employee's file in
     // the working folder as the dialog's choice, its save window first.
     bool openListed(const std::string& name);
+    // The open employee read again from its files, without the save window's question:
+    // what was not saved is dropped.
+    void reopen();
     // Open with the file the dialog chose (the steps after the dialog). False on failure.
     bool openEmployee(const std::filesystem::path& useFile);
     void mnuSave_Click() { showSaveWindow(); }

@@ -143,6 +143,11 @@ std::string payRunNotSaved(const Error& e) {
            std::string(e.what()) + ". Correct this, then save the employee again.";
 }
 
+std::string payRunReloaded(const Error& e) {
+    return "The pay run was not saved: " + std::string(e.what()) +
+           ". Run the pay period again over the employee as it is now.";
+}
+
 std::string headingNotSaved(const Error& e) {
     return "The heading was not saved: " + std::string(e.what()) +
            ". Correct this and press OK again.";
@@ -214,6 +219,18 @@ std::string damagedFileKept(const std::string& fileName, const std::string& kept
 std::string replacedFileKept(const std::string& fileName, const std::string& keptAs) {
     return fileName + " as it was before the restore was kept as " + keptAs +
            " (today's backup already holds the file as the day began).";
+}
+
+std::string changedSinceRead(const std::vector<std::string>& files) {
+    std::string list;
+    for (size_t i = 0; i < files.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == files.size() ? " and " : ", ") + files[i];
+    return list + (files.size() == 1 ? " was" : " were") +
+           " changed by another program since Corvella read " +
+           (files.size() == 1 ? "it" : "them") +
+           ".\n\nReload: read the employee's files again; the changes made here and not saved "
+           "are dropped.\nOverwrite: save the changes made here over the other program's.\n"
+           "Cancel: save nothing now.";
 }
 
 std::string noBackups(const std::string& name) {

@@ -41,6 +41,8 @@ std::string stateNotSaved(const Error& e);
 std::string defaultsNotSaved(const Error& e);
 std::string employeeNotSaved(const Error& e);
 std::string payRunNotSaved(const Error& e);
+// A pay run whose save the operator gave up for reading the employee again.
+std::string payRunReloaded(const Error& e);
 std::string headingNotSaved(const Error& e);
 std::string employeeNotOpened(const std::string& name, const Error& e);
 std::string interruptedSave(const std::string& folder, const Error& e);
@@ -59,6 +61,9 @@ std::string damagedFileWillBeKept(const std::string& fileName);
 std::string damagedFileKept(const std::string& fileName, const std::string& keptAs);
 // A file a restore replaced that today's backup could not keep.
 std::string replacedFileKept(const std::string& fileName, const std::string& keptAs);
+// The question when files to be saved were changed by another program since they were read.
+std::string changedSinceRead(const std::vector<std::string>& files);
+inline constexpr const char* kChangedSinceReadTitle = "Changed by Another Program";
 // File > "Restore from Backup…".
 std::string noBackups(const std::string& name);
 std::string noBackupOfDay(const std::string& name, const std::string& day);

@@ -189,7 +189,9 @@ RunOutcome PayRunner::Calcu_late(RunSave save) {
             else
                 files_.saveAllFiles();
         } catch (const Error& e) {
-            ws_.ui.message(messages::payRunNotSaved(e), Icon::Warning);
+            ws_.ui.message(
+                reloadedInstead(e) ? messages::payRunReloaded(e) : messages::payRunNotSaved(e),
+                Icon::Warning);
             saved = false;
         }
     }

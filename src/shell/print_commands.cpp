@@ -147,7 +147,8 @@ RunOutcome PrintCommands::applyOffsets() {
     try {
         files_.SaveEmployee();
     } catch (const Error& e) {
-        x = before;  // not stored: a later save must not write them either
+        // Not stored: a later save must not write them either.
+        if (!reloadedInstead(e)) x = before;
         ws_.ui.message(messages::employeeNotSaved(e), Icon::Warning);
         return RunOutcome::SaveFailed;
     }

@@ -26,6 +26,8 @@ Session::Session(Ui& u, std::filesystem::path workingFolder)
       ledgerCommands_(ws_, screens_),
       tools_(ws_, screens_, files_),
       periods_(ws_),
-      printCommands_(ws_, files_, runner_) {}
+      printCommands_(ws_, files_, runner_) {
+    ws_.reopen = [this] { employees_.reopen(); };
+}
 
 }  // namespace corvella

@@ -32,6 +32,19 @@ struct Workspace {
             u.message(messages::damagedFileKept(file, keptAs), Icon::Information);
         };
         store.today = [&u] { return u.today(); };
+        store.changedSinceRead = [this](const std::vector<std::string>& files) {
+            switch (ui.askReloadOrOverwrite(messages::changedSinceRead(files),
+                                            messages::kChangedSinceReadTitle)) {
+                case Answer::Yes:
+                    if (reopen) reopen();
+                    return OnChanged::Reload;
+                case Answer::No:
+                    return OnChanged::Overwrite;
+                case Answer::Cancel:
+                    break;
+            }
+            return OnChanged::Cancel;
+        };
     }
     Workspace(const Workspace&) = delete;
     Workspace& operator=(const Workspace&) = delete;
@@ -48,6 +61,8 @@ struct Workspace {
     FedTable fed;
     CompanyHeader header;
     bool programEnded = false;
+    // Opens the employee again from its files, dropping what was not saved.
+    std::function<void()> reopen;
 
     // Told after every command that may have changed what the main window shows, by
     // the number they were added under.

@@ -18,6 +18,7 @@ std::optional<std::string> EmployeeStore::readFile(const std::string& fileName) 
         bytes = readFileBytes(path);
         if (!bytes) throw ReadError(fileName, "it could not be opened; check that you may read it");
     }
+    seen_[fileName] = bytes;
     if (readOnce_) readOnce_->emplace(path, bytes);
     return bytes;
 }
@@ -65,8 +66,47 @@ void EmployeeStore::readLedger(EmployeeRecords& r) const {
     if (auto bytes = readFile(file)) r.ledger.read(*bytes, file, weekly);
 }
 
+std::map<std::string, std::optional<std::string>> EmployeeStore::changedOnDisk(
+    const std::vector<FileContent>& files) const {
+    std::map<std::string, std::optional<std::string>> changed;
+    for (const auto& f : files) {
+        const auto seen = seen_.find(f.name);
+        if (seen == seen_.end()) continue;  // never read here: nothing to lose
+        auto now = readFileBytes(folder / f.name);
+        // Writing where nothing is, or what is there already, loses nothing.
+        if (now && now != seen->second && now != f.bytes) changed.emplace(f.name, std::move(now));
+    }
+    return changed;
+}
+
 void EmployeeStore::commit(const std::vector<FileContent>& files) {
+    commitFiles(files, false);
+}
+
+void EmployeeStore::commitFiles(const std::vector<FileContent>& files, bool overChanges) {
     if (readOnce_) readOnce_->clear();
+    std::optional<HeldFolderLock> lock;
+    for (;;) {
+        lock.emplace(folder);
+        // A caller that held the folder since before its reads (a command-line command)
+        // can have missed no change.
+        if (overChanges || !lock->outermost()) break;
+        auto changed = changedOnDisk(files);
+        if (changed.empty()) break;
+        lock.reset();  // not held while the operator decides
+        std::vector<std::string> names;
+        for (const auto& [name, bytes] : changed) names.push_back(name);
+        const OnChanged choice = changedSinceRead ? changedSinceRead(names) : OnChanged::Cancel;
+        if (choice != OnChanged::Overwrite) {
+            const bool reloaded = choice == OnChanged::Reload;
+            throw ChangedError(names.front(),
+                               reloaded ? "it was changed by another program and was read again"
+                                        : "it was changed by another program since it was read",
+                               reloaded);
+        }
+        // What was found is now what is overwritten; asked again only if it moves on.
+        for (auto& [name, bytes] : changed) seen_[name] = std::move(bytes);
+    }
     if (today) {
         for (const auto& f : files) {
             const std::string employee = employeeOfFile(f.name);
@@ -84,6 +124,7 @@ void EmployeeStore::commit(const std::vector<FileContent>& files) {
         damaged.erase(f.name);
     }
     writer_.commit(folder, files);
+    for (const auto& f : files) seen_[f.name] = f.bytes;
 }
 
 void EmployeeStore::restoreSet(const std::vector<FileContent>& files,
@@ -103,10 +144,11 @@ void EmployeeStore::restoreSet(const std::vector<FileContent>& files,
         for (const auto& f : files) keepIfLost(f.name, &f.bytes);
         for (const std::string& name : remove) keepIfLost(name, nullptr);
     }
-    commit(files);
+    commitFiles(files, true);  // a restore replaces whatever is there
     for (const std::string& name : remove) {
         if (today) backUpFile(writer_, folder, name, today());
         writer_.remove(folder / name);
+        seen_[name] = std::nullopt;
     }
 }
 

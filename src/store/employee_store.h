@@ -19,6 +19,9 @@
 
 namespace corvella {
 
+// What to do with files another program changed since they were read here.
+enum class OnChanged { Reload, Overwrite, Cancel };
+
 class EmployeeStore {
   public:
     explicit EmployeeStore(std::filesystem::path workingFolder)
@@ -65,7 +68,9 @@ class EmployeeStore {
     void readLedger(EmployeeRecords& r) const;
     // Writes the files as one change, after the day's backup of their employee's set. A
     // file reported damaged is first moved aside, so the operator keeps it; `keptAside`
-    // hears each move with the message to show.
+    // hears each move with the message to show. A file that another program changed since
+    // it was read here is not written over unasked: `changedSinceRead` chooses, and
+    // ChangedError is thrown unless it says Overwrite.
     void commit(const std::vector<FileContent>& files);
     // Puts back a day's set of the employee: `files` as one change, then the members the
     // day did not have are removed, each kept in today's backup first. Throws.
@@ -106,13 +111,25 @@ class EmployeeStore {
     // Hears each file a restore replaced that today's backup could not keep (it holds the
     // day's first state already): its name and the name it is kept under beside it.
     std::function<void(const std::string& file, const std::string& keptAs)> keptReplaced;
+    // Chooses for the files (by name) that changed on the disk since they were read; it is
+    // asked with the folder unlocked. Without it they are not overwritten.
+    std::function<OnChanged(const std::vector<std::string>& files)> changedSinceRead;
 
   private:
+    void commitFiles(const std::vector<FileContent>& files, bool overChanges);
+    // The files of `files` whose bytes on the disk are no longer those seen here, with
+    // the bytes found.
+    std::map<std::string, std::optional<std::string>> changedOnDisk(
+        const std::vector<FileContent>& files) const;
+
     // Every file of the folder is written through it: an employee's files only by commit,
     // after the day's backup.
     FileWriter writer_;
     mutable std::optional<std::map<std::filesystem::path, std::optional<std::string>>> readOnce_;
     mutable std::map<std::string, int> diskReads_;
+    // What the open employee's view was built from: each file's bytes as last read from
+    // the disk or written here (nothing for a file found missing).
+    mutable std::map<std::string, std::optional<std::string>> seen_;
 };
 
 }  // namespace corvella

@@ -479,6 +479,54 @@ class MainWindowTest : public QObject, public corvella::test::GuiTestBase {
                  QStringLiteral("OK"));
     }
 
+    // Another program saved the open employee: ADD asks in the desktop's own box, and
+    // Reload shows the other program's figures instead of writing over them.
+    void aSaveOverAnotherProgramsChangeAsksReloadOverwriteOrCancel() {
+        QtUi qtUi;
+        Session session(qtUi, dir_);
+        Form1 w(session);
+        qtUi.setParentWindow(&w);
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(session.openEmployee(dir_ / "Emp.use"));
+        {
+            corvella::ScriptedUi otherUi;
+            Session other(otherUi, dir_);
+            other.Form_Load();
+            QVERIFY(other.openEmployee(dir_ / "Emp.use"));
+            other.openLeave().vac.startBalance.text = "77";
+            QCOMPARE(int(other.leaveSave()), int(corvella::RunOutcome::Done));
+        }
+        const auto afterOther = folderContents(dir_);
+        QStringList buttons, said;
+        std::function<void()> answerBoxes = [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return QTimer::singleShot(10, this, answerBoxes);
+            said << box->text();
+            QAbstractButton* chosen = box->button(QMessageBox::Ok);
+            if (!chosen)
+                for (QAbstractButton* b : box->buttons()) {
+                    buttons << b->text();
+                    if (b->text() == QStringLiteral("&Reload")) chosen = b;
+                }
+            chosen->click();
+            if (said.size() < 2) QTimer::singleShot(10, this, answerBoxes);
+        };
+        QTimer::singleShot(0, this, answerBoxes);
+        auto* hours = w.findChild<QLineEdit*>(QStringLiteral("txtAmount(0)"));
+        hours->setFocus();
+        QTest::keyClicks(hours, QStringLiteral("40"));
+        QTest::mouseClick(w.findChild<QToolButton*>(QStringLiteral("cmdCal")), Qt::LeftButton);
+        QTRY_COMPARE(said.size(), 2);
+        buttons.sort();
+        QCOMPARE(buttons, QStringList({"&Overwrite", "&Reload", "Cancel"}));
+        QVERIFY(said[0].contains(QStringLiteral("Emp.hol was changed by another program")));
+        QVERIFY(said[1].contains(QStringLiteral("not saved")));
+        QVERIFY(folderContents(dir_) == afterOther);
+        QCOMPARE(session.leaveScreen().vac.startBalance.text, std::string("77"));
+    }
+
     // The Qt answers to the session's questions, worked from inside their own loops.
     void qtUiMessagesAndQuestions() {
         QtUi ui;
