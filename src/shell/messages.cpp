@@ -17,9 +17,10 @@ namespace corvella::messages {
 
 namespace {
 
-// "is damaged at line 3", or why the file was refused whole.
+// "is damaged at line 3 (the tips rate 1e+30 is outside 0 to 1)", or why the file was
+// refused whole.
 std::string damage(const ReadError& e) {
-    if (e.line > 0) return "is damaged at line " + std::to_string(e.line);
+    if (e.line > 0) return "is damaged at line " + std::to_string(e.line) + " (" + e.problem + ")";
     return "cannot be read (" + e.problem + ")";
 }
 

@@ -78,7 +78,7 @@ Date pickerStart(std::string& field, Date today) {
 namespace {
 
 // Hours and amounts of one pay period, as the boxes and captions hold them.
-constexpr NumberField kPeriodFigure{"the pay period figure", ranges::kAmount};
+constexpr NumberField kPeriodFigure{"pay period figure", ranges::kAmount};
 
 }  // namespace
 

@@ -315,15 +315,32 @@ TEST_F(LedgerFrame, ADamagedFileIsNamedAndTheRowsBeforeItAreShown) {
     s.ledgerPost(2);
     ui.answers.push_back(Answer::Yes);
     ASSERT_TRUE(s.ledgerClose());
-    std::string bytes = dir.read("Emp.yrw");
-    bytes.replace(bytes.find("37.2", bytes.find("37.2") + 1), 4, "oops");  // week 2's SS
-    dir.write("Emp.yrw", bytes);
-    ui.messages.clear();
-    s.openLedger();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].find("Emp.yrw is damaged at line 5"), std::string::npos);
-    EXPECT_EQ(cell(1, C::Fed), "62.96");
-    EXPECT_EQ(dir.read("Emp.yrw"), bytes);  // nothing written
+    const std::string good = dir.read("Emp.yrw");
+    // The message names the field, so the operator knows what to look for on the line.
+    const struct {
+        const char* from;
+        const char* to;
+        const char* said;
+    } cases[] = {
+        {"37.2", "oops", "Emp.yrw is damaged at line 5 (\"oops\" is not a number)"},
+        {"62.96", "9e18",
+         "Emp.yrw is damaged at line 5 (the federal tax 9e18 is outside -10000000 to 10000000)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.to);
+        std::string bytes = good;
+        // Week 2's figure, on line 5.
+        bytes.replace(bytes.find(c.from, bytes.find(c.from) + 1), std::string(c.from).size(), c.to);
+        dir.write("Emp.yrw", bytes);
+        ui.messages.clear();
+        s.openLedger();
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(ui.messages[0].find(c.said), std::string::npos) << ui.messages[0];
+        EXPECT_EQ(cell(1, C::Fed), "62.96");
+        ui.answers.push_back(Answer::No);
+        ASSERT_TRUE(s.ledgerClose());
+        EXPECT_EQ(dir.read("Emp.yrw"), bytes);  // nothing written
+    }
 }
 
 TEST_F(LedgerFrame, OverflowingTotalsAreReportedAndTheProgramGoesOn) {

@@ -190,9 +190,12 @@ TEST_F(PayPeriods, ADamagedOrMissingFileIsReportedAndNothingChanges) {
         const char* said;
     };
     const Case cases[] = {
-        {"Short.prv", shortFile, "The file Short.prv is damaged at line 26."},
-        {"Text.prv", textForNumber, "The file Text.prv is damaged at line 12."},
-        {"Huge.prv", tooLarge, "The file Huge.prv is damaged at line 20."},
+        {"Short.prv", shortFile, "The file Short.prv is damaged at line 26 (the file ends early)."},
+        {"Text.prv", textForNumber,
+         "The file Text.prv is damaged at line 12 (\"1x\" is not a number)."},
+        {"Huge.prv", tooLarge,
+         "The file Huge.prv is damaged at line 20 (the pay period figure 3.4e38 is outside "
+         "-10000000 to 10000000)."},
     };
     s.main.setWeek("01/09/2015");
     s.main.txtAmount[0].text = "7";

@@ -224,7 +224,7 @@ TEST_F(Tools, ADamagedOvertimeFileIsNamedWithItsLine) {
     EXPECT_FALSE(s.otUndo());
     EXPECT_EQ(w.txtOT[0].text, "3");
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("The file Emp.ovw is damaged at line 10.", 0), 0u);
+    EXPECT_EQ(ui.messages[0].rfind("The file Emp.ovw is damaged at line 10 (", 0), 0u);
     // Opening the employee stops, naming the file and line; the employee stays as it was.
     dir.write("Emp.ovw", ovw.substr(0, 50));
     EXPECT_FALSE(s.openEmployee(dir / "Emp.use"));
@@ -304,7 +304,7 @@ TEST_F(Tools, LeaveWithAPayRunAndDamagedOrMissingFiles) {
     ui.messages.clear();
     LeaveScreen& l = s.openLeave();
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].rfind("The file Emp.hol is damaged at line 2.", 0), 0u);
+    EXPECT_EQ(ui.messages[0].rfind("The file Emp.hol is damaged at line 2 (", 0), 0u);
     EXPECT_EQ(l.vac.startBalance.text, "0");  // nothing half-read
     s.leaveCloseBox();
     EXPECT_FALSE(s.openEmployee(dir / "Emp.use"));  // the open names it too
