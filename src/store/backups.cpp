@@ -124,6 +124,13 @@ std::string backupDayName(const Date& d) {
     return out;
 }
 
+bool keepable(const fs::path& file) {
+    // A FIFO or a device in a member's place holds nothing to keep, and a link to it in a
+    // backup would only be refused when restored.
+    std::error_code ec;
+    return fs::is_regular_file(file, ec);
+}
+
 void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::string& employee,
                        const Date& today) {
     if (employee.empty() || !fileExists(folder / profileOf(employee))) return;
@@ -135,6 +142,7 @@ void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::st
     if (ec) failAt(day / profileOf(employee), ec);
     for (const std::string& name : memberFiles(folder, employee)) {
         fs::remove(day / name, ec);  // what a backup cut short left
+        if (!keepable(folder / name)) continue;
         writer.linkOrCopy(folder / name, day / name);
     }
     removeOldDays(backups, today);
@@ -143,7 +151,7 @@ void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::st
 void backUpFile(FileWriter& writer, const fs::path& folder, const std::string& fileName,
                 const Date& today) {
     const fs::path day = folder / kBackupFolder / backupDayName(today);
-    if (fileExists(day / fileName) || !fileExists(folder / fileName)) return;
+    if (fileExists(day / fileName) || !keepable(folder / fileName)) return;
     std::error_code ec;
     fs::create_directories(day, ec);
     if (ec) failAt(day / fileName, ec);

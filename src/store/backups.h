@@ -22,6 +22,8 @@ std::string employeeOfFile(const std::string& fileName);
 // "2026-12-10".
 std::string backupDayName(const Date& d);
 
+// Whether `file` is a regular file, whose bytes a backup keeps.
+bool keepable(const std::filesystem::path& file);
 // Keeps the employee's current files in today's folder unless today has them already,
 // then removes day folders older than kBackupDays. Throws WriteError.
 void backUpBeforeWrite(FileWriter& writer, const std::filesystem::path& folder,

@@ -134,6 +134,7 @@ void EmployeeStore::restoreSet(const std::vector<FileContent>& files,
     if (today) {
         const auto day = folder / kBackupFolder / backupDayName(today());
         auto keepIfLost = [&](const std::string& name, const std::string* replacement) {
+            if (!keepable(folder / name)) return;  // nothing of it to lose
             const auto current = readFileBytes(folder / name);
             if (!current || !fileExists(day / name)) return;  // none, or the backup takes it
             if (replacement && *current == *replacement) return;

@@ -1,5 +1,6 @@
 // corvella-cli ot, leave, period-save and period-get on a copy of the shipped data folder.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -155,6 +156,15 @@ TEST_F(ToolsCli, RestoreListsTheDaysAndPutsOneBackEvenOverADamagedSet) {
     EXPECT_EQ(r.out, "Restored Sample as of " + day + "\n");
     EXPECT_EQ(dir.read("Sample.use"), original);
     EXPECT_EQ(cli("calc Sample --box 0=40").status, 0);
+
+    // A member that is no file at all (a FIFO) is replaced too, not read or kept.
+    const std::string cafeteria = dir.read("Sample.cfe");
+    std::filesystem::remove(dir / "Sample.cfe");
+    ASSERT_EQ(::mkfifo((dir / "Sample.cfe").c_str(), 0600), 0);
+    r = test::runCli("-C '" + dir.path().string() + "' restore Sample --day " + day, 30);
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_TRUE(std::filesystem::is_regular_file(dir / "Sample.cfe"));
+    EXPECT_EQ(dir.read("Sample.cfe"), cafeteria);
 }
 
 }  // namespace
