@@ -25,6 +25,10 @@ inline constexpr NumberRange kCount{0, 9};             // exemptions and allowan
 inline constexpr NumberRange kRate{0, 1e6};            // pay per hour (as an entry box)
 inline constexpr NumberRange kYearAmount{-1e9, 1e9};   // money over a year
 inline constexpr NumberRange kHours{-1e6, 1e6};        // hours or days of leave
+// Money over a year that is never negative, a tax rate as a percent, pay periods a year.
+inline constexpr NumberRange kPositiveYearAmount{0, 1e9};
+inline constexpr NumberRange kPositivePercent{0, 100};
+inline constexpr NumberRange kPeriodsAYear{1, 366};
 // A state or city table's rate: a decimal fraction of the wages (0.045), as every
 // built-in state's figures and the city and non-resident defaults are.
 inline constexpr NumberRange kTableRate{0, 1};

@@ -31,12 +31,13 @@ namespace {
 namespace fs = std::filesystem;
 using Files = std::map<std::string, std::string>;
 
-// The employee's files (every file but the federal table), with their bytes.
+// The employee's files (every file but the federal tables, Federal15.dtt and the yearly
+// FederalYYYY.txt), with their bytes.
 Files employeeFiles(const test::TempDir& dir, const fs::path& folder) {
     Files out;
     for (auto& e : fs::directory_iterator(folder)) {
         const std::string name = e.path().filename().string();
-        if (name != "Federal15.dtt" && e.is_regular_file())
+        if (!name.starts_with("Federal") && e.is_regular_file())
             out[name] = dir.read(fs::relative(e.path(), dir.path()).string());
     }
     return out;
