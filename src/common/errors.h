@@ -49,12 +49,14 @@ inline bool reloadedInstead(const Error& e) {
 
 // Text that a strict conversion cannot read as a number.
 struct ConversionError : Error {
-    ConversionError(std::string control, std::string text)
-        : Error("\"" + text + "\" in " + control + " is not a number"),
+    ConversionError(std::string control, std::string text, std::string problem = "is not a number")
+        : Error("\"" + text + "\" in " + control + " " + problem),
           control(std::move(control)),
-          text(std::move(text)) {}
+          text(std::move(text)),
+          problem(std::move(problem)) {}
     std::string control;  // the box's name, e.g. "txtHourRate"
     std::string text;
+    std::string problem;  // what is wrong with it: "is not a number"
 };
 
 // A value a file may not hold (outside its field's range, or not one of its texts),

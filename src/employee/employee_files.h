@@ -5,9 +5,9 @@
 #include <array>
 #include <string>
 
+#include "employee/overtime_data.h"
 #include "employee/tax_profile.h"
 #include "state/state_settings.h"
-#include "employee/overtime_data.h"
 
 namespace corvella {
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/errors.h"
+#include "common/exact_decimal.h"
 #include "common/number.h"
 
 namespace corvella {
@@ -260,6 +261,57 @@ void FrmTaxInfo::settleKPlanUnit(TaxProfile& p) {
         ckKpFix.set(1);
         p.KPlanPerFlag = 0;
     }
+}
+
+void FrmTaxInfo::showW4(const std::optional<W4Form>& w4) {
+    const W4Form f = w4.value_or(W4Form{.version = W4Form::Version::Before2020});
+    cboW4Version.text = kW4Versions[static_cast<size_t>(f.version)];
+    cboW4Status.text = kW4Statuses[static_cast<size_t>(f.status)];
+    ckW4Step2.set(f.step2 ? 1 : 0);
+    txtW4Step3.text = centsText(f.step3Cents);
+    txtW4Step4a.text = centsText(f.step4aCents);
+    txtW4Step4b.text = centsText(f.step4bCents);
+}
+
+namespace {
+
+int64_t w4Amount(const TextBox& box, const char* control, const NumberField& f) {
+    const std::string& text = box.text;
+    if (text.find_first_not_of(' ') == std::string::npos) return 0;
+    const ScaledDecimal v = parseScaled(text, kCentDecimals);
+    if (v.problem == ScaledDecimal::Problem::NotANumber)
+        throw ConversionError(control, text, "is not an amount in dollars and cents");
+    if (v.problem == ScaledDecimal::Problem::TooManyDecimals)
+        throw ConversionError(control, text, "has more than two decimals");
+    if (v.value < 0) throw ConversionError(control, text, "is below zero; enter 0 or more");
+    if (v.problem != ScaledDecimal::Problem::None || !scaledWithin(v.value, kCentDecimals, f.range))
+        throw ConversionError(control, text,
+                              "is larger than any real amount (" + doubleText(f.range.hi) + ")");
+    return v.value;
+}
+
+template <size_t N>
+size_t listIndex(const std::string& text, const std::string_view (&list)[N]) {
+    for (size_t i = 0; i < N; ++i)
+        if (text == list[i]) return i;
+    return 0;  // the lists' boxes hold only their texts
+}
+
+}  // namespace
+
+std::optional<W4Form> FrmTaxInfo::takeW4(const std::optional<W4Form>& before) const {
+    W4Form f;
+    f.version = static_cast<W4Form::Version>(listIndex(cboW4Version.text, kW4Versions));
+    f.status = static_cast<W4Form::Status>(listIndex(cboW4Status.text, kW4Statuses));
+    f.step2 = ckW4Step2.checked();
+    f.step3Cents = w4Amount(txtW4Step3, "txtW4Step3", w4_fields::kStep3);
+    f.step4aCents = w4Amount(txtW4Step4a, "txtW4Step4a", w4_fields::kStep4a);
+    f.step4bCents = w4Amount(txtW4Step4b, "txtW4Step4b", w4_fields::kStep4b);
+    if (f.version == W4Form::Version::Before2020) {
+        if (!before) return std::nullopt;
+        f = W4Form{.version = W4Form::Version::Before2020};  // its figures are the profile's
+    }
+    return f;
 }
 
 void FrmTaxInfo::ClearAll(TaxProfile& p) {

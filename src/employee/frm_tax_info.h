@@ -1,10 +1,19 @@
 #pragma once
 // The profile screen "User Info" (frmTaxInfo) as a working copy of TaxProfile. Effects
 // on other screens and the file writes of its store step are run by the session.
+#include <optional>
+#include <string_view>
+
 #include "common/controls.h"
 #include "employee/tax_profile.h"
+#include "federal/w4.h"
 
 namespace corvella {
+
+// The texts of the Form W-4 group's lists, in the order of W4Form's enums.
+inline constexpr std::string_view kW4Versions[] = {"2019 or earlier", "2020 or later"};
+inline constexpr std::string_view kW4Statuses[] = {"Single or Married filing separately",
+                                                   "Married filing jointly", "Head of household"};
 
 class FrmTaxInfo {
   public:
@@ -19,6 +28,12 @@ class FrmTaxInfo {
     TextBox txtPension, txtKplan, txtDues, txtBond, txtMisc, txtMuni, txtCafe;  // numeric
     CheckBox ckKpPer, ckKpFix, ckCafeState;
     TextBox txtTax5, txtTax6, txtTax7, txtTax8, txtTax9;
+    // The "Form W-4" group. The extra withholding of either form is txtFedAddL, and an
+    // older form's allowances and status are the FEDERAL STATUS lists.
+    TextBox cboW4Version;  // kW4Versions
+    TextBox cboW4Status;   // kW4Statuses
+    CheckBox ckW4Step2;
+    TextBox txtW4Step3, txtW4Step4a, txtW4Step4b;  // dollars a year
 
     // Loading: defaults into empty profile values, frequency, K plan unit, every control
     // from its field, empty captions, rate 1 "7.5" when 0. (The store that follows is
@@ -39,6 +54,12 @@ class FrmTaxInfo {
     void takeForSave(TaxProfile& p);
     // After the write: one K plan unit, as the check boxes allow.
     void settleKPlanUnit(TaxProfile& p);
+    // The employee's form into the group; without a file of its own, an older form.
+    void showW4(const std::optional<W4Form>& w4);
+    // The group as the employee's form: nothing for an older form the employee has no
+    // file for (the profile says it all). Throws ConversionError naming the box of an
+    // amount that is not dollars and cents, is below zero or is beyond any real one.
+    std::optional<W4Form> takeW4(const std::optional<W4Form>& before) const;
     // ClearAll: profile and controls to the reset values.
     void ClearAll(TaxProfile& p);
     void ckKpFix_Click();  // clears ckKpPer

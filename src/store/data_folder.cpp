@@ -4,6 +4,8 @@
 
 #include "common/errors.h"
 #include "common/fileio.h"
+#include "federal/federal.h"
+#include "store/tax_year_mode.h"
 
 #ifndef CORVELLA_INSTALLED_DATA_DIR
 #define CORVELLA_INSTALLED_DATA_DIR ""
@@ -36,6 +38,9 @@ std::vector<std::string> seedDataFolder(const std::filesystem::path& folder,
     if (ec) throw WriteError(folder.string(), ec.message());
     std::vector<std::string> copied;
     if (shipped.empty()) return copied;
+    // A folder seeded afresh computes each run by its week-ending date's year; one that
+    // already had the federal table keeps the mode it has (2015's without the file).
+    const bool fresh = !fileExists(folder / kFedFileName);
     for (const auto& entry : std::filesystem::directory_iterator(shipped, ec)) {
         if (!entry.is_regular_file()) continue;
         auto target = folder / entry.path().filename();
@@ -44,6 +49,11 @@ std::vector<std::string> seedDataFolder(const std::filesystem::path& folder,
         if (!bytes) continue;
         writeFileAtomic(target, *bytes);
         copied.push_back(entry.path().filename().string());
+    }
+    if (fresh && !fileExists(folder / kTaxYearModeFileName)) {
+        writeFileAtomic(folder / kTaxYearModeFileName,
+                        writeTaxYearModeFile(TaxYearMode::ByWeekEnding));
+        copied.push_back(kTaxYearModeFileName);
     }
     return copied;
 }

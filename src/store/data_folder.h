@@ -13,7 +13,9 @@ std::filesystem::path defaultDataFolder();
 std::filesystem::path shippedDataFolder();
 
 // Creates `folder` when missing and copies in every shipped file it lacks; files already
-// there are never replaced. Returns the names copied. Throws WriteError.
+// there are never replaced. A folder seeded afresh (it had no federal table) is set to take
+// each run's tax year from its week-ending date. Returns the names written. Throws
+// WriteError.
 std::vector<std::string> seedDataFolder(const std::filesystem::path& folder,
                                         const std::filesystem::path& shipped);
 

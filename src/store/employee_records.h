@@ -1,12 +1,14 @@
 #pragma once
 // The open employee's records as one value, so that a snapshot is a copy and putting
 // it back is an assignment.
+#include <optional>
 #include <string>
 
 #include "city/city_table.h"
 #include "employee/employee_files.h"
 #include "employee/overtime_data.h"
 #include "employee/tax_profile.h"
+#include "federal/w4.h"
 #include "ledger/ledger.h"
 #include "state/state_settings.h"
 
@@ -21,6 +23,8 @@ struct EmployeeRecords {
     Ledger ledger;
     OvertimeData ot;
     EmployeeExtras extras = EmployeeExtras::newEmployee();
+    // The Form W-4 of its own file; without one, the older form the profile describes.
+    std::optional<W4Form> w4;
 };
 
 }  // namespace corvella

@@ -40,6 +40,7 @@ void EmployeeStore::readEmployee(EmployeeRecords& r) const {
     fresh.ot = r.ot;
     fresh.state = r.state;
     fresh.extras = r.extras;
+    fresh.w4.reset();  // without its file, the older form
     for (const FileKindRow& row : kFileKinds) {
         if (!row.employee) continue;
         // The overtime rows' file follows the frequency just read.
@@ -50,6 +51,7 @@ void EmployeeStore::readEmployee(EmployeeRecords& r) const {
     r.ot = std::move(fresh.ot);
     r.state = std::move(fresh.state);
     r.extras = std::move(fresh.extras);
+    r.w4 = fresh.w4;
 }
 
 bool EmployeeStore::readMember(FileKind kind, const std::string& name, EmployeeRecords& r) const {
@@ -168,12 +170,22 @@ void EmployeeStore::loadHeader(CompanyHeader& h) const {
     readHeaderFile(*bytes, kHeaderFileName, h);
 }
 
+TaxYearMode EmployeeStore::loadTaxYearMode() const {
+    const auto path = folder / kTaxYearModeFileName;
+    if (!fileExists(path)) return TaxYearMode::Year2015;
+    auto bytes = readFileBytes(path);
+    if (!bytes)
+        throw ReadError(kTaxYearModeFileName, "it could not be opened; check that you may read it");
+    return readTaxYearModeFile(*bytes, kTaxYearModeFileName);
+}
+
 bool EmployeeStore::isDataFile(const std::filesystem::path& path) const {
     std::error_code ec;
     const auto parent = std::filesystem::weakly_canonical(path, ec).parent_path();
     if (ec || !std::filesystem::equivalent(parent, folder, ec)) return false;
     const std::string name = path.filename().string();
-    return name == kHeaderFileName || name == kFedFileName || !employeeOfFile(name).empty();
+    return name == kHeaderFileName || name == kFedFileName || name == kTaxYearModeFileName ||
+           !employeeOfFile(name).empty();
 }
 
 void EmployeeStore::writeOutside(const std::filesystem::path& path,

@@ -16,6 +16,7 @@
 #include "employee/company_header.h"
 #include "store/employee_records.h"
 #include "store/file_kinds.h"
+#include "store/tax_year_mode.h"
 
 namespace corvella {
 
@@ -85,6 +86,12 @@ class EmployeeStore {
     // Creates or replaces Header.sav; throws WriteError.
     void saveHeader(const CompanyHeader& h) {
         writeFolderFile(kHeaderFileName, writeHeaderFile(h));
+    }
+    // The folder's tax year mode (TaxYear.sav); 2015's when it has none. Throws ReadError.
+    TaxYearMode loadTaxYearMode() const;
+    // Creates or replaces TaxYear.sav; throws WriteError.
+    void saveTaxYearMode(TaxYearMode mode) {
+        writeFolderFile(kTaxYearModeFileName, writeTaxYearModeFile(mode));
     }
     // Whether `path` is one of the folder's own data files (an employee's member, a saved
     // period, the company header, the federal table), which only the store writes.

@@ -8,6 +8,7 @@
 #include "employee/employee_files.h"
 #include "federal/federal.h"
 #include "state/state_file.h"
+#include "store/w4_file.h"
 
 namespace corvella {
 
@@ -73,6 +74,15 @@ void readNonCity(const std::string& b, const std::string& f, EmployeeRecords& r)
 std::string writeNonCity(const EmployeeRecords& r, const SaveValues&) {
     return writeNonCityFile(r.nonCity);
 }
+void readW4(const std::string& b, const std::string& f, EmployeeRecords& r) {
+    r.w4 = readW4File(b, f);
+}
+std::string writeW4(const EmployeeRecords& r, const SaveValues&) {
+    return writeW4File(*r.w4);
+}
+bool hasW4(const EmployeeRecords& r) {
+    return r.w4.has_value();
+}
 std::string writeLeave(const EmployeeRecords&, const SaveValues& v) {
     return writeLeaveFile(v.leave);
 }
@@ -81,17 +91,18 @@ std::string writeLeave(const EmployeeRecords&, const SaveValues& v) {
 
 // The leave balances are the leave screen's working copy, read when it opens; the ledger
 // and a saved pay period have commands of their own.
-constexpr FileKindRow kFileKinds[10] = {
-    {FileKind::Profile, ".use", "", true, true, readProfile, writeProfile},
-    {FileKind::Extras, ".and", "", true, true, readExtras, writeExtras},
-    {FileKind::Cafeteria, ".cfe", "", true, true, readCafeteria, writeCafeteria},
-    {FileKind::Overtime, ".ovw", ".ovb", true, true, readOvertime, writeOvertime},
-    {FileKind::State, ".sta", "", false, true, readState, writeState},
-    {FileKind::City, ".cti", "", false, true, readCity, writeCity},
-    {FileKind::NonCity, ".nci", "", false, true, readNonCity, writeNonCity},
-    {FileKind::Leave, ".hol", "", false, true, nullptr, writeLeave},
-    {FileKind::PayPeriod, ".prv", "", false, false, nullptr, nullptr},
-    {FileKind::Ledger, ".yrw", ".yrb", false, false, nullptr, nullptr},
+constexpr FileKindRow kFileKinds[11] = {
+    {FileKind::Profile, ".use", "", true, true, readProfile, writeProfile, nullptr},
+    {FileKind::Extras, ".and", "", true, true, readExtras, writeExtras, nullptr},
+    {FileKind::Cafeteria, ".cfe", "", true, true, readCafeteria, writeCafeteria, nullptr},
+    {FileKind::Overtime, ".ovw", ".ovb", true, true, readOvertime, writeOvertime, nullptr},
+    {FileKind::State, ".sta", "", false, true, readState, writeState, nullptr},
+    {FileKind::City, ".cti", "", false, true, readCity, writeCity, nullptr},
+    {FileKind::NonCity, ".nci", "", false, true, readNonCity, writeNonCity, nullptr},
+    {FileKind::W4, ".w4", "", true, true, readW4, writeW4, hasW4},
+    {FileKind::Leave, ".hol", "", false, true, nullptr, writeLeave, nullptr},
+    {FileKind::PayPeriod, ".prv", "", false, false, nullptr, nullptr, nullptr},
+    {FileKind::Ledger, ".yrw", ".yrb", false, false, nullptr, nullptr, nullptr},
 };
 
 constexpr bool inKindOrder() {

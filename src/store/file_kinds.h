@@ -19,6 +19,7 @@ enum class FileKind : uint8_t {
     State,      // .sta: the state settings and the profile fields they travel with
     City,       // .cti
     NonCity,    // .nci
+    W4,         // .w4: the Form W-4, when the employee has one of its own
     Leave,      // .hol: vacation, holiday and sick balances
     PayPeriod,  // .prv
     Ledger,     // .yrw / .yrb: the year to date
@@ -41,6 +42,9 @@ struct FileKindRow {
     void (*read)(const std::string& bytes, const std::string& file, EmployeeRecords& r);
     // The member's bytes. Null for the kinds that a command of their own writes.
     std::string (*write)(const EmployeeRecords& r, const SaveValues& v);
+    // Whether the records hold this member, for a kind an employee may be without; null
+    // when every employee has it.
+    bool (*held)(const EmployeeRecords& r);
 
     std::string_view extension(bool weekly) const {
         return weekly || biWeeklyExt.empty() ? ext : biWeeklyExt;
@@ -48,7 +52,7 @@ struct FileKindRow {
 };
 
 // Every kind, the profile first: the order in which the employee is read and saved.
-extern const FileKindRow kFileKinds[10];
+extern const FileKindRow kFileKinds[11];
 
 const FileKindRow& fileKind(FileKind kind);
 // The extension of `kind` for an employee paid weekly or not.
