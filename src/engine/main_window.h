@@ -15,6 +15,7 @@ struct MainWindow {
 
     std::string caption = "QUORVANE SOFTWARE";  // the title bar
     Label lbUser, lbTaxVer, lbTableNotice;
+    Label lbTaxYear;  // the tax year whose figures the runs use
     TextBox txtWeek;
     std::array<TextBox, 8> txtAmount;
     OptionButton opt1x, opt2x;

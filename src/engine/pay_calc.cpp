@@ -3,9 +3,11 @@
 #include <cmath>
 
 #include "city/city.h"
+#include "common/errors.h"
 #include "common/format.h"
 #include "engine/special_states.h"
 #include "federal/federal.h"
+#include "federal/withholding.h"
 #include "state/state_tax.h"
 
 namespace corvella {
@@ -59,34 +61,69 @@ std::optional<PayRunRefusal> checkPayRunInputs(const std::array<std::string, 8>&
     return std::nullopt;
 }
 
+namespace {
+
+// Social Security's wage base and rate and Medicare's rate: the year's, or 2015's.
+struct PayrollRates {
+    double socSecBase, socSecRate, mediRate;
+};
+
+PayrollRates payrollRates(const PayRunContext& c) {
+    if (!c.in.year) return {kSocSecBase, kSocSecRate, kMediRate};
+    const TaxYear& y = *c.in.year;
+    return {static_cast<double>(y.socialSecurityWageBaseCents) / 100,
+            static_cast<double>(y.socialSecurityRateMillionths) / 1e6,
+            static_cast<double>(y.medicareRateMillionths) / 1e6};
+}
+
+// A float amount as whole cents, as its caption shows it.
+int64_t centsOf(double v) {
+    return std::llround(v * 100);
+}
+
+}  // namespace
+
 void GetSocSec(PayRunContext& c) {
     PayRun& r = c.run;
     const TaxProfile& p = c.profile;
-    const Currency base = Currency::fromDouble(kSocSecBase);
+    const PayrollRates rates = payrollRates(c);
+    const Currency base = Currency::fromDouble(rates.socSecBase);
     const Currency ytd = c.in.YtdWages + cur(r.GrossPay) - cur(r.CafeDeduct);
     const float socSecYtd = ytd.toFloat();
     const float socSecRoom = (base - ytd).toFloat();
     if (socSecRoom >= 0) {
         float wages = r.GrossPay - r.CafeDeduct - p.MiscDeduct;
-        r.SocSecTax = static_cast<float>(wages * kSocSecRate);
+        r.SocSecTax = static_cast<float>(wages * rates.socSecRate);
         if (r.SocSecTax > 0 && p.SelfEmpFlag == 1)
-            r.SocSecTax = static_cast<float>((r.GrossPay - r.CafeDeduct) * (2 * kSocSecRate));
+            r.SocSecTax = static_cast<float>((r.GrossPay - r.CafeDeduct) * (2 * rates.socSecRate));
     } else {
         r.SocSecTax = 0;
     }
-    if (socSecYtd > kSocSecBase && c.in.YtdWages < base) {
+    if (socSecYtd > rates.socSecBase && c.in.YtdWages < base) {
         double room = (base - c.in.YtdWages).toDouble();
-        r.SocSecTax = static_cast<float>(room * kSocSecRate);
+        r.SocSecTax = static_cast<float>(room * rates.socSecRate);
         if (r.SocSecTax > 0 && p.SelfEmpFlag == 1)
-            r.SocSecTax = static_cast<float>(room * (2 * kSocSecRate));
+            r.SocSecTax = static_cast<float>(room * (2 * rates.socSecRate));
     }
 }
 
 void GetMedicare(PayRunContext& c) {
     PayRun& r = c.run;
     float wages = r.GrossPay - c.profile.MiscDeduct - r.CafeDeduct;
-    r.MediTax = static_cast<float>(wages * kMediRate);
+    r.MediTax = static_cast<float>(wages * payrollRates(c).mediRate);
     if (c.profile.SelfEmpFlag == 1) r.MediTax = r.MediTax * 2;
+    r.AddlMediTax = 0;
+    // Withheld from employees only: the self-employed settle it on their return.
+    if (!c.in.year || c.profile.SelfEmpFlag == 1) return;
+    try {
+        r.AddlMediTax =
+            static_cast<float>(static_cast<double>(additionalMedicareCents(
+                                   *c.in.year, centsOf(wages), centsOf(c.in.YtdWages.toDouble()))) /
+                               100);
+    } catch (const RangeError&) {
+        r.AddlMediTax = NAN;  // wages no ledger holds: the run is refused as unsound
+    }
+    r.MediTax += r.AddlMediTax;
 }
 
 namespace {
@@ -189,6 +226,28 @@ void finishPayRun(PayRunContext& c) {
 
 namespace {
 
+// The federal withholding of a year after 2019 by its worksheet, before the extra amount
+// (the run adds the profile's, as for 2015). `allowances` is the profile's count when it
+// reads as one.
+float yearWithholding(const PayRunContext& c, std::optional<double> allowances) {
+    const TaxProfile& p = c.profile;
+    W4Form w4 = c.in.w4;
+    if (w4.version == W4Form::Version::Before2020) {
+        const bool counts = allowances && *allowances >= 0 && *allowances <= 9 &&
+                            *allowances == static_cast<int>(*allowances);
+        w4.allowances = counts ? static_cast<int>(*allowances) : 0;
+        w4.married = p.FedStatus == "Married";
+    }
+    const TaxYear& y = *c.in.year;
+    try {
+        const int64_t cents = withholdingCents(
+            y, centsOf(c.run.FedWages), p.biWeekly() ? y.periodsBiWeekly : y.periodsWeekly, w4, 0);
+        return static_cast<float>(static_cast<double>(cents) / 100);
+    } catch (const RangeError&) {
+        return NAN;  // wages no ledger holds: the run is refused as unsound
+    }
+}
+
 void runAll(PayRunContext& c) {
     PayResult& m = c.result;
     PayRun& r = c.run;
@@ -255,17 +314,23 @@ void runAll(PayRunContext& c) {
     r.PensionDeduct = static_cast<float>(static_cast<double>(p.PensionPct) * 0.01 * r.GrossPay);
     r.StateWages = r.GrossPay - p.MiscDeduct - r.KPlanDeduct;
     if (p.biWeekly()) r.FedAllowance = r.FedAllowance * 2;  // the table holds weekly amounts
-    r.FedWages = r.StateWages - r.PensionDeduct - r.FedAllowance - r.CafeDeduct;
-
-    if (p.FedExempFlag == 0) {
-        if (p.FedStatus == "Single")
-            GetFedSingle(c.fed, r.FedWages, p.BiWeeklyFlag, p.WeeklyFlag, r.FedTax);
-        else
-            GetFedMarried(c.fed, r.FedWages, p.BiWeeklyFlag, p.WeeklyFlag, r.FedTax);
+    if (c.in.year) {
+        // The worksheet takes an older form's allowances off the annual wage itself.
+        r.FedAllowance = 0;
+        r.FedWages = r.StateWages - r.PensionDeduct - r.CafeDeduct;
+        if (p.FedExempFlag == 0) r.FedTax = yearWithholding(c, count);
+    } else {
+        r.FedWages = r.StateWages - r.PensionDeduct - r.FedAllowance - r.CafeDeduct;
+        if (p.FedExempFlag == 0) {
+            if (p.FedStatus == "Single")
+                GetFedSingle(c.fed, r.FedWages, p.BiWeeklyFlag, p.WeeklyFlag, r.FedTax);
+            else
+                GetFedMarried(c.fed, r.FedWages, p.BiWeeklyFlag, p.WeeklyFlag, r.FedTax);
+        }
     }
     GetSocSec(c);
     GetMedicare(c);
-    if (p.SSMediExempFlag == 1) r.SocSecTax = r.MediTax = 0;
+    if (p.SSMediExempFlag == 1) r.SocSecTax = r.MediTax = r.AddlMediTax = 0;
     r.CafeStateDeduct = p.CafeStateFlag == 1 ? r.CafeDeduct : 0;
 
     stateStep(c);

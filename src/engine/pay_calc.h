@@ -11,12 +11,15 @@
 #include "employee/tax_profile.h"
 #include "engine/pay_result.h"
 #include "federal/fed_table.h"
+#include "federal/tax_year.h"
+#include "federal/w4.h"
 #include "state/special_state.h"
 #include "state/state_settings.h"
 
 namespace corvella {
 
-// Social Security wage base and rates, and Medicare's.
+// Social Security wage base and rates, and Medicare's: 2015's. Later years' are in their
+// figures file.
 inline constexpr double kSocSecBase = 117000.0;
 inline constexpr double kSocSecRate = 0.062;
 inline constexpr double kMediRate = 0.0145;
@@ -40,6 +43,11 @@ struct PayRunInputs {
     // The ledger's year-to-date gross, Social Security and Medicare.
     Currency YtdWages;
     float YtdSocSec = 0, YtdMedi = 0;
+    // A year after 2019: its figures, and the employee's Form W-4 (an older form takes its
+    // allowances and status from the profile). Without it the run is 2015's: the federal
+    // table and the constants above.
+    const TaxYear* year = nullptr;
+    W4Form w4{.version = W4Form::Version::Before2020};
 
     bool isChecked(SpecialState s) const { return special[static_cast<size_t>(s)]; }
 };

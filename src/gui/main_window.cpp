@@ -231,6 +231,9 @@ QWidget* Form1::buildHeader() {
     grid->addWidget(fedTable, 0, 4, Qt::AlignRight);
     lbTaxVer_ = label(QString(), QStringLiteral("lbTaxVer"), header);
     grid->addWidget(lbTaxVer_, 1, 4, Qt::AlignRight);
+    lbTaxYear_ = label(QString(), QStringLiteral("lbTaxYear"), header);
+    lbTaxYear_->setToolTip(QStringLiteral("The year whose federal figures the pay runs use"));
+    grid->addWidget(lbTaxYear_, 1, 3, Qt::AlignRight);
     lbTableNotice_ = label(QString(), QStringLiteral("lbTableNotice"), header);
     QFont bold = lbTableNotice_->font();
     bold.setBold(true);
@@ -510,6 +513,7 @@ void Form1::refreshFromModel() {
             m.lbUser.caption.empty() && session_.CurrentUser.empty() ? "USER" : m.lbUser.caption);
     txtWeek_->setText(q(m.txtWeek.text));
     setText(lbTaxVer_, m.lbTaxVer.caption);
+    setText(lbTaxYear_, m.lbTaxYear.caption);
     setText(lbTableNotice_, m.lbTableNotice.caption);
     for (auto* box : txtAmount_) box->pull();
     {

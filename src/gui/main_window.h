@@ -102,6 +102,7 @@ class Form1 : public QMainWindow {
     QLabel* lbUser_ = nullptr;
     QLineEdit* txtWeek_ = nullptr;
     QLabel* lbTaxVer_ = nullptr;
+    QLabel* lbTaxYear_ = nullptr;
     QLabel* lbTableNotice_ = nullptr;
     std::array<corvella::gui::BoundLineEdit*, 8> txtAmount_{};
     QRadioButton* opt1x_ = nullptr;

@@ -94,6 +94,13 @@ void EmployeeCommands::mnuNew_Click() {
     rec.CurrentUser = name;
     // A new employee has no files: nothing of the previous one's flags carries over.
     clearStateFlags(rec.state);
+    // Forms W-4 filed now are 2020's; a folder that stays in 2015 keeps the older form.
+    rec.w4.reset();
+    try {
+        if (ws_.store.loadTaxYearMode() == TaxYearMode::ByWeekEnding) rec.w4 = W4Form{};
+    } catch (const ReadError&) {
+        // The run names the damaged setting; the employee starts with the older form.
+    }
     screens_.saveWindow().txtSaveUser.text = name;
     ws_.main.caption = "  User:  " + name;
     ws_.main.lbUser.caption = name;

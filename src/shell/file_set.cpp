@@ -98,6 +98,7 @@ void FileSet::takeEmployeeScreens() {
     ws_.records.CurrentUser = name;
     TaxProfile& profile = ws_.records.profile;
     screens_.taxInfo().takeForSave(profile);
+    ws_.records.w4 = screens_.taxInfo().takeW4(ws_.records.w4);
     OvertimeScreen& o = screens_.overtimeScreen();
     OvertimeData& ot = ws_.records.ot;
     for (int i = 0; i < overtimeRowCount(profile.weekly()); ++i) {
@@ -124,7 +125,8 @@ std::vector<FileContent> FileSet::employeeFileContents() {
     const SaveValues v = saveValues(false);
     std::vector<FileContent> files;
     for (const FileKindRow& row : kFileKinds)
-        if (row.employee) files.push_back(content(row.kind, v));
+        if (row.employee && (!row.held || row.held(ws_.records)))
+            files.push_back(content(row.kind, v));
     screens_.taxInfo().settleKPlanUnit(ws_.records.profile);
     return files;
 }

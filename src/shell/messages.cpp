@@ -88,12 +88,15 @@ constexpr Place kPlaces[] = {
     {"cboStatus", "User Info, FEDERAL STATUS, Status"},
     {"cboDepend2", "User Info, STATE & CITY STATUS, Exemptions"},
     {"cboStatus2", "User Info, STATE & CITY STATUS, Status"},
+    {"txtW4Step3", "User Info, Form W-4, Step 3 (credits a year)"},
+    {"txtW4Step4a", "User Info, Form W-4, Step 4(a) (other income a year)"},
+    {"txtW4Step4b", "User Info, Form W-4, Step 4(b) (deductions a year)"},
 };
 
 std::string notANumber(const Error& e) {
     const auto* c = dynamic_cast<const ConversionError*>(&e);
     if (!c) return e.what();
-    return "\"" + c->text + "\" in " + boxCaption(c->control) + " is not a number";
+    return "\"" + c->text + "\" in " + boxCaption(c->control) + " " + c->problem;
 }
 
 }  // namespace
@@ -142,6 +145,25 @@ std::string employeeNotSaved(const Error& e) {
 std::string payRunNotSaved(const Error& e) {
     return "The pay run is shown, but the employee's files were not saved: " +
            std::string(e.what()) + ". Correct this, then save the employee again.";
+}
+
+std::string weekEndingNotADate(const std::string& text) {
+    return "The week-ending date \"" + text +
+           "\" is not a date, and this folder takes the tax year from it. Type it as "
+           "MM/DD/YYYY (for example 01/09/2026) or pick it from the calendar, then press ADD "
+           "again.";
+}
+
+std::string taxYearNotSaved(const Error& e) {
+    return "The tax year setting was not saved: " + std::string(e.what()) +
+           ". The runs keep the year they used before.";
+}
+
+std::string taxYearNotInstalled(int year, const std::string& fileName, const std::string& folder) {
+    return "The figures of tax year " + std::to_string(year) + " are not installed: " + fileName +
+           " was not found in " + folder +
+           ". Nothing was computed or saved. Put that year's file there, or correct the "
+           "week-ending date.";
 }
 
 std::string payRunReloaded(const Error& e) {

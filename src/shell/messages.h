@@ -41,6 +41,11 @@ std::string stateNotSaved(const Error& e);
 std::string defaultsNotSaved(const Error& e);
 std::string employeeNotSaved(const Error& e);
 std::string payRunNotSaved(const Error& e);
+// The week-ending box must be a date when it chooses the tax year.
+std::string weekEndingNotADate(const std::string& text);
+std::string taxYearNotSaved(const Error& e);
+// No figures file for the run's year.
+std::string taxYearNotInstalled(int year, const std::string& fileName, const std::string& folder);
 // A pay run whose save the operator gave up for reading the employee again.
 std::string payRunReloaded(const Error& e);
 std::string headingNotSaved(const Error& e);

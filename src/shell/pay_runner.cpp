@@ -4,6 +4,7 @@
 #include "common/number.h"
 #include "engine/pay_calc.h"
 #include "federal/federal.h"
+#include "federal/tax_year.h"
 #include "shell/messages.h"
 #include "store/pay_period.h"
 
@@ -37,6 +38,78 @@ bool PayRunner::LoadFedTable(bool report) {
     return true;
 }
 
+namespace {
+
+constexpr int kTableYear = 2015;  // the year of Federal15.dtt and the constants
+
+}  // namespace
+
+void showTaxYear(Workspace& ws) {
+    std::string& caption = ws.main.lbTaxYear.caption;
+    TaxYearMode mode = TaxYearMode::Year2015;
+    try {
+        mode = ws.store.loadTaxYearMode();
+    } catch (const ReadError&) {
+        caption = "Tax year: " + std::string(kTaxYearModeFileName) + " is damaged";
+        return;
+    }
+    if (mode == TaxYearMode::Year2015) {
+        caption = "Tax year " + std::to_string(kTableYear);
+        return;
+    }
+    const auto date = readShortDate(ws.main.txtWeek.text);
+    caption = date ? "Tax year " + std::to_string(date->year) + " (by week ending)"
+                   : "Tax year by week ending";
+}
+
+bool PayRunner::loadRunYear() {
+    ws_.taxYear.reset();
+    TaxYearMode mode = TaxYearMode::Year2015;
+    try {
+        mode = ws_.store.loadTaxYearMode();
+    } catch (const ReadError& e) {
+        ws_.ui.message(messages::fileDamaged(e, "The tax year to use is not known."),
+                       Icon::Warning);
+        return false;
+    }
+    int year = kTableYear;
+    if (mode == TaxYearMode::ByWeekEnding) {
+        const auto date = readShortDate(ws_.main.txtWeek.text);
+        if (!date) {
+            ws_.ui.message(messages::weekEndingNotADate(ws_.main.txtWeek.text), Icon::Warning);
+            return false;
+        }
+        year = date->year;
+    }
+    showTaxYear(ws_);
+    ws_.runYear = year;
+    if (year == kTableYear) {
+        // Without the federal table no pay can be right: refuse before anything changes.
+        if (LoadFedTable(false)) return true;
+        ws_.ui.message(messages::fedTableMissing(kFedFileName, ws_.store.folder.string()),
+                       Icon::Warning);
+        return false;
+    }
+    const std::string file = taxYearFileName(year);
+    try {
+        auto bytes = readFileBytes(ws_.store.folder / file);
+        if (!bytes) {
+            ws_.ui.message(messages::taxYearNotInstalled(year, file, ws_.store.folder.string()),
+                           Icon::Warning);
+            return false;
+        }
+        ws_.taxYear = readTaxYearFile(*bytes, file);
+        // A file renamed from another year's would withhold by that year's figures.
+        if (ws_.taxYear->year != year)
+            throw ReadError(file, "it holds the figures of " + std::to_string(ws_.taxYear->year));
+    } catch (const ReadError& e) {
+        ws_.ui.message(messages::fedTableUnreadable(file, ws_.store.folder.string(), e),
+                       Icon::Warning);
+        return false;
+    }
+    return true;
+}
+
 void PayRunner::Form_Load() {
     files_.completeInterruptedSave(ws_.store.folder);
     LoadFedTable();
@@ -50,6 +123,7 @@ void PayRunner::Form_Load() {
     ws_.result.TaxDeduct = 0;
     main.clearResultCaptions();
     main.lbTaxVer.caption = ws_.fed.FedTableVer;
+    showTaxYear(ws_);
     if (ws_.records.state.LouisFlag == 1) main.ckLouisPrior.visible = true;
     screens_.taxInfo();  // fills the profile's defaults and the deduction names
     ws_.notifyChanged();
@@ -127,12 +201,7 @@ RunOutcome PayRunner::Calcu_late(RunSave save) {
         ws_.ui.message(*message, Icon::Warning);
         return RunOutcome::Refused;
     }
-    // Without the federal table no pay can be right: refuse, once, before anything changes.
-    if (!LoadFedTable(false)) {
-        ws_.ui.message(messages::fedTableMissing(kFedFileName, ws_.store.folder.string()),
-                       Icon::Warning);
-        return RunOutcome::Refused;
-    }
+    if (!loadRunYear()) return RunOutcome::Refused;
 
     MainWindow& main = ws_.main;
     EmployeeRecords& rec = ws_.records;
@@ -152,6 +221,10 @@ RunOutcome PayRunner::Calcu_late(RunSave save) {
     in.YtdWages = rec.ledger.YtdWages();
     in.YtdSocSec = rec.ledger.totals.SS;
     in.YtdMedi = rec.ledger.totals.Medi;
+    if (ws_.taxYear) {
+        in.year = &*ws_.taxYear;
+        in.w4 = rec.w4.value_or(W4Form{.version = W4Form::Version::Before2020});
+    }
     PayResult computed = computePayRun(in, rec.profile, rec.state, rec.city, rec.nonCity, ws_.fed);
     ws_.fed.clearNumbers();
     // A rate or amount no real pay has (read from a file, say) must not end in a shown,

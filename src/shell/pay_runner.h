@@ -21,6 +21,9 @@ PayRunInputs payRunInputs(const MainWindow& main, const DialogState& state);
 // Empty adjustment, SDI and SUI boxes of the state screen read "0" after a run.
 void FillStateBoxes(DialogState& s);
 
+// The main window's "Tax year" caption for the folder's mode and the week-ending box.
+void showTaxYear(Workspace& ws);
+
 class PayRunner {
   public:
     PayRunner(Workspace& ws, Screens& screens, FileSet& files)
@@ -32,6 +35,11 @@ class PayRunner {
     void Clear_All();
     // Reads Federal15.dtt; false when it cannot, after the failure message when `report`.
     bool LoadFedTable(bool report = true);
+    // The figures of the run's tax year into the workspace: 2015's table, or the file of
+    // the week-ending date's year when the folder computes by it. False after a message
+    // saying what is missing and what to do.
+    bool loadRunYear();
+
     std::string todayText();
 
   private:

@@ -12,6 +12,7 @@ FrmTaxInfo& Screens::taxInfo() {
     if (!screen) {
         ws_.screens.create(screen);
         screen->load(ws_.records.profile);
+        screen->showW4(ws_.records.w4);
         try {
             storeTaxInfo();
         } catch (const ConversionError&) {
@@ -39,6 +40,7 @@ void Screens::showProfile() {
     ws_.main.lbTableNotice.caption =
         profile.weekly() ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
     taxInfo().show(profile);
+    taxInfo().showW4(ws_.records.w4);
     if (ws_.screens.overtime) ws_.screens.overtime->FillInOT(ws_.records.ot, profile.weekly());
 }
 

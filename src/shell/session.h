@@ -105,6 +105,8 @@ class Session {
     }
     void Clear_All() { runner_.Clear_All(); }
     bool LoadFedTable() { return runner_.LoadFedTable(); }
+    // The tax year whose figures the last run used.
+    int runTaxYear() const { return ws_.runYear; }
     std::string todayText() { return runner_.todayText(); }
 
     // --- File menu and the save window ---
@@ -140,6 +142,10 @@ class Session {
     HeaderScreen& headerScreen() { return settings_.headerScreen(); }
     const HeaderScreen* loadedHeaderScreen() const { return ws_.screens.header.get(); }
     bool headerSave() { return settings_.headerSave(); }
+    TaxYearMode taxYearMode() { return settings_.taxYearMode(); }
+    bool setTaxYearMode(TaxYearMode mode) { return settings_.setTaxYearMode(mode); }
+    // The open employee's Form W-4 as last read or saved (nothing: an older form).
+    const std::optional<W4Form>& w4() const { return ws_.records.w4; }
     void headerClose() { settings_.headerClose(); }
 
     // --- The ledger frame "Year To Date" ---

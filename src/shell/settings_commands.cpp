@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "shell/messages.h"
+#include "shell/pay_runner.h"
 
 namespace corvella {
 
@@ -122,6 +123,28 @@ HeaderScreen& SettingsCommands::headerScreen() {
     const std::string* fields[] = {&h.Company, &h.Address, &h.ZipLine, &h.IdNumber};
     for (size_t i = 0; i < 4; ++i) screen->txtHeader[i].text = *fields[i];
     return *screen;
+}
+
+TaxYearMode SettingsCommands::taxYearMode() {
+    try {
+        return ws_.store.loadTaxYearMode();
+    } catch (const ReadError& e) {
+        ws_.ui.message(messages::fileDamaged(e, "Choose the tax year again to replace it."),
+                       Icon::Warning);
+        return TaxYearMode::Year2015;
+    }
+}
+
+bool SettingsCommands::setTaxYearMode(TaxYearMode mode) {
+    try {
+        ws_.store.saveTaxYearMode(mode);
+    } catch (const Error& e) {
+        ws_.ui.message(messages::taxYearNotSaved(e), Icon::Warning);
+        return false;
+    }
+    showTaxYear(ws_);
+    ws_.notifyChanged();
+    return true;
 }
 
 bool SettingsCommands::headerSave() {

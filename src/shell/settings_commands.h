@@ -49,6 +49,10 @@ class SettingsCommands {
     HeaderScreen& headerScreen();
     // "OK": the boxes into the header and Header.sav; false when the write failed.
     bool headerSave();
+    // The folder's tax year mode; 2015's when the setting is damaged (after saying so).
+    TaxYearMode taxYearMode();
+    // Saves the mode for every run of the folder; false after a message when it cannot.
+    bool setTaxYearMode(TaxYearMode mode);
     void headerClose() { ws_.screens.discard(ws_.screens.header); }
 
   private:

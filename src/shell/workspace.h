@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "common/ports.h"
@@ -12,6 +13,7 @@
 #include "engine/main_window.h"
 #include "engine/pay_result.h"
 #include "federal/fed_table.h"
+#include "federal/tax_year.h"
 #include "shell/messages.h"
 #include "shell/screen_set.h"
 #include "store/employee_records.h"
@@ -59,6 +61,9 @@ struct Workspace {
     // The files of the last run held unsaved, for the posting that saves them with its own.
     std::vector<FileContent> heldSave;
     FedTable fed;
+    // The figures of the last run's year when it is after 2019 (2015's are `fed`).
+    std::optional<TaxYear> taxYear;
+    int runYear = 2015;  // the tax year of the last run
     CompanyHeader header;
     bool programEnded = false;
     // Opens the employee again from its files, dropping what was not saved.
