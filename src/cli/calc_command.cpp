@@ -12,6 +12,7 @@ namespace {
 struct Result {
     std::vector<Field> captions, boxes, payRun;
     std::vector<std::string> messages;
+    int taxYear = 0;
 };
 
 Result collect(const PayResult& m, const std::vector<std::string>& messages) {
@@ -39,6 +40,7 @@ Result collect(const PayResult& m, const std::vector<std::string>& messages) {
                                                     {"FedTax", p.FedTax},
                                                     {"SocSecTax", p.SocSecTax},
                                                     {"MediTax", p.MediTax},
+                                                    {"AddlMediTax", p.AddlMediTax},
                                                     {"StateTax", p.StateTax},
                                                     {"CityTax", p.CityTax},
                                                     {"SdiTax", p.SdiTax},
@@ -60,7 +62,7 @@ std::string toJson(const Result& r) {
               << (quoted ? jsonString(fields[i].value) : fields[i].value);
         o << "}";
     };
-    o << "{\"captions\": ";
+    o << "{\"tax_year\": " << r.taxYear << ", \"captions\": ";
     object(r.captions, true);
     o << ", \"boxes\": ";
     object(r.boxes, true);
@@ -76,7 +78,8 @@ std::string toJson(const Result& r) {
 std::string toText(const Result& r, const Session& s) {
     std::ostringstream o;
     const char* tags[] = {"Federal Tax", "Soc Sec", "Medicare", "State Tax", "City Tax"};
-    o << "Employee: " << s.CurrentUser << "    Week ending: " << s.main.txtWeek.text << "\n";
+    o << "Employee: " << s.CurrentUser << "    Week ending: " << s.main.txtWeek.text
+      << "    Tax year: " << r.taxYear << "\n";
     for (int i = 0; i < 11; ++i) {
         std::string tag = i < 5 ? tags[i] : i == 10 ? "K Plan" : s.main.lbTaxTag[i].caption;
         char line[128];
@@ -111,6 +114,7 @@ int calc(const std::filesystem::path& dir, const std::vector<std::string>& args)
         return code(Exit::Refused);
     }
     Result r = collect(s.result, ui.messages);
+    r.taxYear = s.runTaxYear();
     std::cout << (o.json ? toJson(r) : toText(r, s));
     if (outcome == RunOutcome::SaveFailed) {
         std::cerr << "corvella-cli: " << oneLine(ui.messages.back()) << "\n";

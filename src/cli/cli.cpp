@@ -37,6 +37,10 @@ const char* const kUsage =
     "--json)\n"
     "       corvella-cli [-C DIR] print-ledger NAME (--text | --pdf FILE)\n"
     "       corvella-cli [-C DIR] restore NAME [--day YYYY-MM-DD]   (no --day: lists the days)\n"
+    "       corvella-cli [-C DIR] tax-year [2015 | by-date] [--json]\n"
+    "       corvella-cli [-C DIR] w4 NAME [--form 2019|2020] [--status single|married|hoh]\n"
+    "                    [--step2 0|1] [--step3 AMOUNT] [--step4a AMOUNT] [--step4b AMOUNT]\n"
+    "                    [--json]\n"
     "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n"
     "       (-- before NAME: a name that starts with '-')\n";
 
@@ -78,6 +82,8 @@ int run(int argc, char** argv) {
     if (command == "period-get") return periodGet(dir, rest);
     if (command == "words") return words(rest);
     if (command == "restore") return restore(dir, rest);
+    if (command == "tax-year") return taxYear(dir, rest);
+    if (command == "w4") return w4(dir, rest);
     if (command == "stub") return printout(dir, rest, Printout::Stub);
     if (command == "check") return printout(dir, rest, Printout::Check);
     if (command == "print-ledger") return printout(dir, rest, Printout::Ledger);

@@ -108,6 +108,8 @@ int periodSave(const std::filesystem::path& dir, const std::vector<std::string>&
 int periodGet(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int words(const std::vector<std::string>& args);
 int restore(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int taxYear(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int w4(const std::filesystem::path& dir, const std::vector<std::string>& args);
 enum class Printout { Stub, Check, Ledger };
 int printout(const std::filesystem::path& dir, const std::vector<std::string>& args, Printout what);
 
