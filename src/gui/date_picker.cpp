@@ -16,6 +16,7 @@ QDate qdate(corvella::Date d) {
 }  // namespace
 
 DatePickerDialog::DatePickerDialog(const QString& name, const QString& okText, corvella::Date start,
+                                   corvella::CalendarRange range,
                                    std::function<void(corvella::Date)> pick, QWidget* parent)
     : QDialog(parent), pick_(std::move(pick)) {
     setObjectName(name);
@@ -23,7 +24,7 @@ DatePickerDialog::DatePickerDialog(const QString& name, const QString& okText, c
     setModal(true);
     calendar_ = new QCalendarWidget(this);
     calendar_->setObjectName(QStringLiteral("DTPicker1"));
-    calendar_->setDateRange(qdate(corvella::kCalendarFirst), qdate(corvella::kCalendarLast));
+    calendar_->setDateRange(qdate(range.first), qdate(range.last));
     calendar_->setSelectedDate(qdate(start));
     calendar_->setGridVisible(true);
     // Written at once: closing by the close box keeps the date last chosen.

@@ -6,15 +6,18 @@
 #include <functional>
 
 #include "common/ports.h"
+#include "store/pay_period.h"
 
 class QCalendarWidget;
 
 class DatePickerDialog : public QDialog {
     Q_OBJECT
   public:
-    // `start`: the calendar's first date; `pick` writes a date into the field.
+    // `start`: the calendar's first date, within `range`; `pick` writes a date into the
+    // field.
     DatePickerDialog(const QString& name, const QString& okText, corvella::Date start,
-                     std::function<void(corvella::Date)> pick, QWidget* parent = nullptr);
+                     corvella::CalendarRange range, std::function<void(corvella::Date)> pick,
+                     QWidget* parent = nullptr);
     QCalendarWidget* calendar() const { return calendar_; }
 
   private:

@@ -768,7 +768,7 @@ void Form1::txtWeek_Click() {
     const corvella::Date start = session_.openWeekPicker();
     refreshFromModel();
     DatePickerDialog picker(
-        QStringLiteral("frmDateMain"), QStringLiteral("Ok"), start,
+        QStringLiteral("frmDateMain"), QStringLiteral("Ok"), start, session_.calendar(),
         [this](corvella::Date d) { session_.pickWeek(d); }, this);
     picker.exec();
     refreshFromModel();

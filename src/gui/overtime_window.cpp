@@ -242,7 +242,7 @@ void OvertimeWindow::dateCellClicked(int row) {
     auto start = session_.openCellPicker(row);
     if (!start) return;
     DatePickerDialog picker(
-        "frmDate", "&OK", *start,
+        "frmDate", "&OK", *start, session_.calendar(),
         [this](Date d) {
             if (alive()) {
                 session_.pickCell(d);

@@ -9,13 +9,27 @@
 #include "common/format.h"
 #include "common/number.h"
 #include "engine/pay_calc.h"
+#include "federal/tax_year.h"
 #include "shell/messages.h"
 
 namespace corvella {
 
+CalendarRange PayPeriodCommands::calendar() {
+    TaxYearMode mode = TaxYearMode::Year2015;
+    try {
+        mode = ws_.store.loadTaxYearMode();
+    } catch (const ReadError&) {
+        // The run names the damaged setting; the calendar stays 2015's.
+    }
+    std::vector<int> years{2015};
+    if (mode == TaxYearMode::ByWeekEnding)
+        for (int y : installedTaxYears(ws_.store.folder)) years.push_back(y);
+    return calendarOf(years);
+}
+
 Date PayPeriodCommands::openWeekPicker() {
     std::string field = ws_.main.txtWeek.text;
-    const Date start = pickerStart(field, ws_.ui.today());
+    const Date start = pickerStart(field, ws_.ui.today(), calendar());
     if (field != ws_.main.txtWeek.text) {
         ws_.main.setWeek(field);
         ws_.notifyChanged();
@@ -32,7 +46,7 @@ std::optional<Date> PayPeriodCommands::openCellPicker(int row) {
     OvertimeScreen* o = ws_.screens.overtime.get();
     if (!o || row < 0 || row >= kOtRows) return std::nullopt;
     DateCellIndex = row;
-    return pickerStart(o->Text1[row].text, ws_.ui.today());
+    return pickerStart(o->Text1[row].text, ws_.ui.today(), calendar());
 }
 
 void PayPeriodCommands::pickCell(Date d) {

@@ -18,6 +18,9 @@ class PayPeriodCommands {
 
     // A click in txtWeek opens frmDateMain: the calendar's first date. A field that is not
     // a date of the calendar has become today's date.
+    // The dates the pickers accept: 2015's, or every installed year's when the folder
+    // takes the tax year from the week-ending date.
+    CalendarRange calendar();
     Date openWeekPicker();
     // The calendar changed or clicked, or "Ok": the date into txtWeek in its short form.
     void pickWeek(Date d);

@@ -179,6 +179,7 @@ class Session {
 
     // --- Pay period dates and saved pay periods ---
     Date openWeekPicker() { return periods_.openWeekPicker(); }
+    CalendarRange calendar() { return periods_.calendar(); }
     void pickWeek(Date d) { periods_.pickWeek(d); }
     std::optional<Date> openCellPicker(int row) { return periods_.openCellPicker(row); }
     void pickCell(Date d) { periods_.pickCell(d); }

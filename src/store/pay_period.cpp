@@ -62,15 +62,22 @@ std::optional<Date> readShortDate(std::string_view text) {
     return Date{*year, *month, *day};
 }
 
-bool inCalendarRange(Date d) {
-    return key(kCalendarFirst) <= key(d) && key(d) <= key(kCalendarLast);
+CalendarRange calendarOf(const std::vector<int>& years) {
+    const int first = years.empty() ? 2015 : years.front();
+    const int last = years.empty() ? 2015 : years.back();
+    return {Date{first - 1, 12, 1}, Date{last + 1, 1, 31}};
 }
 
-Date pickerStart(std::string& field, Date today) {
-    const Date calendarToday = inCalendarRange(today) ? today : kCalendarFallback;
+bool inCalendarRange(Date d, const CalendarRange& range) {
+    return key(range.first) <= key(d) && key(d) <= key(range.last);
+}
+
+Date pickerStart(std::string& field, Date today, const CalendarRange& range) {
+    const Date fallback{range.last.year - 1, 1, 1};
+    const Date calendarToday = inCalendarRange(today, range) ? today : fallback;
     if (field.empty()) return calendarToday;
     auto d = readShortDate(field);
-    if (d && inCalendarRange(*d)) return *d;
+    if (d && inCalendarRange(*d, range)) return *d;
     field = shortDate(today);
     return calendarToday;
 }

@@ -5,28 +5,32 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/ports.h"
 
 namespace corvella {
 
-// The calendar of the date pickers accepts these dates only.
-inline constexpr Date kCalendarFirst{2014, 12, 1};
-inline constexpr Date kCalendarLast{2016, 1, 31};
-// Where the calendar opens when neither the field nor today is a date it accepts.
-inline constexpr Date kCalendarFallback{2015, 1, 1};
+// The dates the date pickers accept: from December 1 before the first tax year whose
+// figures a folder uses to January 31 after the last.
+struct CalendarRange {
+    Date first, last;
+};
+// The range of tax years `years` (ascending; none counts as 2015 alone).
+CalendarRange calendarOf(const std::vector<int>& years);
 
 // The short date form of the week-ending field: "1/9/2015".
 std::string shortDate(Date d);
 // A text in that form read as a date ("01/09/2015", "1/9/2015", blanks around it; a
 // two-digit year is of this century); nothing when it is not a real date.
 std::optional<Date> readShortDate(std::string_view text);
-bool inCalendarRange(Date d);
+bool inCalendarRange(Date d, const CalendarRange& range);
 
 // A picker opening on `field`: the calendar's first date. A field that is not a date the
 // calendar accepts is set to today's date (the calendar then opens on today when it can,
-// else on 1/1/2015); an empty field opens the calendar on today when it can.
-Date pickerStart(std::string& field, Date today);
+// else on January 1 of the range's last year); an empty field opens the calendar on today
+// when it can.
+Date pickerStart(std::string& field, Date today, const CalendarRange& range);
 
 // The 26 values of a saved pay period: the eight entry boxes, the eleven tax and
 // deduction captions, SDI, SUI, cafeteria plan, gross pay, taxes, deductions, net pay.

@@ -277,9 +277,10 @@ TEST(PayPeriodDates, ThePickerOpensWithinTheCalendarsRange) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
         std::string field = c.field;
-        const Date d = pickerStart(field, c.today);
+        const CalendarRange of2015 = calendarOf({2015});
+        const Date d = pickerStart(field, c.today, of2015);
         EXPECT_EQ(shortDate(d), c.opensOn);
-        EXPECT_TRUE(inCalendarRange(d));
+        EXPECT_TRUE(inCalendarRange(d, of2015));
         EXPECT_EQ(field, c.fieldAfter);
     }
 }
@@ -300,6 +301,22 @@ TEST_F(PayPeriods, ThePickersWriteTheShortDateIntoTheirField) {
     s.pickCell(Date{2015, 2, 20});
     EXPECT_EQ(s.overtimeWindow()->Text1[4].text, "2/20/2015");
     EXPECT_EQ(s.overtimeWindow()->Text1[3].text, "");
+}
+
+TEST_F(PayPeriods, AFolderThatGoesByDateHasTheCalendarOfEveryInstalledYear) {
+    std::filesystem::copy_file(test::dataDir() / "Federal2026.txt", dir / "Federal2026.txt");
+    ui.date = Date{2026, 12, 10};
+    // Installed, but unused while the folder computes 2015's payroll.
+    EXPECT_EQ(shortDate(s.calendar().last), "1/31/2016");
+    ASSERT_TRUE(s.setTaxYearMode(TaxYearMode::ByWeekEnding));
+    const CalendarRange range = s.calendar();
+    EXPECT_EQ(shortDate(range.first), "12/1/2014");
+    EXPECT_EQ(shortDate(range.last), "1/31/2027");
+    s.main.setWeek("");
+    EXPECT_EQ(shortDate(s.openWeekPicker()), "12/10/2026");
+    s.main.setWeek("2/1/2027");
+    EXPECT_EQ(shortDate(s.openWeekPicker()), "12/10/2026");
+    EXPECT_EQ(s.main.txtWeek.text, "12/10/2026");
 }
 
 }  // namespace
