@@ -15,6 +15,10 @@ inline constexpr std::string_view kW4Versions[] = {"2019 or earlier", "2020 or l
 inline constexpr std::string_view kW4Statuses[] = {"Single or Married filing separately",
                                                    "Married filing jointly", "Head of household"};
 
+// The "Tax year" list: the year every run of the folder computes, or the year of each
+// run's week-ending date.
+inline constexpr std::string_view kTaxYearChoices[] = {"2015", "By the week-ending date"};
+
 class FrmTaxInfo {
   public:
     FrmTaxInfo();
@@ -34,6 +38,8 @@ class FrmTaxInfo {
     TextBox cboW4Status;   // kW4Statuses
     CheckBox ckW4Step2;
     TextBox txtW4Step3, txtW4Step4a, txtW4Step4b;  // dollars a year
+    // "Tax year": the working folder's setting (kTaxYearChoices), saved with the screen.
+    TextBox cboTaxYear;
 
     // Loading: defaults into empty profile values, frequency, K plan unit, every control
     // from its field, empty captions, rate 1 "7.5" when 0. (The store that follows is

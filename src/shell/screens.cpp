@@ -13,6 +13,13 @@ FrmTaxInfo& Screens::taxInfo() {
         ws_.screens.create(screen);
         screen->load(ws_.records.profile);
         screen->showW4(ws_.records.w4);
+        TaxYearMode mode = TaxYearMode::Year2015;
+        try {
+            mode = ws_.store.loadTaxYearMode();
+        } catch (const ReadError&) {
+            // Shown as 2015's; the run names the damaged setting.
+        }
+        screen->cboTaxYear.text = kTaxYearChoices[mode == TaxYearMode::Year2015 ? 0 : 1];
         try {
             storeTaxInfo();
         } catch (const ConversionError&) {

@@ -12,6 +12,9 @@ bool SettingsCommands::mayOverwriteDefaults(const std::string& name) {
 
 bool SettingsCommands::taxInfoSave() {
     if (!mayOverwriteDefaults(screens_.saveWindow().txtSaveUser.text)) return false;
+    const TaxYearMode mode = screens_.taxInfo().cboTaxYear.text == kTaxYearChoices[0]
+                                 ? TaxYearMode::Year2015
+                                 : TaxYearMode::ByWeekEnding;
     try {
         screens_.storeTaxInfo();
         files_.saveAllFiles();
@@ -22,6 +25,7 @@ bool SettingsCommands::taxInfoSave() {
         ws_.ui.message(messages::employeeNotSaved(e), Icon::Warning);
         return false;
     }
+    if (mode != taxYearMode() && !setTaxYearMode(mode)) return false;
     ws_.screens.discard(ws_.screens.taxInfo);
     ws_.notifyChanged();
     return true;

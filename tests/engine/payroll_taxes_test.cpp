@@ -5,6 +5,7 @@
 #include "common/fileio.h"
 #include "engine/pay_calc.h"
 #include "federal/federal.h"
+#include "federal/tax_year.h"
 #include "shell/pay_runner.h"
 #include "state/dialog_state.h"
 #include "test_support.h"
@@ -52,6 +53,40 @@ TEST_F(Parts, SocialSecurityAndMedicare) {
         GetMedicare(c);
         EXPECT_FLOAT_EQ(roundCents(run.SocSecTax), k.socSec) << k.what;
         EXPECT_FLOAT_EQ(roundCents(run.MediTax), k.medi) << k.what;
+    }
+}
+
+// 2026: the same steps on the year's figures, and the Additional Medicare Tax on top.
+TEST_F(Parts, SocialSecurityAndMedicareOfAYearAfter2019) {
+    static const TaxYear year =
+        readTaxYearFile(*readFileBytes(test::dataDir() / "Federal2026.txt"), "Federal2026.txt");
+    in.year = &year;
+    struct Case {
+        const char* what;
+        double ytd;
+        float gross;
+        int selfEmployed;
+        float socSec, medi, addl;
+    } cases[] = {
+        {"below both", 0, 1000, 0, 62.0f, 14.5f, 0},
+        {"crossing 184,500", 184000, 1000, 0, 31.0f, 14.5f, 0},
+        {"past 184,500, below 200,000", 190000, 1000, 0, 0, 14.5f, 0},
+        {"crossing 200,000", 199500, 1000, 0, 0, 19.0f, 4.5f},
+        {"past 200,000", 250000, 1000, 0, 0, 23.5f, 9.0f},
+        {"reaching 200,000 exactly", 199000, 1000, 0, 0, 14.5f, 0},
+        {"self-employed past 200,000: settled on the return", 250000, 1000, 1, 0, 29.0f, 0},
+    };
+    for (const auto& k : cases) {
+        ytd(k.ytd);
+        run.GrossPay = k.gross;
+        run.CafeDeduct = 0;
+        profile.MiscDeduct = 0;
+        profile.SelfEmpFlag = static_cast<int16_t>(k.selfEmployed);
+        GetSocSec(c);
+        GetMedicare(c);
+        EXPECT_FLOAT_EQ(roundCents(run.SocSecTax), k.socSec) << k.what;
+        EXPECT_FLOAT_EQ(roundCents(run.MediTax), k.medi) << k.what;
+        EXPECT_FLOAT_EQ(run.AddlMediTax, k.addl) << k.what;
     }
 }
 
