@@ -31,7 +31,9 @@ std::vector<Field> ledgerTotals(const LedgerWindow& w) {
     return out;
 }
 
-std::string ledgerJson(const LedgerWindow& w, bool weekly, const std::vector<std::string>& msgs) {
+// `taxYear`: the year of the run posted, or 0 when none ran.
+std::string ledgerJson(const LedgerWindow& w, bool weekly, const std::vector<std::string>& msgs,
+                       int taxYear) {
     std::ostringstream o;
     auto object = [&](const std::vector<Field>& fields) {
         o << "{";
@@ -40,7 +42,9 @@ std::string ledgerJson(const LedgerWindow& w, bool weekly, const std::vector<std
               << jsonString(fields[i].value);
         o << "}";
     };
-    o << "{\"weekly\": " << (weekly ? "true" : "false") << ", \"headings\": ";
+    o << "{";
+    if (taxYear) o << "\"tax_year\": " << taxYear << ", ";
+    o << "\"weekly\": " << (weekly ? "true" : "false") << ", \"headings\": ";
     const char* names[] = {"Muni", "Bond", "Dues", "Pension", "Misc"};
     std::vector<Field> headings;
     for (size_t i = 0; i < 5; ++i) headings.push_back({names[i], w.headings[i].caption});
@@ -144,7 +148,8 @@ int ledger(const std::filesystem::path& dir, const std::vector<std::string>& arg
             saveFailed = true;  // the frame stays open with the posting
     }
     const bool weekly = s.profile.weekly();
-    std::cout << (o.json ? ledgerJson(*s.ledgerWindow(), weekly, ui.messages)
+    const int taxYear = action == LedgerAction::Post ? s.runTaxYear() : 0;
+    std::cout << (o.json ? ledgerJson(*s.ledgerWindow(), weekly, ui.messages, taxYear)
                          : ledgerText(*s.ledgerWindow(), weekly, ui.messages, s.CurrentUser));
     if (saveFailed) return fail(Exit::SaveFailed);
     return static_cast<int>(Exit::Ok);

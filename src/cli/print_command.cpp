@@ -147,7 +147,8 @@ int printout(const std::filesystem::path& dir, const std::vector<std::string>& a
                                      {"txtUserSSnum", c.txtUserSSnum.text}};
         std::string json = jsonObject(fields);
         json.pop_back();
-        std::cout << json << ", \"messages\": " << jsonArray(ui.messages) << "}\n";
+        std::cout << json << ", \"tax_year\": " << s.runTaxYear()
+                  << ", \"messages\": " << jsonArray(ui.messages) << "}\n";
     } else {
         status = output(o, *printedPage(ui));
     }

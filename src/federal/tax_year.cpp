@@ -279,20 +279,25 @@ std::string taxYearFileName(int year) {
     return "Federal" + std::to_string(year) + ".txt";
 }
 
+std::optional<int> taxYearOfFileName(const std::string& name) {
+    constexpr std::string_view kPrefix = "Federal", kSuffix = ".txt";
+    if (name.size() != kPrefix.size() + 4 + kSuffix.size() || !name.starts_with(kPrefix) ||
+        !name.ends_with(kSuffix))
+        return std::nullopt;
+    const std::string digits = name.substr(kPrefix.size(), 4);
+    if (digits.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+    const int year = std::stoi(digits);
+    if (!tax_year_fields::kYear.range.contains(year)) return std::nullopt;
+    return year;
+}
+
 std::vector<int> installedTaxYears(const std::filesystem::path& folder) {
     std::vector<int> years;
     std::error_code ec;
     for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
          it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        constexpr std::string_view kPrefix = "Federal", kSuffix = ".txt";
-        if (name.size() != kPrefix.size() + 4 + kSuffix.size() || !name.starts_with(kPrefix) ||
-            !name.ends_with(kSuffix))
-            continue;
-        const std::string digits = name.substr(kPrefix.size(), 4);
-        if (digits.find_first_not_of("0123456789") != std::string::npos) continue;
-        const int year = std::stoi(digits);
-        if (kYear.range.contains(year) && fileExists(it->path())) years.push_back(year);
+        const auto year = taxYearOfFileName(it->path().filename().string());
+        if (year && fileExists(it->path())) years.push_back(*year);
     }
     std::sort(years.begin(), years.end());
     return years;

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,12 @@ inline constexpr NumberField kRowRate{"row's rate", kPositivePercent};
 
 // "Federal2026.txt".
 std::string taxYearFileName(int year);
+
+// The year of a file named as taxYearFileName names it, or nothing.
+std::optional<int> taxYearOfFileName(const std::string& name);
+inline bool isTaxYearFileName(const std::string& name) {
+    return taxYearOfFileName(name).has_value();
+}
 
 // The years whose file is in `folder`, ascending; none when the folder cannot be listed.
 std::vector<int> installedTaxYears(const std::filesystem::path& folder);

@@ -2,6 +2,7 @@
 
 #include "common/errors.h"
 #include "federal/federal.h"
+#include "federal/tax_year.h"
 #include "store/backups.h"
 #include "store/file_kinds.h"
 
@@ -185,7 +186,7 @@ bool EmployeeStore::isDataFile(const std::filesystem::path& path) const {
     if (ec || !std::filesystem::equivalent(parent, folder, ec)) return false;
     const std::string name = path.filename().string();
     return name == kHeaderFileName || name == kFedFileName || name == kTaxYearModeFileName ||
-           !employeeOfFile(name).empty();
+           isTaxYearFileName(name) || !employeeOfFile(name).empty();
 }
 
 void EmployeeStore::writeOutside(const std::filesystem::path& path,

@@ -7,7 +7,9 @@
 #include "employee/company_header.h"
 #include "employee/employee_files.h"
 #include "federal/federal.h"
+#include "federal/tax_year.h"
 #include "state/state_file.h"
+#include "store/tax_year_mode.h"
 #include "store/w4_file.h"
 
 namespace corvella {
@@ -128,7 +130,9 @@ bool isWrittenFile(const std::string& fileName) {
     static const std::regex kept(R"((.+)\.[a-z]+-[0-9]{8}-[0-9]{6}(-[0-9]+)?)");
     std::smatch m;
     const std::string file = std::regex_match(fileName, m, kept) ? m[1].str() : fileName;
-    if (file == kHeaderFileName || file == kFedFileName) return true;
+    if (file == kHeaderFileName || file == kFedFileName || file == kTaxYearModeFileName ||
+        isTaxYearFileName(file))
+        return true;
     auto endsWith = [&](std::string_view ext) {
         return !ext.empty() && file.size() >= ext.size() &&
                file.compare(file.size() - ext.size(), ext.size(), ext) == 0;
