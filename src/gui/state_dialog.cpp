@@ -235,6 +235,7 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
         int i = 0;
         for (const corvella::SpecialStateRow& e : corvella::kSpecialStates) {
             auto* c = new BoundCheckBox(m.box(e.id), e.boxName, e.caption);
+            c->setToolTip(QString::fromStdString(corvella::rulesOf(e.id)));
             const SpecialState which = e.id;
             // The selection step decides how the box ends; the box never flips itself.
             connect(c, &QCheckBox::clicked, this, [this, which] {
@@ -247,6 +248,9 @@ StateDialog::StateDialog(Session& s, QWidget* parent)
             ++i;
         }
     }
+    // The year of the formulas is the group's title; what to do for a later year its tip.
+    states->setTitle(QString::fromStdString(m.lbRulesYear.caption));
+    states->setToolTip(QString::fromStdString(m.lbRulesTip.caption));
     // The notes and the switches share a row with the special states, so that the window
     // fits a 1024-pixel screen.
     auto* middle = new QHBoxLayout;

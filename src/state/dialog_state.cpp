@@ -101,6 +101,10 @@ std::string indexed(const char* name, size_t i) {
 }  // namespace
 
 DialogState::DialogState(StateSettings& record) : rec_(record) {
+    lbRulesYear.caption = "Built-in states: " + std::to_string(kBuiltInRulesYear) + " rules";
+    lbRulesTip.caption = "Each state below computes by its " + std::to_string(kBuiltInRulesYear) +
+                         " withholding formula. For a later year, enter the state's schedule "
+                         "in the table and check none of these.";
     for (auto* arr : {&txtStateMinBS, &txtStateAmtBS, &txtStatePerBS, &txtStateMinBM,
                       &txtStateAmtBM, &txtStatePerBM, &txtStateSgExp, &txtStateMarExp})
         for (TextBox& b : *arr) b.numericOnly = true;

@@ -31,6 +31,8 @@ class DialogState {
     // The table's column captions, which Iowa and Missouri grey out.
     Label Label1, Label2, Label3, Label4, Label6, Label8, Label9, Label10, Label11;
     std::array<Label, 10> Label27;
+    // Over the special states: the year of their formulas, and where a later year's go.
+    Label lbRulesYear, lbRulesTip;
     bool singleTableFrameEnabled = true;
     bool exemptionFrameVisible = true;
 

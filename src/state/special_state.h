@@ -6,6 +6,7 @@
 // (engine/special_states.cpp) and its flag in StateSettings and in the file that keeps it.
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "state/state_settings.h"
 
@@ -27,6 +28,13 @@ enum class SpecialState {
 };
 
 inline constexpr int kSpecialStateCount = 12;
+
+// The year whose state withholding rules every built-in state's formula follows; a later
+// year's state figures go in the screen's table.
+inline constexpr int kBuiltInRulesYear = 2015;
+
+// "Arizona: its 2015 withholding formula": the rules a built-in state's box computes by.
+std::string rulesOf(SpecialState s);
 
 struct SpecialStateRow {
     SpecialState id;

@@ -358,4 +358,13 @@ void AlabamaSet(DialogState& s) {
     }
 }
 
+std::string rulesOf(SpecialState s) {
+    const SpecialStateRow& row = kSpecialStates[static_cast<size_t>(s)];
+    // The box of the rules before April 2014 says so in its caption.
+    if (s == SpecialState::Wiscon)
+        return std::string(row.listName) + ": its formula before 4/1/2014";
+    return std::string(row.listName) + ": its " + std::to_string(kBuiltInRulesYear) +
+           " withholding formula";
+}
+
 }  // namespace corvella
