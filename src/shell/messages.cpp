@@ -179,10 +179,7 @@ std::string headingNotSaved(const Error& e) {
 std::string employeeNotOpened(const std::string& name, const Error& e) {
     const auto* re = dynamic_cast<const ReadError*>(&e);
     return "The employee \"" + name + "\" was not opened: " +
-           (re ? "the file " + re->file + " " + damage(*re) +
-                     (re->problem.empty() || re->line == 0 ? std::string()
-                                                           : " (" + re->problem + ")")
-               : std::string(e.what())) +
+           (re ? "the file " + re->file + " " + damage(*re) : std::string(e.what())) +
            ". Correct or delete that file, then open again.";
 }
 
