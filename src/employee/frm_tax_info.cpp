@@ -271,6 +271,13 @@ void FrmTaxInfo::showW4(const std::optional<W4Form>& w4) {
     txtW4Step3.text = centsText(f.step3Cents);
     txtW4Step4a.text = centsText(f.step4aCents);
     txtW4Step4b.text = centsText(f.step4bCents);
+    cboW4Version_Click();
+}
+
+void FrmTaxInfo::cboW4Version_Click() {
+    const bool from2020 = cboW4Version.text != kW4Versions[0];
+    cboW4Status.enabled = ckW4Step2.enabled = from2020;
+    txtW4Step3.enabled = txtW4Step4a.enabled = txtW4Step4b.enabled = from2020;
 }
 
 namespace {

@@ -62,6 +62,9 @@ class FrmTaxInfo {
     void settleKPlanUnit(TaxProfile& p);
     // The employee's form into the group; without a file of its own, an older form.
     void showW4(const std::optional<W4Form>& w4);
+    // An older form's figures are the FEDERAL STATUS lists: the newer form's boxes are
+    // disabled while the version is "2019 or earlier".
+    void cboW4Version_Click();
     // The group as the employee's form: nothing for an older form the employee has no
     // file for (the profile says it all). Throws ConversionError naming the box of an
     // amount that is not dollars and cents, is below zero or is beyond any real one.

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "gui/bound_widgets.h"
 
@@ -23,6 +24,20 @@ QGroupBox* listFrame(const QString& title, QWidget* list) {
     auto* l = new QVBoxLayout(g);
     l->addWidget(list);
     return g;
+}
+
+template <size_t N>
+QStringList texts(const std::string_view (&list)[N]) {
+    QStringList l;
+    for (std::string_view t : list) l << QString::fromUtf8(t.data(), qsizetype(t.size()));
+    return l;
+}
+
+// A caption for the control under or beside it, which it names to a screen reader.
+QLabel* captionFor(const QString& text, QWidget* control) {
+    auto* l = new QLabel(text);
+    l->setBuddy(control);
+    return l;
 }
 
 // An amount box with its unit to the right.
@@ -47,11 +62,12 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
     FrmTaxInfo& m = *model_;
     const ModelGuard guard = this->guard();
 
-    auto edit = [&](TextBox& box, const char* name) {
+    auto edit = [&](TextBox& box, const char* name, bool amount = false) {
         auto* e = new BoundLineEdit(box, name);
         e->setGuard(guard);
-        e->setSelectAllOnFocus(box.numericOnly);
-        if (box.numericOnly)
+        amount = amount || box.numericOnly;
+        e->setSelectAllOnFocus(amount);
+        if (amount)
             e->setMinimumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("99999.99")) + 16);
         edits_.push_back(e);
         return e;
@@ -85,6 +101,44 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
     stL->addWidget(
         listFrame("Exemptions", list(m.cboDepend2, "cboDepend2", kCounts, "Set Exemptions")));
     stL->addWidget(listFrame("Status", list(m.cboStatus2, "cboStatus2", kStatuses, "Set Status")));
+
+    // The employee's Form W-4. The extra withholding of either version is "Additional
+    // Federal Withholdings" below.
+    auto* w4 = new QGroupBox("Form W-4");
+    w4->setObjectName("fraW4");
+    auto* w4L = new QGridLayout(w4);
+    auto* version = list(m.cboW4Version, "cboW4Version", texts(kW4Versions),
+                         "The form the employee filed.\nFor one of 2019 or earlier, its "
+                         "allowances and status are FEDERAL STATUS.");
+    version->setAccessibleName("Form W-4 version");
+    connect(version, &QComboBox::activated, this, [this] {
+        if (!alive()) return;
+        model_->cboW4Version_Click();
+        refresh();
+    });
+    auto* w4Status = list(m.cboW4Status, "cboW4Status", texts(kW4Statuses),
+                          "Step 1(c) of a form of 2020 or later");
+    w4Status->setAccessibleName("Form W-4 filing status");
+    auto* step2 = check(m.ckW4Step2, "ckW4Step2", "Step 2: multiple jobs or spouse works");
+    step2->setAccessibleName("Form W-4 Step 2: multiple jobs or spouse works");
+    auto* step3 = edit(m.txtW4Step3, "txtW4Step3", true);
+    step3->setAccessibleName("Form W-4 Step 3 credits, dollars a year");
+    auto* step4a = edit(m.txtW4Step4a, "txtW4Step4a", true);
+    step4a->setAccessibleName("Form W-4 Step 4(a) other income, dollars a year");
+    auto* step4b = edit(m.txtW4Step4b, "txtW4Step4b", true);
+    step4b->setAccessibleName("Form W-4 Step 4(b) deductions, dollars a year");
+    w4L->addWidget(captionFor("Version", version), 0, 0);
+    w4L->addWidget(version, 1, 0);
+    w4L->addWidget(captionFor("Filing status", w4Status), 0, 1);
+    w4L->addWidget(w4Status, 1, 1);
+    w4L->addWidget(step2, 1, 2);
+    w4L->addWidget(captionFor("Step 3 credits (a year)", step3), 2, 0);
+    w4L->addWidget(withUnit(step3, "$"), 3, 0);
+    w4L->addWidget(captionFor("Step 4(a) other income (a year)", step4a), 2, 1);
+    w4L->addWidget(withUnit(step4a, "$"), 3, 1);
+    w4L->addWidget(captionFor("Step 4(b) deductions (a year)", step4b), 2, 2);
+    w4L->addWidget(withUnit(step4b, "$"), 3, 2);
+    for (int c = 0; c < 3; ++c) w4L->setColumnStretch(c, 1);
 
     // Pay frequency and the exemption flags.
     auto* freq = new QGroupBox;
@@ -204,13 +258,24 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
     top->addWidget(st, 0, 1);
     top->addWidget(freq, 1, 0);
     top->addWidget(flags, 1, 1);
+    // The folder's setting, not the employee's: beside the buttons, apart from the profile.
+    auto* taxYear = list(m.cboTaxYear, "cboTaxYear", texts(kTaxYearChoices),
+                         "The working folder's setting, for every employee:\n"
+                         "\"2015\" computes 2015 payroll whatever the date;\n"
+                         "\"By the week-ending date\" uses the figures of that date's year.");
+    taxYear->setAccessibleName("Tax year of the working folder");
+    auto* taxYearCaption = captionFor("Tax year", taxYear);
+    taxYearCaption->setToolTip(taxYear->toolTip());
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(taxYearCaption);
+    buttons->addWidget(taxYear);
     buttons->addStretch();
     buttons->addWidget(cmdOk);
     buttons->addWidget(command1);
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(top);
+    root->addWidget(w4);
     root->addWidget(who);
     root->addWidget(ded);
     root->addWidget(pay);

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "common/errors.h"
 
@@ -144,6 +145,31 @@ TEST(FrmTaxInfo, KPlanUnitBoxesExcludeEachOther) {
     f.ckKpPer_Click();
     EXPECT_TRUE(f.ckKpPer.checked());
     EXPECT_FALSE(f.ckKpFix.checked());
+}
+
+// An older form's figures are FEDERAL STATUS: the newer form's controls are off for it,
+// whether the form comes from the files or is chosen.
+TEST(FrmTaxInfo, OlderFormDisablesTheNewerFormsControls) {
+    auto newerOnes = [](const FrmTaxInfo& f) {
+        return std::vector<bool>{f.cboW4Status.enabled, f.ckW4Step2.enabled, f.txtW4Step3.enabled,
+                                 f.txtW4Step4a.enabled, f.txtW4Step4b.enabled};
+    };
+    const std::vector<bool> on(5, true), off(5, false);
+    FrmTaxInfo f;
+    f.showW4(std::nullopt);
+    EXPECT_EQ(newerOnes(f), off);
+    f.showW4(W4Form{});
+    EXPECT_EQ(newerOnes(f), on);
+    f.showW4(W4Form{.version = W4Form::Version::Before2020});
+    EXPECT_EQ(newerOnes(f), off);
+
+    f.cboW4Version.text = "2020 or later";
+    f.cboW4Version_Click();
+    EXPECT_EQ(newerOnes(f), on);
+    f.cboW4Version.text = "2019 or earlier";
+    f.cboW4Version_Click();
+    EXPECT_EQ(newerOnes(f), off);
+    EXPECT_TRUE(f.cboW4Version.enabled);
 }
 
 TEST(FrmTaxInfo, ClearAllResetsProfileAndScreen) {

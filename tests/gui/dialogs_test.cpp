@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 
 #include "common/fileio.h"
@@ -57,6 +58,23 @@ void retype(QLineEdit* e, const QString& text) {
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Backspace);
     QTest::keyClicks(e, text);
+}
+
+// Chooses `text` in a list from the keyboard, as an operator does.
+void choose(QComboBox* list, const QString& text) {
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < list->count() && list->currentText() != text; ++i)
+        QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentText(), text);
+}
+
+// Every file of a folder by name, with its contents.
+std::map<std::string, std::string> folderFiles(const std::filesystem::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& f : std::filesystem::directory_iterator(dir))
+        files[f.path().filename().string()] = readFile(f.path());
+    return files;
 }
 
 bool contains(const std::vector<std::string>& messages, const std::string& part) {
@@ -183,6 +201,92 @@ class DialogsTest : public QObject, public test::GuiTestBase {
         QCOMPARE(s_->profile.StateStatus, std::string("Married"));
         QCOMPARE(s_->profile.BiWeeklyFlag, int16_t(-1));
         QCOMPARE(s_->main.lbTableNotice.caption, std::string("Bi-Weekly Tax Tables"));
+    }
+
+    // The Form W-4 group and "Tax year" mirror the screen both ways. An older form's
+    // figures are FEDERAL STATUS, so the newer form's controls are disabled for it.
+    void userInfoFormW4MirrorsTheModel() {
+        const QStringList newerForm = {"cboW4Status", "ckW4Step2", "txtW4Step3", "txtW4Step4a",
+                                       "txtW4Step4b"};
+        {
+            auto d = open<TaxInfoDialog>();  // no form on file: an older one
+            QCOMPARE(child<QComboBox>(d.get(), "cboW4Version")->currentText(),
+                     QString("2019 or earlier"));
+            QCOMPARE(child<QComboBox>(d.get(), "cboTaxYear")->currentText(), QString("2015"));
+            for (const QString& name : newerForm)
+                QVERIFY2(!child<QWidget>(d.get(), name)->isEnabled(), qPrintable(name));
+            click(d.get(), "Command1");
+        }
+
+        s_->taxInfo().showW4(W4Form{.status = W4Form::Status::HeadOfHousehold,
+                                    .step2 = true,
+                                    .step3Cents = 200000,
+                                    .step4aCents = 150050,
+                                    .step4bCents = 90000});
+        auto d = open<TaxInfoDialog>();
+        FrmTaxInfo& m = s_->taxInfo();
+        auto* version = child<QComboBox>(d.get(), "cboW4Version");
+        auto* status = child<QComboBox>(d.get(), "cboW4Status");
+        auto* step2 = child<QCheckBox>(d.get(), "ckW4Step2");
+        QCOMPARE(version->currentText(), QString("2020 or later"));
+        QCOMPARE(status->currentText(), QString("Head of household"));
+        QVERIFY(step2->isChecked());
+        QCOMPARE(box(d.get(), "txtW4Step3")->text(), QString("2000"));
+        QCOMPARE(box(d.get(), "txtW4Step4a")->text(), QString("1500.50"));
+        QCOMPARE(box(d.get(), "txtW4Step4b")->text(), QString("900"));
+        for (const QString& name : newerForm)
+            QVERIFY2(child<QWidget>(d.get(), name)->isEnabled(), qPrintable(name));
+
+        choose(status, "Married filing jointly");
+        QCOMPARE(m.cboW4Status.text, std::string("Married filing jointly"));
+        click(d.get(), "ckW4Step2");
+        QVERIFY(!m.ckW4Step2.checked());
+        QVERIFY(!step2->isChecked());
+        retype(box(d.get(), "txtW4Step3"), "1000");
+        retype(box(d.get(), "txtW4Step4a"), "250.25");
+        retype(box(d.get(), "txtW4Step4b"), "12000");
+        QCOMPARE(m.txtW4Step3.text, std::string("1000"));
+        QCOMPARE(m.txtW4Step4a.text, std::string("250.25"));
+        QCOMPARE(m.txtW4Step4b.text, std::string("12000"));
+        choose(child<QComboBox>(d.get(), "cboTaxYear"), "By the week-ending date");
+        QCOMPARE(m.cboTaxYear.text, std::string("By the week-ending date"));
+
+        choose(version, "2019 or earlier");
+        QCOMPARE(m.cboW4Version.text, std::string("2019 or earlier"));
+        for (const QString& name : newerForm)
+            QVERIFY2(!child<QWidget>(d.get(), name)->isEnabled(), qPrintable(name));
+        QVERIFY(version->isEnabled());
+        choose(version, "2020 or later");
+        for (const QString& name : newerForm)
+            QVERIFY2(child<QWidget>(d.get(), name)->isEnabled(), qPrintable(name));
+        QCOMPARE(box(d.get(), "txtW4Step4a")->text(), QString("250.25"));  // kept meanwhile
+
+        // What a screen reader says of each.
+        const std::pair<const char*, const char*> spoken[] = {
+            {"cboW4Version", "Form W-4 version"},
+            {"cboW4Status", "Form W-4 filing status"},
+            {"ckW4Step2", "Form W-4 Step 2: multiple jobs or spouse works"},
+            {"txtW4Step3", "Form W-4 Step 3 credits, dollars a year"},
+            {"txtW4Step4a", "Form W-4 Step 4(a) other income, dollars a year"},
+            {"txtW4Step4b", "Form W-4 Step 4(b) deductions, dollars a year"},
+            {"cboTaxYear", "Tax year of the working folder"}};
+        for (auto [name, said] : spoken)
+            QCOMPARE(child<QWidget>(d.get(), name)->accessibleName(), QString(said));
+    }
+
+    // The core refuses the amount and names the box by its caption; the window stays.
+    void userInfoNegativeStepThreeIsRefusedAndWritesNothing() {
+        auto d = open<TaxInfoDialog>();
+        choose(child<QComboBox>(d.get(), "cboW4Version"), "2020 or later");
+        retype(box(d.get(), "txtW4Step3"), "-100");
+        const auto before = folderFiles(dir_);
+        click(d.get(), "cmdOk");
+        QVERIFY(d->isVisible());
+        QCOMPARE(ui_->messages.size(), size_t(1));
+        QVERIFY2(contains(ui_->messages, "User Info, Form W-4, Step 3 (credits a year)"),
+                 ui_->messages[0].c_str());
+        QCOMPARE(folderFiles(dir_), before);
+        QCOMPARE(box(d.get(), "txtW4Step3")->text(), QString("-100"));
     }
 
     // ------------------------------------------------------------ State tax
