@@ -61,8 +61,9 @@ void defaultIfEmpty(TextBox& box, const char* text) {
 }  // namespace
 
 FrmTaxInfo::FrmTaxInfo() {
-    for (TextBox* b : {&txtHourRate, &txtHourRate2, &txtTipsRate, &txtFedAddL, &txtPension,
-                       &txtKplan, &txtDues, &txtBond, &txtMisc, &txtMuni, &txtCafe})
+    for (TextBox* b :
+         {&txtHourRate, &txtHourRate2, &txtTipsRate, &txtFedAddL, &txtPension, &txtKplan, &txtDues,
+          &txtBond, &txtMisc, &txtMuni, &txtCafe, &txtW4Step3, &txtW4Step4a, &txtW4Step4b})
         b->numericOnly = true;
     // A change made in code runs the unit handlers just as a click does.
     ckKpFix.onChange = [this] { ckKpFix_Click(); };
