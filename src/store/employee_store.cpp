@@ -41,12 +41,17 @@ void EmployeeStore::readEmployee(EmployeeRecords& r) const {
     fresh.ot = r.ot;
     fresh.state = r.state;
     fresh.extras = r.extras;
-    fresh.w4.reset();  // without its file, the older form
+    fresh.w4 = r.w4;
+    bool saved = false;  // the employee has files: a new one's are written at its first save
     for (const FileKindRow& row : kFileKinds) {
         if (!row.employee) continue;
         // The overtime rows' file follows the frequency just read.
         const std::string file = memberName(r.CurrentUser, row.kind, fresh.profile.weekly());
-        if (auto bytes = readFile(file)) row.read(*bytes, file, fresh);
+        auto bytes = readFile(file);
+        if (row.kind == FileKind::Profile) saved = bytes.has_value();
+        // A saved employee without a W-4 file of its own has the older form.
+        if (row.kind == FileKind::W4 && saved && !bytes) fresh.w4.reset();
+        if (bytes) row.read(*bytes, file, fresh);
     }
     r.profile = std::move(fresh.profile);
     r.ot = std::move(fresh.ot);

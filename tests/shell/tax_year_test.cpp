@@ -60,5 +60,32 @@ TEST_F(TaxYearScreens, UserInfoChoosesTheYearAndTheFormAndTheRunFollows) {
     EXPECT_EQ(test::folderFiles(dir.path()), before);
 }
 
+// A new employee files today's form; one made in a folder that stays in 2015 keeps the
+// older form, so that folder's figures never change.
+TEST_F(TaxYearScreens, ANewEmployeeHasTheFormOfTheFoldersYear) {
+    const struct {
+        TaxYearMode mode;
+        const char* name;
+        const char* version;
+        bool w4File;
+    } cases[] = {
+        {TaxYearMode::Year2015, "Old", "2019 or earlier", false},
+        {TaxYearMode::ByWeekEnding, "New", "2020 or later", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(s.setTaxYearMode(c.mode));
+        ui.inputAnswers.push_back(c.name);
+        s.mnuNew_Click();
+        ASSERT_EQ(s.CurrentUser, c.name);
+        EXPECT_EQ(s.taxInfo().cboW4Version.text, c.version);
+        EXPECT_EQ(s.taxInfo().cboW4Status.text, "Single or Married filing separately");
+        ui.saveAnswers.push_back({SaveWindowButton::Save, std::nullopt});
+        s.mnuSave_Click();
+        ASSERT_TRUE(std::filesystem::exists(dir / (std::string(c.name) + ".use")));
+        EXPECT_EQ(std::filesystem::exists(dir / (std::string(c.name) + ".w4")), c.w4File);
+    }
+}
+
 }  // namespace
 }  // namespace corvella
