@@ -67,4 +67,16 @@ std::string format(float v, Pattern p) {
     return format(static_cast<double>(v), p);
 }
 
+std::string maskedSecret(const std::string& number) {
+    size_t digits = 0;
+    for (char c : number)
+        if (c >= '0' && c <= '9') ++digits;
+    std::string out = number;
+    for (char& c : out) {
+        if (c < '0' || c > '9') continue;
+        if (digits-- > 4) c = '*';
+    }
+    return out;
+}
+
 }  // namespace corvella

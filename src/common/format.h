@@ -16,4 +16,9 @@ enum class Pattern {
 std::string format(float v, Pattern p);
 std::string format(double v, Pattern p);
 
+// A Social Security or account number as every screen, message, export and printout but
+// its own edit box shows it: each digit but the last four as '*' ("***-**-6789"), other
+// characters kept. A text without digits (the "Soc Sec #" placeholder) stays as it is.
+std::string maskedSecret(const std::string& number);
+
 }  // namespace corvella

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/format.h"
 #include "common/number.h"
 #include "print/amount_words.h"
 
@@ -12,7 +13,7 @@ std::string CheckScreen::FillCheckForm(const TaxProfile& p, float netPay) {
     txtUserName.text = p.EmpName;
     txtUserAddress.text = p.EmpAddress;
     txtUserState.text = p.EmpCityStateZip;
-    txtUserSSnum.text = p.EmpSSN;
+    txtUserSSnum.text = maskedSecret(p.EmpSSN);
     std::string words = SpellAmount(netPay);
     txtDollars.text = words;
     return words;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "common/errors.h"
+#include "common/format.h"
 #include "ledger/ledger_export.h"
 #include "shell/messages.h"
 #include "store/file_kinds.h"
@@ -174,7 +175,8 @@ bool LedgerCommands::exportTo(const std::filesystem::path& path) {
         ws_.ui.message(messages::exportOverDataFile(path.string()), Icon::Warning);
         return false;
     }
-    const LedgerExportInfo info{ws_.records.CurrentUser, ws_.records.profile.EmpSSN, weekly()};
+    const LedgerExportInfo info{ws_.records.CurrentUser, maskedSecret(ws_.records.profile.EmpSSN),
+                                weekly()};
     try {
         ws_.store.writeOutside(path, [&](const std::filesystem::path& temporary) {
             writeLedgerWorkbook(*window(), info, temporary);

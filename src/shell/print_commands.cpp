@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "common/errors.h"
+#include "common/format.h"
 #include "common/number.h"
 #include "ledger/ledger_page.h"
 #include "print/amount_words.h"
@@ -82,7 +83,7 @@ bool PrintCommands::printStub() {
     auto values = prepareStub(s);
     if (!values || !loadHeader()) return false;
     // The open employee's own number: the check screen may be another employee's.
-    StubPageInfo info{ws_.header, ws_.records.CurrentUser, ws_.records.profile.EmpSSN,
+    StubPageInfo info{ws_.header, ws_.records.CurrentUser, maskedSecret(ws_.records.profile.EmpSSN),
                       runner_.todayText()};
     return send(buildStubPage(s, *values, info));
 }

@@ -98,7 +98,7 @@ TEST_F(PrintCli, CheckFieldsAsJson) {
               "\"txtCheckAmt\": \"***454.33\", \"txtDollars\": \" Four Hundred Fifty Four and "
               "33/100\", \"txtMemo\": \"Bonus\", \"txtUserName\": \"Sample Employee\", "
               "\"txtUserAddress\": \"12 Main Street\", \"txtUserState\": \"Albany, NY 12207\", "
-              "\"txtUserSSnum\": \"000-00-0000\", \"tax_year\": 2015, \"messages\": []}\n");
+              "\"txtUserSSnum\": \"***-**-0000\", \"tax_year\": 2015, \"messages\": []}\n");
 }
 
 TEST_F(PrintCli, RefusalsAndUsage) {

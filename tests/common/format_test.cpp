@@ -53,5 +53,20 @@ TEST(Format, APatternRoundsTheDoubleAsHeld) {
     EXPECT_EQ(format(123456789012.345, Pattern::Comma2), "123,456,789,012.35");  // ...345001...
 }
 
+TEST(Format, ASecretNumberShowsOnlyItsLastFourDigits) {
+    const struct {
+        const char* number;
+        const char* shown;
+    } cases[] = {
+        {"123-45-6789", "***-**-6789"},
+        {"123456789", "*****6789"},
+        {"12-34", "12-34"},          // four digits or fewer: nothing to hide
+        {"Soc Sec #", "Soc Sec #"},  // the placeholder
+        {"", ""},
+        {"0001234567890123", "************0123"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(maskedSecret(c.number), c.shown) << c.number;
+}
+
 }  // namespace
 }  // namespace corvella
