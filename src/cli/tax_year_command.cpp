@@ -72,10 +72,12 @@ std::optional<std::string> setBoxes(const W4Settings& w, FrmTaxInfo& f) {
         f.cboW4Version.text = kW4Versions[*w.form == "2019" ? 0 : 1];
     }
     if (w.status) {
-        const char* words[] = {"single", "married", "hoh"};
         size_t i = 0;
-        while (i < 3 && *w.status != words[i]) ++i;
-        if (i == 3) return "the filing status \"" + *w.status + "\" is not single, married or hoh";
+        while (i < std::size(kW4Statuses) &&
+               *w.status != w4StatusWord(static_cast<W4Form::Status>(i)))
+            ++i;
+        if (i == std::size(kW4Statuses))
+            return "the filing status \"" + *w.status + "\" is not single, married or hoh";
         f.cboW4Status.text = kW4Statuses[i];
     }
     if (w.step2) {

@@ -44,15 +44,10 @@ constexpr int kTableYear = 2015;  // the year of Federal15.dtt and the constants
 
 }  // namespace
 
-void showTaxYear(Workspace& ws) {
+namespace {
+
+void showTaxYear(Workspace& ws, TaxYearMode mode) {
     std::string& caption = ws.main.lbTaxYear.caption;
-    TaxYearMode mode = TaxYearMode::Year2015;
-    try {
-        mode = ws.store.loadTaxYearMode();
-    } catch (const ReadError&) {
-        caption = "Tax year: " + std::string(kTaxYearModeFileName) + " is damaged";
-        return;
-    }
     if (mode == TaxYearMode::Year2015) {
         caption = "Tax year " + std::to_string(kTableYear);
         return;
@@ -60,6 +55,17 @@ void showTaxYear(Workspace& ws) {
     const auto date = readShortDate(ws.main.txtWeek.text);
     caption = date ? "Tax year " + std::to_string(date->year) + " (by week ending)"
                    : "Tax year by week ending";
+}
+
+}  // namespace
+
+void showTaxYear(Workspace& ws) {
+    try {
+        showTaxYear(ws, ws.store.loadTaxYearMode());
+    } catch (const ReadError&) {
+        ws.main.lbTaxYear.caption =
+            "Tax year: " + std::string(kTaxYearModeFileName) + " is damaged";
+    }
 }
 
 bool PayRunner::loadRunYear() {
@@ -81,11 +87,13 @@ bool PayRunner::loadRunYear() {
         }
         year = date->year;
     }
-    showTaxYear(ws_);
-    ws_.runYear = year;
+    showTaxYear(ws_, mode);  // read once: this is every run's path
     if (year == kTableYear) {
         // Without the federal table no pay can be right: refuse before anything changes.
-        if (LoadFedTable(false)) return true;
+        if (LoadFedTable(false)) {
+            ws_.runYear = year;
+            return true;
+        }
         ws_.ui.message(messages::fedTableMissing(kFedFileName, ws_.store.folder.string()),
                        Icon::Warning);
         return false;
@@ -98,15 +106,17 @@ bool PayRunner::loadRunYear() {
                            Icon::Warning);
             return false;
         }
-        ws_.taxYear = readTaxYearFile(*bytes, file);
+        TaxYear figures = readTaxYearFile(*bytes, file);
         // A file renamed from another year's would withhold by that year's figures.
-        if (ws_.taxYear->year != year)
-            throw ReadError(file, "it holds the figures of " + std::to_string(ws_.taxYear->year));
+        if (figures.year != year)
+            throw ReadError(file, "it holds the figures of " + std::to_string(figures.year));
+        ws_.taxYear = std::move(figures);
     } catch (const ReadError& e) {
         ws_.ui.message(messages::fedTableUnreadable(file, ws_.store.folder.string(), e),
                        Icon::Warning);
         return false;
     }
+    ws_.runYear = year;
     return true;
 }
 

@@ -41,6 +41,12 @@ TEST_F(TaxYearScreens, UserInfoChoosesTheYearAndTheFormAndTheRunFollows) {
     EXPECT_EQ(s.main.lbTaxYear.caption, "Tax year 2026 (by week ending)");
     EXPECT_EQ(s.main.lbTaxDed[0].caption, "78.08");
     EXPECT_EQ(s.main.lbTaxDed[1].caption, "62.00");
+    // A year not installed refuses the run; the run shown stays 2026's.
+    s.main.setWeek("01/08/2027");
+    EXPECT_EQ(run({{0, "40"}}), Session::RunOutcome::Refused);
+    EXPECT_EQ(s.runTaxYear(), 2026);
+    EXPECT_EQ(s.main.lbTaxDed[0].caption, "78.08");
+    s.main.setWeek("01/09/2026");
     s.openLedger();
     ASSERT_TRUE(s.ledgerPost(1));
     ui.answers.push_back(Answer::Yes);
