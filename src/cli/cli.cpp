@@ -41,6 +41,10 @@ const char* const kUsage =
     "       corvella-cli [-C DIR] w4 NAME [--form 2019|2020] [--status single|married|hoh]\n"
     "                    [--step2 0|1] [--step3 AMOUNT] [--step4a AMOUNT] [--step4b AMOUNT]\n"
     "                    [--json]\n"
+    "       corvella-cli [-C DIR] batch HOURS.csv --row N [--week TEXT] [--skip-failed]\n"
+    "                    [--replace] [--stubs PDF | --checks PDF] [--json]\n"
+    "                    (HOURS.csv: name,box0,...,box7,ot2x[,row]; every employee posted\n"
+    "                    as one change, or none)\n"
     "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n"
     "       (-- before NAME: a name that starts with '-')\n";
 
@@ -84,6 +88,7 @@ int run(int argc, char** argv) {
     if (command == "restore") return restore(dir, rest);
     if (command == "tax-year") return taxYear(dir, rest);
     if (command == "w4") return w4(dir, rest);
+    if (command == "batch") return batch(dir, rest);
     if (command == "stub") return printout(dir, rest, Printout::Stub);
     if (command == "check") return printout(dir, rest, Printout::Check);
     if (command == "print-ledger") return printout(dir, rest, Printout::Ledger);

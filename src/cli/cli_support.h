@@ -110,6 +110,7 @@ int words(const std::vector<std::string>& args);
 int restore(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int taxYear(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int w4(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int batch(const std::filesystem::path& dir, const std::vector<std::string>& args);
 enum class Printout { Stub, Check, Ledger };
 int printout(const std::filesystem::path& dir, const std::vector<std::string>& args, Printout what);
 

@@ -91,4 +91,14 @@ int64_t divideHalfUp(int64_t n, int64_t d) {
     return r >= d - r ? q + 1 : q;
 }
 
+std::optional<int64_t> shownCents(std::string_view caption) {
+    std::string plain;
+    for (char c : caption)
+        if (c != '$' && c != ',') plain += c;
+    if (plain.empty()) return 0;
+    const ScaledDecimal d = parseScaled(plain, kCentDecimals);
+    if (d.problem != ScaledDecimal::Problem::None) return std::nullopt;
+    return d.value;
+}
+
 }  // namespace corvella

@@ -3,6 +3,7 @@
 // applies to. The yearly federal figures and their withholding are computed in these,
 // never in floats, so that a published example comes out to the cent.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,10 @@ ScaledDecimal parseScaled(std::string_view text, int decimals);
 std::string scaledText(int64_t value, int decimals);
 // Money as people write it: whole dollars without a point, else both cents ("8077.50").
 std::string centsText(int64_t cents);
+
+// An amount as a caption shows it ("$1,234.50", "-$3.10", "12.5") in cents; an empty
+// caption is 0. Nothing for other text, or more than two decimals.
+std::optional<int64_t> shownCents(std::string_view caption);
 
 // Whether value / 10^decimals lies in `r` (whose bounds are whole numbers below 2^53 /
 // 10^decimals, as every range of field_range.h is).

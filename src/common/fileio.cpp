@@ -22,9 +22,10 @@ namespace corvella {
 
 namespace {
 
-void checkReadable(const struct stat& st, const std::filesystem::path& path) {
+void checkReadable(const struct stat& st, const std::filesystem::path& path,
+                   std::uintmax_t largest) {
     if (!S_ISREG(st.st_mode)) throw ReadError(path.filename().string(), "not a regular file");
-    if (static_cast<std::uintmax_t>(st.st_size) > kLargestDataFile)
+    if (static_cast<std::uintmax_t>(st.st_size) > largest)
         throw ReadError(path.filename().string(), "too large to be a data file");
 }
 
@@ -52,17 +53,18 @@ bool fileExists(const std::filesystem::path& path) {
     return fd.get() >= 0;
 }
 
-std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+std::optional<std::string> readFileBytes(const std::filesystem::path& path,
+                                         std::uintmax_t largest) {
     struct stat st {};
     // A folder is not there as a file, as fileExists says.
     if (::stat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return std::nullopt;
-    checkReadable(st, path);
+    checkReadable(st, path, largest);
     // Without waiting, in case something else has taken the name since; what was opened
     // is checked again.
     Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) return std::nullopt;
     if (::fstat(fd.get(), &st) != 0) return std::nullopt;
-    checkReadable(st, path);
+    checkReadable(st, path, largest);
     std::string bytes;
     bytes.reserve(static_cast<size_t>(st.st_size));
     char buf[65536];
@@ -75,7 +77,7 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
         }
         bytes.append(buf, static_cast<size_t>(n));
         // A file still growing is not read without end.
-        if (bytes.size() > kLargestDataFile)
+        if (bytes.size() > largest)
             throw ReadError(path.filename().string(), "too large to be a data file");
     }
     return bytes;
@@ -205,9 +207,15 @@ void FileWriter::syncFolder(const std::filesystem::path& folder) {
     flushFolder(folder);
 }
 
+void FileWriter::syncFileSystem(const std::filesystem::path& folder, const std::string& shown) {
+    ++syncs_;
+    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.get() < 0 || ::syncfs(fd.get()) != 0) fail(shown, errno);
+}
+
 std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& path,
                                                  std::string_view bytes, unsigned mode,
-                                                 const std::string& shown) {
+                                                 const std::string& shown, bool sync) {
     const std::string named = shown.empty() ? path.filename().string() : shown;
     std::string tmpl = (folderOf(path) / (path.filename().string() + ".tmp-XXXXXX")).string();
     std::vector<char> name(tmpl.begin(), tmpl.end());
@@ -237,7 +245,7 @@ std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& pa
     if (faults.failAfterBytes) *faults.failAfterBytes -= std::min(*faults.failAfterBytes, done);
     if (simulatedFull) failWith(ENOSPC);
     if (::fchmod(fd, static_cast<mode_t>(mode)) != 0) failWith(errno);
-    if (!syncFile(fd)) failWith(errno);
+    if (sync && !syncFile(fd)) failWith(errno);
     if (::close(fd) != 0) {
         int err = errno;
         ::unlink(name.data());
@@ -292,9 +300,10 @@ void FileWriter::writeThrough(const std::filesystem::path& path,
     syncFolder(folderOf(path));
 }
 
-void FileWriter::commit(const std::filesystem::path& folder,
-                        const std::vector<FileContent>& files) {
+void FileWriter::commit(const std::filesystem::path& folder, const std::vector<FileContent>& files,
+                        Flushes flushes) {
     FolderLock lock(folder);
+    const bool once = flushes == Flushes::Once;
     // A folder in a file's place would stop the renames halfway: refuse it up front.
     for (const auto& f : files)
         if (isFolder(folder / f.name)) fail(folder / f.name, EISDIR);
@@ -302,15 +311,18 @@ void FileWriter::commit(const std::filesystem::path& folder,
     std::string manifest;
     try {
         for (const auto& f : files) {
-            temps.push_back(writeTemporary(folder / f.name, f.bytes));
+            temps.push_back(writeTemporary(folder / f.name, f.bytes, kOwnerOnly, "", !once));
             manifest += temps.back().filename().string() + "\t" + f.name + "\n";
         }
         manifest += "end\n";
         // The manifest itself appears whole or not at all.
         const std::string shown = setName(files);
         const auto manifestTemp =
-            writeTemporary(folder / kCommitManifest, manifest, kOwnerOnly, shown);
+            writeTemporary(folder / kCommitManifest, manifest, kOwnerOnly, shown, !once);
         temps.push_back(manifestTemp);
+        // Every temporary file and the manifest reach the disk in one flush, before the
+        // manifest takes its name.
+        if (once) syncFileSystem(folder, shown);
         renameOrThrow(manifestTemp, folder / kCommitManifest, shown);
         temps.pop_back();
     } catch (...) {
@@ -429,7 +441,7 @@ namespace {
 
 bool finishCommit(const std::filesystem::path& folder) {
     const auto manifestPath = folder / kCommitManifest;
-    auto text = readFileBytes(manifestPath);
+    auto text = readFileBytes(manifestPath, kLargestManifest);
     if (!text) return false;
     std::vector<std::pair<std::string, std::string>> renames;
     bool complete = false;

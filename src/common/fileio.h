@@ -21,7 +21,8 @@ bool fileExists(const std::filesystem::path& path);
 // opened. Throws ReadError for what is not a regular file (a FIFO would wait for a
 // writer, a device never ends) or is larger than kLargestDataFile, before reading any
 // of it.
-std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+std::optional<std::string> readFileBytes(const std::filesystem::path& path,
+                                         std::uintmax_t largest = kLargestDataFile);
 
 // Faults a test can give one writer: writes that fail after this many bytes in all (a
 // full disk), or a commit that stops dead after this many renames (a crash).
@@ -57,7 +58,12 @@ class FileWriter {
     // written and flushed, a manifest of the renames is put in place, the files are
     // renamed, the folder is flushed once and the manifest removed. A crash between the
     // renames leaves the manifest, and completePendingCommit finishes them.
-    void commit(const std::filesystem::path& folder, const std::vector<FileContent>& files);
+    // `Once`: the temporary files and the manifest are made durable by one flush of the
+    // whole file system rather than one each, for a commit of many files (a payroll run);
+    // three flushes in all.
+    enum class Flushes { EachFile, Once };
+    void commit(const std::filesystem::path& folder, const std::vector<FileContent>& files,
+                Flushes flushes = Flushes::EachFile);
 
     // Keeps a copy of a file in its folder under "<name>.<tag>-YYYYMMDD-HHMMSS" (a count is
     // added when that name is taken), never over another file, then flushes the folder;
@@ -78,7 +84,10 @@ class FileWriter {
   private:
     // `shown` names the file in errors when it is not the path's own name.
     std::filesystem::path writeTemporary(const std::filesystem::path& path, std::string_view bytes,
-                                         unsigned mode = kOwnerOnly, const std::string& shown = "");
+                                         unsigned mode = kOwnerOnly, const std::string& shown = "",
+                                         bool sync = true);
+    // Everything written to the folder's file system so far, to disk.
+    void syncFileSystem(const std::filesystem::path& folder, const std::string& shown);
     bool syncFile(int fd);
     void syncFolder(const std::filesystem::path& folder);
     int syncs_ = 0;
@@ -104,6 +113,8 @@ class HeldFolderLock {
 
 // The manifest of an unfinished commit, in the folder it belongs to.
 inline constexpr const char* kCommitManifest = ".corvella-commit";
+// A payroll run of every employee is one commit: its manifest holds a line per file.
+inline constexpr std::uintmax_t kLargestManifest = 256u << 20;
 
 // Finishes the renames of a commit that a crash interrupted, so the files are wholly
 // the new set, then removes the temporary files a killed write left behind of the files

@@ -45,6 +45,14 @@ TextPage& TextPage::endDocument() {
     return *this;
 }
 
+TextPage& TextPage::append(const TextPage& next) {
+    if (!items_.empty() && items_.back().kind != PageItem::Kind::DocumentEnd) endDocument();
+    if (!items_.empty()) font("Arial", 10);
+    items_.insert(items_.end(), next.items().begin(), next.items().end());
+    fontName_ = next.fontName_;
+    return *this;
+}
+
 std::string numberText(float v) {
     std::string t = floatText(v);
     if (t.empty() || t[0] != '-') t.insert(t.begin(), ' ');

@@ -30,6 +30,9 @@ class TextPage {
     // `n` line ends.
     TextPage& endLines(int n);
     TextPage& endDocument();
+    // `next` after this page, on a page of its own that starts as a printout starts (the
+    // renderers' first font): several printouts as one print job.
+    TextPage& append(const TextPage& next);
 
     bool landscape = false;
     const std::vector<PageItem>& items() const { return items_; }

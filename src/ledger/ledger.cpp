@@ -205,4 +205,12 @@ void Ledger::ClearLedger() {
     totals = LedgerTotals{};
 }
 
+bool holdsPosting(const LedgerRow& r) {
+    if (!r.Date.empty()) return true;
+    for (float v : {r.Fed, r.SS, r.Medi, r.State, r.City, r.Muni, r.Bond, r.Dues, r.Pension, r.Misc,
+                    r.Kplan, r.Tips, r.OT, r.Net, r.Gross, r.SDI, r.SUI, r.Cafe})
+        if (v != 0) return true;
+    return false;
+}
+
 }  // namespace corvella

@@ -15,6 +15,9 @@ struct LedgerRow {
     float SDI = 0, SUI = 0, Cafe = 0;
 };
 
+// Whether a pay period was posted into the row (its date, or any amount).
+bool holdsPosting(const LedgerRow& r);
+
 struct LedgerTotals {
     float Fed = 0, SS = 0, Medi = 0, State = 0, City = 0, Muni = 0, Bond = 0, Dues = 0, Pension = 0,
           Misc = 0, Kplan = 0;

@@ -168,6 +168,7 @@ std::vector<FileContent> FileSet::allFileContents() {
 }
 
 bool FileSet::completeInterruptedSave(const std::filesystem::path& folder) {
+    if (ws_.store.settled && folder == ws_.store.folder) return true;
     try {
         completePendingCommit(folder, isWrittenFile);
     } catch (const Error& e) {

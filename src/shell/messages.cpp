@@ -465,4 +465,29 @@ std::string periodOfAnother(const std::string& fileName, const std::string& save
            ". Show its figures anyway? They cannot be posted to this employee's ledger.";
 }
 
+std::string weekAlreadyPosted(int week, const std::string& date) {
+    return "Week " + std::to_string(week) + " already holds a posting" +
+           (date.empty() ? std::string() : " dated " + date) +
+           ". Choose another week, or choose to replace it.";
+}
+
+std::string employeeTwiceInRun(const std::string& name) {
+    return employeeWords(name) + " is in the run more than once; an employee is paid once a run.";
+}
+
+std::string noSuchEmployee(const std::string& name, const std::string& file) {
+    return "There is no employee \"" + name + "\" in this folder (" + file + " was not found).";
+}
+
+std::string employeesNotRun(size_t count) {
+    return std::to_string(count) + (count == 1 ? " employee" : " employees") +
+           " cannot be run, so nothing was posted. Mend them, or leave them out and post "
+           "the others.";
+}
+
+std::string runNotWritten(const Error& e) {
+    return "The payroll run was not saved: " + std::string(e.what()) +
+           ". No employee's files were changed.";
+}
+
 }  // namespace corvella::messages

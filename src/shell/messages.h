@@ -136,4 +136,12 @@ std::string postNeedsRun(const std::string& name);
 std::string periodOfAnother(const std::string& fileName, const std::string& savedFor,
                             const std::string& open);
 
+// The payroll run.
+std::string weekAlreadyPosted(int week, const std::string& date);
+std::string employeeTwiceInRun(const std::string& name);
+std::string noSuchEmployee(const std::string& name, const std::string& file);
+std::string employeesNotRun(size_t count);
+inline constexpr const char* kNothingToPost = "No employee of the run could be posted.";
+std::string runNotWritten(const Error& e);
+
 }  // namespace corvella::messages

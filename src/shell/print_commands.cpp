@@ -78,14 +78,19 @@ bool PrintCommands::printStub() {
     if (!haveRun()) return false;
     // One printer dialog: the choice holds for the whole command.
     if (!ws_.ui.choosePrinter()) return false;
-    if (!loadForPrint()) return false;
+    auto page = stubPage();
+    return page && send(*page);
+}
+
+std::optional<TextPage> PrintCommands::stubPage() {
+    if (!loadForPrint()) return std::nullopt;
     const StubSource s = stubSource();
     auto values = prepareStub(s);
-    if (!values || !loadHeader()) return false;
+    if (!values || !loadHeader()) return std::nullopt;
     // The open employee's own number: the check screen may be another employee's.
     StubPageInfo info{ws_.header, ws_.records.CurrentUser, maskedSecret(ws_.records.profile.EmpSSN),
                       runner_.todayText()};
-    return send(buildStubPage(s, *values, info));
+    return buildStubPage(s, *values, info);
 }
 
 void PrintCommands::fillChecks() {
@@ -168,14 +173,21 @@ RunOutcome PrintCommands::printCheck() {
 }
 
 bool PrintCommands::PrintCheck(CheckOffsets o) {
-    if (!loadForPrint()) return false;
+    auto page = checkPage(o);
+    return page && send(*page);
+}
+
+std::optional<TextPage> PrintCommands::checkPage(std::optional<CheckOffsets> o) {
+    if (!loadForPrint()) return std::nullopt;
+    const EmployeeExtras& x = ws_.records.extras;
+    const CheckOffsets offsets = o ? *o : checkOffsets(x.HorzOffset, x.VertOffset);
     // The payee and amount of the run on the main window, as its stubs show.
     openChecks();
     fillChecks();
     const StubSource s = stubSource();
     auto values = prepareStub(s);
-    if (!values) return false;
-    return send(buildCheckPage(s, *values, *ws_.screens.check, AmountWords_, o));
+    if (!values) return std::nullopt;
+    return buildCheckPage(s, *values, *ws_.screens.check, AmountWords_, offsets);
 }
 
 bool PrintCommands::printLedger() {

@@ -22,6 +22,13 @@ class PrintCommands {
     // cancel, or a refusal whose message says why.
     bool printStub();
 
+    // The stub of the open employee's run as printStub prints it, without the printer
+    // dialog; nothing after a message.
+    std::optional<TextPage> stubPage();
+    // The check and its stub as "Print Check" prints them, at `o` or else the offsets the
+    // employee has saved; nothing after a message. Saves nothing.
+    std::optional<TextPage> checkPage(std::optional<CheckOffsets> o = std::nullopt);
+
     // "C&hecks": the check screen, loaded (a negative net pay becomes 0 first).
     CheckScreen& openChecks();
     CheckScreen* checkScreen() const { return ws_.screens.check.get(); }

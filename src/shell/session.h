@@ -13,6 +13,7 @@
 //   PayPeriodCommands the week-ending date pickers and saved pay periods
 //   PrintCommands     the pay stub, the check screen and its offsets, the ledger printout
 //   BackupCommands    File > "Restore from Backup…"
+//   PayrollRunCommands Forms > "Payroll Run": every employee of a week at once
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -23,6 +24,7 @@
 #include "shell/ledger_commands.h"
 #include "shell/pay_period_commands.h"
 #include "shell/pay_runner.h"
+#include "shell/payroll_run.h"
 #include "shell/print_commands.h"
 #include "shell/screens.h"
 #include "shell/settings_commands.h"
@@ -201,6 +203,20 @@ class Session {
     RunOutcome printCheck() { return printCommands_.printCheck(); }
     void offsetCancel() { printCommands_.offsetCancel(); }
     bool printLedger() { return printCommands_.printLedger(); }
+    // The pages of the open employee's run without the printer (nothing after a message).
+    std::optional<TextPage> stubPage() { return printCommands_.stubPage(); }
+    std::optional<TextPage> checkPage() { return printCommands_.checkPage(); }
+
+    // --- The payroll run ---
+    RunLine previewRun(const RunEntry& entry, const std::string& weekEnding, int row) {
+        return payroll_.preview(entry, weekEnding, row);
+    }
+    RunReport payrollRun(const RunRequest& request,
+                         const std::function<void(size_t, size_t)>& progress = {}) {
+        return payroll_.run(request, progress);
+    }
+    // The folder's store, for the payroll run that drives a session of its own.
+    EmployeeStore& store() { return ws_.store; }
     // --- Daily backups ---
     std::vector<std::string> backupDays() const { return backups_.backupDays(); }
     bool restoreBackup(const std::string& day) { return backups_.restoreBackup(day); }
@@ -230,6 +246,7 @@ class Session {
     PayPeriodCommands periods_;
     PrintCommands printCommands_;
     BackupCommands backups_{ws_, employees_};
+    PayrollRunCommands payroll_{ws_};
 };
 
 }  // namespace corvella

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <map>
 
 #include "common/errors.h"
 #include "store/file_kinds.h"
@@ -54,16 +55,25 @@ std::vector<std::string> periodsOf(const fs::path& folder, const std::string& em
 
 }  // namespace
 
-// The profile last, so that a backup day holding it holds the set.
-std::vector<std::string> memberFiles(const fs::path& folder, const std::string& employee) {
+namespace {
+
+// The member files of `employee` in the folder now, `periods` its saved pay periods; the
+// profile last, so that a backup day holding it holds the set.
+std::vector<std::string> membersWith(const fs::path& folder, const std::string& employee,
+                                     std::vector<std::string> periods) {
     std::vector<std::string> out;
     for (std::string_view ext : memberExtensions()) {
-        if (ext == extensionOf(FileKind::Profile)) {
-            for (std::string& p : periodsOf(folder, employee)) out.push_back(std::move(p));
-        }
+        if (ext == extensionOf(FileKind::Profile))
+            for (std::string& p : periods) out.push_back(std::move(p));
         if (fileExists(folder / member(employee, ext))) out.push_back(member(employee, ext));
     }
     return out;
+}
+
+}  // namespace
+
+std::vector<std::string> memberFiles(const fs::path& folder, const std::string& employee) {
+    return membersWith(folder, employee, periodsOf(folder, employee));
 }
 
 namespace {
@@ -133,17 +143,37 @@ bool keepable(const fs::path& file) {
 
 void backUpBeforeWrite(FileWriter& writer, const fs::path& folder, const std::string& employee,
                        const Date& today) {
-    if (employee.empty() || !fileExists(folder / profileOf(employee))) return;
+    backUpBeforeRun(writer, folder, {employee}, today);
+}
+
+void backUpBeforeRun(FileWriter& writer, const fs::path& folder,
+                     const std::vector<std::string>& employees, const Date& today) {
     const fs::path backups = folder / kBackupFolder;
     const fs::path day = backups / backupDayName(today);
-    if (fileExists(day / profileOf(employee))) return;  // today's is kept already
+    std::map<std::string, std::vector<std::string>> due;
+    for (const std::string& employee : employees) {
+        if (employee.empty() || !fileExists(folder / profileOf(employee))) continue;
+        if (fileExists(day / profileOf(employee))) continue;  // today's is kept already
+        due[employee];
+    }
+    if (due.empty()) return;
     std::error_code ec;
     fs::create_directories(day, ec);
-    if (ec) failAt(day / profileOf(employee), ec);
-    for (const std::string& name : memberFiles(folder, employee)) {
-        fs::remove(day / name, ec);  // what a backup cut short left
-        if (!keepable(folder / name)) continue;
-        writer.linkOrCopy(folder / name, day / name);
+    if (ec) failAt(day / profileOf(due.begin()->first), ec);
+    // The saved pay periods of them all from one look at the folder.
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!isPayPeriodFile(name)) continue;
+        if (auto d = due.find(employeeOfPayPeriodFile(name)); d != due.end())
+            d->second.push_back(name);
+    }
+    for (auto& [employee, periods] : due) {
+        std::sort(periods.begin(), periods.end());
+        for (const std::string& name : membersWith(folder, employee, std::move(periods))) {
+            fs::remove(day / name, ec);  // what a backup cut short left
+            if (!keepable(folder / name)) continue;
+            writer.linkOrCopy(folder / name, day / name);
+        }
     }
     removeOldDays(backups, today);
 }

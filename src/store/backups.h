@@ -29,6 +29,10 @@ bool keepable(const std::filesystem::path& file);
 void backUpBeforeWrite(FileWriter& writer, const std::filesystem::path& folder,
                        const std::string& employee, const Date& today);
 
+// The same for the employees of a payroll run, the folder listed once for them all.
+void backUpBeforeRun(FileWriter& writer, const std::filesystem::path& folder,
+                     const std::vector<std::string>& employees, const Date& today);
+
 // The employee's member files that are in the folder now.
 std::vector<std::string> memberFiles(const std::filesystem::path& folder,
                                      const std::string& employee);

@@ -1,5 +1,8 @@
 #include "store/employee_store.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "common/errors.h"
 #include "federal/federal.h"
 #include "federal/tax_year.h"
@@ -10,6 +13,9 @@ namespace corvella {
 
 std::optional<std::string> EmployeeStore::readFile(const std::string& fileName) const {
     const auto path = folder / fileName;
+    if (overlay_) {
+        if (auto held = overlay_->find(fileName); held != overlay_->end()) return held->second;
+    }
     if (readOnce_) {
         if (auto known = readOnce_->find(path); known != readOnce_->end()) return known->second;
     }
@@ -93,6 +99,19 @@ void EmployeeStore::commit(const std::vector<FileContent>& files) {
 
 void EmployeeStore::commitFiles(const std::vector<FileContent>& files, bool overChanges) {
     if (readOnce_) readOnce_->clear();
+    if (overlay_) {
+        for (const auto& f : files) {
+            (*overlay_)[f.name] = f.bytes;
+            seen_[f.name] = f.bytes;
+            auto same = std::find_if(staged_.begin(), staged_.end(),
+                                     [&](const FileContent& s) { return s.name == f.name; });
+            if (same != staged_.end())
+                same->bytes = f.bytes;
+            else
+                staged_.push_back(f);
+        }
+        return;
+    }
     std::optional<HeldFolderLock> lock;
     for (;;) {
         lock.emplace(folder);
@@ -123,6 +142,12 @@ void EmployeeStore::commitFiles(const std::vector<FileContent>& files, bool over
             break;
         }
     }
+    keepDamagedAside(files);
+    writer_.commit(folder, files);
+    for (const auto& f : files) seen_[f.name] = f.bytes;
+}
+
+void EmployeeStore::keepDamagedAside(const std::vector<FileContent>& files) {
     for (const auto& f : files) {
         if (!damaged.count(f.name)) continue;
         if (fileExists(folder / f.name)) {
@@ -131,7 +156,42 @@ void EmployeeStore::commitFiles(const std::vector<FileContent>& files, bool over
         }
         damaged.erase(f.name);
     }
-    writer_.commit(folder, files);
+}
+
+void EmployeeStore::beginStaging() {
+    if (readOnce_) readOnce_->clear();
+    overlay_.emplace();
+    staged_.clear();
+}
+
+std::vector<FileContent> EmployeeStore::takeStaged() {
+    return std::exchange(staged_, {});
+}
+
+void EmployeeStore::dropStaged() {
+    for (const auto& f : staged_) {
+        if (overlay_) overlay_->erase(f.name);
+        seen_.erase(f.name);
+    }
+    staged_.clear();
+}
+
+void EmployeeStore::commitRun(const std::vector<FileContent>& files) {
+    overlay_.reset();
+    staged_.clear();
+    if (readOnce_) readOnce_->clear();
+    HeldFolderLock lock(folder);
+    if (today) {
+        std::vector<std::string> employees;
+        for (const auto& f : files) {
+            std::string employee = employeeOfFile(f.name);
+            if (!employee.empty() && (employees.empty() || employees.back() != employee))
+                employees.push_back(std::move(employee));
+        }
+        backUpBeforeRun(writer_, folder, employees, today());
+    }
+    keepDamagedAside(files);
+    writer_.commit(folder, files, FileWriter::Flushes::Once);
     for (const auto& f : files) seen_[f.name] = f.bytes;
 }
 
@@ -162,6 +222,7 @@ void EmployeeStore::restoreSet(const std::vector<FileContent>& files,
 }
 
 void EmployeeStore::writeFolderFile(const std::string& name, std::string_view bytes) {
+    if (overlay_) throw WriteError(name, "a payroll run writes only the employees' files");
     if (!employeeOfFile(name).empty())
         throw WriteError(name, "an employee's file is written only with its set");
     writer_.write(folder / name, bytes);

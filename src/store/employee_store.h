@@ -73,6 +73,18 @@ class EmployeeStore {
     // it was read here is not written over unasked: `changedSinceRead` chooses, and
     // ChangedError is thrown unless it says Overwrite.
     void commit(const std::vector<FileContent>& files);
+    // A payroll run computes every employee before it writes any. While staging, commits
+    // are held instead of written and later reads see them; a write of any other kind is
+    // refused (WriteError).
+    void beginStaging();
+    bool staging() const { return overlay_.has_value(); }
+    // The files committed since the last take, each once with its last bytes, in order.
+    std::vector<FileContent> takeStaged();
+    // Forgets the files committed since the last take, as if never committed.
+    void dropStaged();
+    // Ends staging and writes `files` (of many employees) as one commit: each employee's
+    // day's backup first, the damaged files moved aside, three flushes in all. Throws.
+    void commitRun(const std::vector<FileContent>& files);
     // Puts back a day's set of the employee: `files` as one change, then the members the
     // day did not have are removed, each kept in today's backup first. Throws.
     void restoreSet(const std::vector<FileContent>& files, const std::vector<std::string>& remove);
@@ -111,6 +123,10 @@ class EmployeeStore {
     // an employee's files; no backups without it.
     std::function<Date()> today;
 
+    // A leftover commit of the folder was finished under a lock still held (a payroll
+    // run's): Open need not look for one again.
+    bool settled = false;
+
     // Files of the folder read as damaged and not yet moved aside.
     std::set<std::string> damaged;
     // Hears each damaged file moved aside: its name and the name it is kept under.
@@ -124,6 +140,8 @@ class EmployeeStore {
 
   private:
     void commitFiles(const std::vector<FileContent>& files, bool overChanges);
+    // A file reported damaged is copied aside before it is first written over.
+    void keepDamagedAside(const std::vector<FileContent>& files);
     // The files of `files` whose bytes on the disk are no longer those seen here, with
     // the bytes found.
     std::map<std::string, std::optional<std::string>> changedOnDisk(
@@ -137,6 +155,9 @@ class EmployeeStore {
     // What the open employee's view was built from: each file's bytes as last read from
     // the disk or written here (nothing for a file found missing).
     mutable std::map<std::string, std::optional<std::string>> seen_;
+    // While staging: what was committed, by name, and the files not yet taken.
+    std::optional<std::map<std::string, std::string>> overlay_;
+    std::vector<FileContent> staged_;
 };
 
 }  // namespace corvella
