@@ -154,17 +154,23 @@ RunReport PayrollRunCommands::run(const RunRequest& request,
         report.problem = messages::kNothingToPost;
         return report;
     }
-    const int before = store.syncs();
+    // Written by this session's own store, which then knows the files as written.
+    ws_.store.damaged.insert(store.damaged.begin(), store.damaged.end());
+    const int before = ws_.store.syncs();
     try {
-        store.commitRun(files);
+        ws_.store.commitRun(files);
     } catch (const Error& e) {
         report.outcome = RunReport::Outcome::CommitFailed;
         report.problem = messages::runNotWritten(e);
         return report;
     }
-    report.flushes = store.syncs() - before;
+    report.flushes = ws_.store.syncs() - before;
     report.outcome = RunReport::Outcome::Posted;
     report.posted = static_cast<int>(report.lines.size() - failed);
+    // The open employee, when it was paid, is shown as the run left it.
+    const std::string& open = ws_.records.CurrentUser;
+    for (const RunLine& l : report.lines)
+        if (l.ready && !open.empty() && l.name == open && ws_.reopen) ws_.reopen();
     return report;
 }
 
