@@ -132,7 +132,10 @@ RunReport PayrollRunCommands::run(const RunRequest& request,
         if (line.ready) {
             if (request.stubs) line.stub = s.stubPage();
             if (request.checks) line.check = s.checkPage();
-            for (FileContent& f : store.takeStaged()) files.push_back(std::move(f));
+            // A file the posting leaves as it was is not written again: read under the
+            // run's lock, it is what the disk holds.
+            for (FileContent& f : store.takeStaged())
+                if (!store.holdsAlready(f)) files.push_back(std::move(f));
         } else {
             store.dropStaged();
         }

@@ -19,12 +19,11 @@ std::optional<std::string> EmployeeStore::readFile(const std::string& fileName) 
     if (readOnce_) {
         if (auto known = readOnce_->find(path); known != readOnce_->end()) return known->second;
     }
-    std::optional<std::string> bytes;
-    if (fileExists(path)) {
-        ++diskReads_[fileName];
-        bytes = readFileBytes(path);
-        if (!bytes) throw ReadError(fileName, "it could not be opened; check that you may read it");
-    }
+    // Read first, asked about only when that fails: a payroll run reads thousands.
+    std::optional<std::string> bytes = readFileBytes(path);
+    if (bytes) ++diskReads_[fileName];
+    if (!bytes && fileExists(path))
+        throw ReadError(fileName, "it could not be opened; check that you may read it");
     seen_[fileName] = bytes;
     if (readOnce_) readOnce_->emplace(path, bytes);
     return bytes;
@@ -102,7 +101,6 @@ void EmployeeStore::commitFiles(const std::vector<FileContent>& files, bool over
     if (overlay_) {
         for (const auto& f : files) {
             (*overlay_)[f.name] = f.bytes;
-            seen_[f.name] = f.bytes;
             auto same = std::find_if(staged_.begin(), staged_.end(),
                                      [&](const FileContent& s) { return s.name == f.name; });
             if (same != staged_.end())
@@ -169,11 +167,14 @@ std::vector<FileContent> EmployeeStore::takeStaged() {
 }
 
 void EmployeeStore::dropStaged() {
-    for (const auto& f : staged_) {
+    for (const auto& f : staged_)
         if (overlay_) overlay_->erase(f.name);
-        seen_.erase(f.name);
-    }
     staged_.clear();
+}
+
+bool EmployeeStore::holdsAlready(const FileContent& f) const {
+    const auto seen = seen_.find(f.name);
+    return seen != seen_.end() && seen->second == f.bytes;
 }
 
 void EmployeeStore::commitRun(const std::vector<FileContent>& files) {

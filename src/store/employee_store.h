@@ -82,6 +82,9 @@ class EmployeeStore {
     std::vector<FileContent> takeStaged();
     // Forgets the files committed since the last take, as if never committed.
     void dropStaged();
+    // Whether the file held these bytes when last read from the disk here (while staging,
+    // what is staged does not count).
+    bool holdsAlready(const FileContent& f) const;
     // Ends staging and writes `files` (of many employees) as one commit: each employee's
     // day's backup first, the damaged files moved aside, three flushes in all. Throws.
     void commitRun(const std::vector<FileContent>& files);
