@@ -94,7 +94,7 @@ std::string toJson(const RunRequest& q, const RunReport& r, int taxYear) {
               << ", \"totals\": " << totalsJson(l.cents);
         o << ", \"messages\": " << jsonArray(l.messages) << "}";
     }
-    o << "], \"posted\": " << r.posted << ", \"totals\": " << totalsJson(r.totals)
+    o << "], \"posted_employees\": " << r.posted << ", \"totals\": " << totalsJson(r.totals)
       << ", \"problem\": " << (r.problem.empty() ? "null" : jsonString(r.problem)) << "}\n";
     return o.str();
 }
