@@ -1,6 +1,8 @@
 #include "test_support.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +13,8 @@
 #include <stdexcept>
 
 #include "state/dialog_state.h"
+
+extern char** environ;
 
 namespace corvella::test {
 
@@ -105,6 +109,22 @@ CliResult runCli(const std::string& args, int timeLimitSeconds) {
     }
     std::filesystem::remove(errName);
     return r;
+}
+
+pid_t startCliQuiet(const std::vector<std::string>& args) {
+    std::vector<const char*> argv = {CORVELLA_CLI};
+    for (const std::string& a : args) argv.push_back(a.c_str());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, CORVELLA_CLI, &actions, nullptr,
+                               const_cast<char**>(argv.data()), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) throw std::runtime_error("posix_spawn failed");
+    return pid;
 }
 
 std::string jsonField(const std::string& json, const std::string& key) {

@@ -1,6 +1,8 @@
 #pragma once
 // Shared test helpers: a temporary working folder, fixture paths and the command-line
 // program.
+#include <sys/types.h>
+
 #include <filesystem>
 #include <map>
 #include <string>
@@ -53,6 +55,10 @@ struct CliResult {
 // Runs the built corvella-cli with `args`, as a shell would split them; with a time limit,
 // a run that outlasts it is killed (status -1 or 124) instead of hanging the tests.
 CliResult runCli(const std::string& args, int timeLimitSeconds = 0);
+
+// Starts the built corvella-cli with `args` (no shell), its output discarded; the caller
+// waits for it.
+pid_t startCliQuiet(const std::vector<std::string>& args);
 
 // The value of `key` in the CLI's --json output: a string without its quotes, or a
 // number as printed; "<missing key>" when the key is not there.

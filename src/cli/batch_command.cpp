@@ -16,13 +16,6 @@ namespace corvella::cli {
 
 namespace {
 
-std::optional<std::string> extra(const Options& o, const std::string& name) {
-    std::optional<std::string> v;
-    for (const auto& [option, value] : o.extra)
-        if (option == name) v = value;
-    return v;
-}
-
 // Two decimals always, no "$" and no commas: "1234.50", "-3.10".
 std::string amount(int64_t cents) {
     const int64_t whole = cents / 100, part = cents % 100;

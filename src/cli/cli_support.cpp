@@ -90,6 +90,13 @@ std::optional<int> parse(const std::vector<std::string>& args, unsigned takes, O
     return std::nullopt;
 }
 
+std::optional<std::string> extra(const Options& o, const std::string& name) {
+    std::optional<std::string> v;
+    for (const auto& [option, value] : o.extra)
+        if (option == name) v = value;
+    return v;
+}
+
 // Opens the employee as File > Open does; the exit status when it cannot.
 std::optional<int> openEmployee(const std::filesystem::path& dir, const std::string& name,
                                 CliUi& ui, Session& s) {

@@ -72,6 +72,10 @@ std::optional<int> parse(const std::vector<std::string>& args, unsigned takes, O
                          const std::string& command, const std::vector<ExtraOption>& extra = {},
                          bool needsName = true);
 
+// The value of a command's own option as last given ("" for one without a value), or
+// nothing when it was not given.
+std::optional<std::string> extra(const Options& o, const std::string& name);
+
 // Opens the employee as File > Open does; the exit status when it cannot.
 std::optional<int> openEmployee(const std::filesystem::path& dir, const std::string& name,
                                 CliUi& ui, Session& s);

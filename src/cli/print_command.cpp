@@ -12,13 +12,6 @@ namespace corvella::cli {
 
 namespace {
 
-std::optional<std::string> extra(const Options& o, const std::string& name) {
-    std::optional<std::string> v;
-    for (const auto& [option, value] : o.extra)
-        if (option == name) v = value;
-    return v;
-}
-
 // --text or --pdf FILE (or --json where the command takes it): exactly one.
 std::optional<int> checkOutput(const Options& o, const std::string& command) {
     const int given = (extra(o, "--text") ? 1 : 0) + (extra(o, "--pdf") ? 1 : 0) + (o.json ? 1 : 0);

@@ -1,9 +1,7 @@
 // corvella-cli batch: a week's hours from HOURS.csv posted for every employee as one
 // change, the same to the byte as posting them one at a time, or refused as a whole.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -15,8 +13,6 @@
 #include "shell/payroll_run_fixture.h"
 #include "store/hours_file.h"
 #include "test_support.h"
-
-extern char** environ;
 
 namespace corvella {
 namespace {
@@ -177,28 +173,12 @@ TEST_F(BatchCli, StubsAndChecksArePrintedOnePagePerEmployeeIntoOnePdf) {
 
 // ---------------------------------------------------------------- killed runs
 
-pid_t startQuiet(const std::vector<std::string>& args) {
-    std::vector<const char*> argv = {CORVELLA_CLI};
-    for (const std::string& a : args) argv.push_back(a.c_str());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, CORVELLA_CLI, &actions, nullptr,
-                               const_cast<char**>(argv.data()), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) throw std::runtime_error("posix_spawn failed");
-    return pid;
-}
-
 TEST_F(BatchCli, ARunKilledAnywhereLeavesEveryEmployeeBeforeItOrEveryoneAfterIt) {
     const std::vector<std::string> command = {
         "-C", folder.string(), "batch", hours.string(), "--row", "25", "--week", kWeek};
     const Files before = employeeFiles(folder);
     auto runTo = [&](std::optional<std::chrono::microseconds> killAfter) {
-        const pid_t pid = startQuiet(command);
+        const pid_t pid = startCliQuiet(command);
         if (killAfter) {
             std::this_thread::sleep_for(*killAfter);
             ::kill(pid, SIGKILL);

@@ -1,10 +1,8 @@
 // The real corvella-cli's save killed at random moments, and saves into a full or
 // read-only folder. A save writes the employee's whole set as one commit, so after a kill
 // and the next start the set is wholly the old one or wholly the new one.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -22,8 +20,6 @@
 #include <vector>
 
 #include "test_support.h"
-
-extern char** environ;
 
 namespace corvella {
 namespace {
@@ -49,20 +45,9 @@ void writeAll(const test::TempDir& dir, const Files& files) {
 
 // Starts `command` on `folder`, its output discarded.
 pid_t start(const fs::path& folder, const std::vector<std::string>& command) {
-    const std::string dirArg = folder.string();
-    std::vector<const char*> argv = {CORVELLA_CLI, "-C", dirArg.c_str()};
-    for (const std::string& a : command) argv.push_back(a.c_str());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int rc = posix_spawn(&pid, CORVELLA_CLI, &actions, nullptr,
-                               const_cast<char**>(argv.data()), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (rc != 0) throw std::runtime_error("posix_spawn failed");
-    return pid;
+    std::vector<std::string> args = {"-C", folder.string()};
+    args.insert(args.end(), command.begin(), command.end());
+    return test::startCliQuiet(args);
 }
 
 // Starts the saving command; kills it after `delay` (none: lets it end). True when the
