@@ -36,11 +36,12 @@ struct Employee {
     bool stateTable = false;  // a generic state table of its own (.sta)
     bool cityTax = false;     // the default city table rather than none
     float ytdGross = 0;       // weeks 1 to 20 hold this much pay in all
+    bool noStateTax = false;  // its state table checked "no state tax"
 };
 
 // A folder with the federal table, the shipped sample and one employee of each kind of
-// computation: weekly and bi-weekly, a state table, built-in states, a city and a
-// non-resident city, and pay near the year's Social Security wage base.
+// computation: weekly and bi-weekly, a state table, built-in states, no state tax, a city
+// and a non-resident city, and pay near the year's Social Security wage base.
 inline const std::vector<Employee>& kinds() {
     static const std::vector<Employee> all = {
         {"Table", [](TaxProfile& p, StateSettings&) { p.HourRate = 18.25f; }, true, true},
@@ -57,7 +58,8 @@ inline const std::vector<Employee>& kinds() {
              p.NonCityFlag = 1;
              s.OregonFlag = 1;
          }},
-        {"NearBase", [](TaxProfile& p, StateSettings&) { p.HourRate = 60; }, true, false, 118000},
+        {"NearBase", [](TaxProfile& p, StateSettings&) { p.HourRate = 60; }, true, false, 118000,
+         true},
     };
     return all;
 }
@@ -81,7 +83,9 @@ inline void writeEmployee(const fs::path& dir, const Employee& e) {
     if (e.stateTable) {
         StateProfileFields pf{p.StateExemp, p.StateStatus, p.FedAddl, p.FedExempFlag,
                               p.SSMediExempFlag};
-        writeFileAtomic(dir / (e.name + ".sta"), writeStateFile(newYorkSettings(), pf));
+        StateSettings table = newYorkSettings();
+        table.NoStateTaxFlag = e.noStateTax ? 1 : 0;
+        writeFileAtomic(dir / (e.name + ".sta"), writeStateFile(table, pf));
     }
     if (e.ytdGross > 0) {
         Ledger l;

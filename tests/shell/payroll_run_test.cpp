@@ -94,6 +94,8 @@ TEST_F(PayrollRun, EveryEmployeeComesOutAsTheOneAtATimePathLeavesIt) {
     EXPECT_EQ(r.lines[2].row, 4);
     EXPECT_FALSE(r.lines[2].weekly);
     const RunLine& nearBase = r.lines[4];
+    EXPECT_EQ(nearBase.result.lbTaxDed[3], ".00");  // no state tax
+    EXPECT_NE(r.lines[1].result.lbTaxDed[3], ".00");
     EXPECT_LT(*shownCents(nearBase.result.lbTaxDed[1]), nearBase.cents.gross * 62 / 1000);
 }
 
