@@ -153,9 +153,11 @@ void PayrollRunScreen::setBox(size_t i, int box, const std::string& text) {
     if (i >= rows_.size() || box < 0 || box >= 8) return;
     // What the entry box would keep of these keys: the run types them through it.
     const std::string kept = filterNumericKeys(text);
-    std::string& held = rows_[i].boxes[static_cast<size_t>(box)];
+    PayrollRunRow& row = rows_[i];
+    std::string& held = row.boxes[static_cast<size_t>(box)];
     if (held == kept) return;
     held = kept;
+    if (!kept.empty()) row.include = true;
     recompute(i);
 }
 

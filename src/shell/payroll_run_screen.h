@@ -23,7 +23,9 @@ struct PayrollRunRow {
     std::string frequency;  // as the employee list shows it ("" when unreadable)
     bool shown = true;      // matches the filter; a row out of sight is not run
 
-    bool include = true;
+    // In the run. Rows start out of it (an employee run with nothing typed would be posted
+    // a week of nothing); typing a box puts its row in.
+    bool include = false;
     std::array<std::string, 8> boxes;  // as the entry boxes' key filter keeps them
     bool ot2x = false;
     std::string week;  // its own ledger week, or empty for the run's
@@ -64,7 +66,7 @@ class PayrollRunScreen {
     bool replace = false;     // replace weeks already posted
 
     // The edits. Each recomputes the rows it changes; one refused shows a message and
-    // changes nothing.
+    // changes nothing. A box given text puts its row in the run.
     void setFilter(const std::string& filter);
     void setInclude(size_t row, bool on);
     void setBox(size_t row, int box, const std::string& text);

@@ -72,7 +72,6 @@ class PayrollRunScreenTest : public ::testing::Test {
     PayrollRunScreen fortyEach() {
         dir.write("Dora.use", "\"Single\",not a number");
         PayrollRunScreen m(*s);
-        m.setInclude(rowOf(m, "Dora"), false);
         for (const char* name : {"Ann", "Carl", "Sample"}) m.setBox(rowOf(m, name), 0, "40");
         return m;
     }
@@ -86,6 +85,7 @@ TEST_F(PayrollRunScreenTest, RowsAreTheEmployeeListInItsOrderAndFilter) {
     EXPECT_EQ(names, (std::vector<std::string>{"Ann", "Carl", "Dora", "Sample"}));
     EXPECT_EQ(m.weekEnding(), "1/9/2015");
     EXPECT_EQ(m.rows()[0].frequency, "Weekly");
+    for (const char* name : {"Ann", "Carl"}) m.setBox(rowOf(m, name), 0, "8");
 
     m.setFilter("CARL");
     std::vector<std::string> shown;
@@ -98,13 +98,25 @@ TEST_F(PayrollRunScreenTest, RowsAreTheEmployeeListInItsOrderAndFilter) {
     EXPECT_TRUE(q.stubs && q.checks);
     // A row out of sight is out of the run: no figures, nothing in the totals.
     EXPECT_FALSE(m.rows()[rowOf(m, "Ann")].computed);
+    EXPECT_EQ(m.totals().employees, 1);
+    m.setFilter("");
+    EXPECT_TRUE(m.rows()[rowOf(m, "Ann")].ready);
+    EXPECT_EQ(m.totals().employees, 2);
 }
 
 TEST_F(PayrollRunScreenTest, FiguresFollowTheTypingAsTheMainWindowsAddShowsThem) {
     PayrollRunScreen m(*s);
     const size_t ann = rowOf(m, "Ann"), sample = rowOf(m, "Sample");
+    // Nothing typed, nothing in the run: a week of nothing is never posted unasked.
+    for (const auto& r : m.rows()) EXPECT_FALSE(r.include || r.computed) << r.name;
+    EXPECT_EQ(m.totals().employees, 0);
+    EXPECT_EQ(m.totals().net, "$.00");
+    m.setBox(ann, 1, "x");  // all of it refused by the key filter: still out
+    EXPECT_FALSE(m.rows()[ann].include);
+
     m.setBox(ann, 0, "4x0");  // the box's key filter keeps "40"
     EXPECT_EQ(m.rows()[ann].boxes[0], "40");
+    EXPECT_TRUE(m.rows()[ann].include);
     const auto& a = m.rows()[ann];
     ASSERT_TRUE(a.ready) << a.reason;
     EXPECT_EQ((std::array<std::string, 4>{a.gross, a.taxes, a.deductions, a.net}),
@@ -120,7 +132,7 @@ TEST_F(PayrollRunScreenTest, FiguresFollowTheTypingAsTheMainWindowsAddShowsThem)
     int64_t net = 0;
     for (const auto& r : m.rows()) net += r.ready ? r.cents.net : 0;
     EXPECT_EQ(t.cents.net, net);
-    EXPECT_EQ(t.employees, 3);  // Carl is in the run too, with nothing typed
+    EXPECT_EQ(t.employees, 2);
     EXPECT_EQ(t.net, moneyCaption(net));
 
     // Left out: no figures, and out of the totals.
@@ -128,7 +140,10 @@ TEST_F(PayrollRunScreenTest, FiguresFollowTheTypingAsTheMainWindowsAddShowsThem)
     m.setInclude(ann, false);
     EXPECT_FALSE(m.rows()[ann].computed);
     EXPECT_EQ(m.totals().cents.net, net - annNet);
-    EXPECT_EQ(m.totals().employees, 2);
+    EXPECT_EQ(m.totals().employees, 1);
+    // Typed again, it is back in the run.
+    m.setBox(ann, 0, "41");
+    EXPECT_TRUE(m.rows()[ann].include);
 }
 
 TEST_F(PayrollRunScreenTest, MoneyCaptionsAreTheCaptionsPattern) {
@@ -258,7 +273,8 @@ TEST_F(PayrollRunScreenTest, HoursSavedAreTheRowsInTheRunAndLoadBackTheSame) {
     m.setOt2x(ann, true);
     ASSERT_TRUE(m.setRowWeek(ann, "7"));
     m.setBox(carl, 0, "12");
-    m.setInclude(rowOf(m, "Sample"), false);
+    m.setBox(rowOf(m, "Sample"), 0, "3");
+    m.setInclude(rowOf(m, "Sample"), false);  // typed, but out of the run: not saved
     const auto text = m.hoursText();
     ASSERT_TRUE(text);
     dir.write("HOURS.csv", *text);
