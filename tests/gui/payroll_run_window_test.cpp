@@ -8,6 +8,7 @@
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,11 +23,13 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <cmath>
 #include <map>
 
 #include "common/exact_decimal.h"
 #include "engine/main_window.h"
+#include "gui/date_picker.h"
 #include "gui/qt_ui.h"
 #include "gui_fixture.h"
 
@@ -334,6 +337,23 @@ class PayrollRunWindowTest : public QObject, public test::GuiTestBase {
         QVERIFY(by.openListed("Ann"));
         QCOMPARE(by.ledger.rows[1].Date, std::string("1/16/2015"));
         QCOMPARE(by.ledger.rows[0].Date, std::string());
+    }
+
+    void theCalendarButtonPicksTheWeekEnding() {
+        start();
+        PayrollRunWindow* w = openRun();
+        bool shown = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* picker = qobject_cast<DatePickerDialog*>(QApplication::activeModalWidget());
+            QVERIFY(picker);
+            shown = picker->calendar()->selectedDate() == QDate(2015, 1, 9);
+            picker->calendar()->setSelectedDate(QDate(2015, 1, 23));
+            picker->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+        });
+        child<QToolButton>(w, "cmdRunWeekPicker")->click();
+        QVERIFY(shown);
+        QCOMPARE(child<QLineEdit>(w, "txtRunWeekEnding")->text(), QStringLiteral("1/23/2015"));
+        QCOMPARE(w->model().weekEnding(), std::string("1/23/2015"));
     }
 
     void printAllIsOneJobOfAPagePerEmployeePosted() {
