@@ -59,6 +59,10 @@ void EmployeeListPanel::reload() {
     show(entries_);
 }
 
+QString EmployeeListPanel::filterText() const {
+    return filter_->text();
+}
+
 void EmployeeListPanel::show(const std::vector<EmployeeEntry>& entries) {
     const std::string filter = filter_->text().toStdString();
     list_->clear();

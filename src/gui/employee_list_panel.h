@@ -25,6 +25,8 @@ class EmployeeListPanel : public QWidget {
     // Reads the folder again and shows what matches the filter; the list starts empty
     // until the first call.
     void reload();
+    // What the filter box holds.
+    QString filterText() const;
 
   signals:
     // Double-click or Enter on an employee: the main window opens it as File > Open.

@@ -41,6 +41,7 @@
 #include "gui/ledger_frame.h"
 #include "gui/noncity_dialog.h"
 #include "gui/overtime_window.h"
+#include "gui/payroll_run_window.h"
 #include "gui/state_dialog.h"
 #include "gui/tax_info_dialog.h"
 #include "shell/messages.h"
@@ -485,6 +486,7 @@ void Form1::buildMenus() {
     addAction(forms, "mnuVac", "&Vacation", "Ctrl+V", &Form1::mnuVac_Click);
     addAction(forms, "mnuOtItem", "OT %", "", &Form1::mnuOtItem_Click);
     addAction(forms, "mnuYear", "&Year to Date", "Ctrl+Y", &Form1::mnuYear_Click);
+    addAction(forms, "mnuPayrollRun", "&Payroll Run", "", &Form1::mnuPayrollRun_Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
@@ -762,6 +764,22 @@ void Form1::mnuOtItem_Click() {
 
 void Form1::mnuVac_Click() {
     showSettingsWindow<LeaveWindow>(leaveWindow_);
+}
+
+// The run works in sessions of its own and leaves this one as it is: when it posts the
+// employee open here, the next save here asks before it writes over the run's files.
+void Form1::mnuPayrollRun_Click() {
+    if (payrollRunWindow_) {
+        payrollRunWindow_->raise();
+        payrollRunWindow_->activateWindow();
+        return;
+    }
+    auto* window = new corvella::gui::PayrollRunWindow(session_, employees_->filterText(), this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    payrollRunWindow_ = window;
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Form1::txtWeek_Click() {

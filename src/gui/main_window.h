@@ -88,6 +88,7 @@ class Form1 : public QMainWindow {
     void mnuAbout_Click();
     void mnuOtItem_Click();
     void mnuVac_Click();
+    void mnuPayrollRun_Click();
     void txtWeek_Click();
     void cmdSavePrev_Click();
     void cmdPeriod_Click();
@@ -117,5 +118,5 @@ class Form1 : public QMainWindow {
 
     const corvella::DialogState* stateModel_ = nullptr;  // the screen stateWindow_ shows
     QPointer<QDialog> stateWindow_, cityWindow_, nonCityWindow_, helpWindow_, ledgerWindow_;
-    QPointer<QDialog> overtimeWindow_, leaveWindow_, checkWindow_;
+    QPointer<QDialog> overtimeWindow_, leaveWindow_, checkWindow_, payrollRunWindow_;
 };
