@@ -142,6 +142,8 @@ std::string employeeTwiceInRun(const std::string& name);
 std::string noSuchEmployee(const std::string& name, const std::string& file);
 std::string employeesNotRun(size_t count);
 inline constexpr const char* kNothingToPost = "No employee of the run could be posted.";
+inline constexpr const char* kRunNotStarted =
+    "The payroll run was not started; nothing was posted.";
 std::string runNotWritten(const Error& e);
 
 }  // namespace corvella::messages

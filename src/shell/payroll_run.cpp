@@ -104,6 +104,12 @@ RunLine PayrollRunCommands::preview(const RunEntry& entry, const std::string& we
     return runOne(x, entry, weekEnding, entry.row.value_or(row), false, Step::Preview);
 }
 
+RunReport PayrollRunCommands::notStarted() {
+    RunReport r;
+    r.problem = messages::kRunNotStarted;
+    return r;
+}
+
 RunReport PayrollRunCommands::run(const RunRequest& request,
                                   const std::function<void(size_t, size_t)>& progress) {
     RunReport report;

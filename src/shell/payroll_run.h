@@ -81,6 +81,9 @@ class PayrollRunCommands {
     RunReport run(const RunRequest& request,
                   const std::function<void(size_t done, size_t of)>& progress = {});
 
+    // A run the operator stopped before it began.
+    static RunReport notStarted();
+
   private:
     Workspace& ws_;
 };

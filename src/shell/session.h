@@ -211,8 +211,13 @@ class Session {
     RunLine previewRun(const RunEntry& entry, const std::string& weekEnding, int row) {
         return payroll_.preview(entry, weekEnding, row);
     }
+    // The open employee, when the run pays it, is opened again from what the run wrote:
+    // rows posted or typed in its Year To Date and not yet saved are asked about first.
     RunReport payrollRun(const RunRequest& request,
                          const std::function<void(size_t, size_t)>& progress = {}) {
+        for (const RunEntry& e : request.entries)
+            if (!CurrentUser.empty() && e.name == CurrentUser && !ledgerCommands_.mayClose())
+                return PayrollRunCommands::notStarted();
         return payroll_.run(request, progress);
     }
     // The folder's store, for the payroll run that drives a session of its own.
