@@ -1,5 +1,8 @@
 // Speed of the payroll run: a thousand employees posted in one run, durable, each run from
 // a folder as it stood before the week (so the day's backups are taken every time).
+// A run of a thousand is timed once, in a folder just made: ext4 passes over the files it
+// freed in the last minute when it makes new ones, so runs repeated within the minute
+// (each replacing a thousand ledgers) time the file system's bookkeeping, not the run.
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -28,7 +31,13 @@ fs::path folderOf(int count) {
         Session s(ui, folder);
         s.Form_Load();
         if (!s.openEmployee(folder / "Sample.use")) throw std::runtime_error("no sample");
-        s.saveAllFiles();
+        // Six weeks paid already: the run replaces a ledger, as it will every week.
+        s.main.txtAmount[0].focusAndType("40");
+        if (s.Calcu_late() != Session::RunOutcome::Done) throw std::runtime_error("no run");
+        s.openLedger();
+        for (int week = 1; week <= 6; ++week) s.ledgerPost(week);
+        ui.answers.push_back(Answer::Yes);
+        if (!s.ledgerClose()) throw std::runtime_error("no ledger");
     }
     std::vector<fs::path> members;
     for (const auto& e : fs::directory_iterator(folder))
@@ -102,6 +111,7 @@ void BM_PayrollRun(benchmark::State& st) {
     st.counters["flushes"] = flushes;
     st.counters["peak_rss_MiB"] = static_cast<double>(ru.ru_maxrss) / 1024.0;
 }
-BENCHMARK(BM_PayrollRun)->Arg(50)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PayrollRun)->Arg(50)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PayrollRun)->Arg(1000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace

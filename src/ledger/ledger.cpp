@@ -1,5 +1,6 @@
 #include "ledger/ledger.h"
 
+#include <bit>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -165,6 +166,53 @@ std::string Ledger::write(bool weekly) const {
 
 // The totals are updated in place, one by one, so an overflow leaves them as they
 // stood at that moment.
+namespace {
+
+// A row's 0 puts a total through its text once more, a pure function of the total's bits:
+// once that gave the very same total back, it always will, and the rows of zeros that
+// follow are skipped (a payroll run totals a thousand ledgers several times each).
+class FloatSum {
+  public:
+    explicit FloatSum(float& total) : total_(total) {}
+    void add(float value) {
+        // +0 alone: it leaves every float sum's bits as they were but -0's.
+        const bool zero = std::bit_cast<uint32_t>(value) == 0;
+        if (zero && settled_ && bits_ == std::bit_cast<uint32_t>(total_)) return;
+        const uint32_t before = std::bit_cast<uint32_t>(total_);
+        addFloat(total_, value);
+        if (zero && std::bit_cast<uint32_t>(total_) == before) {
+            settled_ = true;
+            bits_ = before;
+        }
+    }
+
+  private:
+    float& total_;
+    bool settled_ = false;
+    uint32_t bits_ = 0;
+};
+
+class CurrencySum {
+  public:
+    explicit CurrencySum(Currency& total) : total_(total) {}
+    void add(float value) {
+        if (value == 0 && settled_ && units_ == total_.units()) return;
+        const int64_t before = total_.units();
+        addCurrency(total_, value);
+        if (value == 0 && total_.units() == before) {
+            settled_ = true;
+            units_ = before;
+        }
+    }
+
+  private:
+    Currency& total_;
+    bool settled_ = false;
+    int64_t units_ = 0;
+};
+
+}  // namespace
+
 void Ledger::RecomputeTotals(bool weekly) {
     LedgerTotals& t = totals;
     for (float* f : {&t.Fed, &t.SS, &t.Medi, &t.State, &t.City, &t.Muni, &t.Bond, &t.Dues,
@@ -172,23 +220,26 @@ void Ledger::RecomputeTotals(bool weekly) {
         *f = 0;
     t.OT = t.Tips = t.Gross = t.Net = Currency();
 
+    FloatSum fed(t.Fed), ss(t.SS), medi(t.Medi), state(t.State), city(t.City), muni(t.Muni),
+        bond(t.Bond), dues(t.Dues), pension(t.Pension), misc(t.Misc), kplan(t.Kplan);
+    CurrencySum ot(t.OT), tips(t.Tips), gross(t.Gross), net(t.Net);
     for (int i = 0; i < rowCount(weekly); ++i) {
         const LedgerRow& row = rows[i];
-        addFloat(t.Fed, row.Fed);
-        addFloat(t.SS, row.SS);
-        addFloat(t.Medi, row.Medi);
-        addFloat(t.State, row.State);
-        addFloat(t.City, row.City);
-        addFloat(t.Muni, row.Muni);
-        addFloat(t.Bond, row.Bond);
-        addFloat(t.Dues, row.Dues);
-        addFloat(t.Pension, row.Pension);
-        addFloat(t.Misc, row.Misc);
-        addFloat(t.Kplan, row.Kplan);
-        addCurrency(t.OT, row.OT);
-        addCurrency(t.Tips, row.Tips);
-        addCurrency(t.Gross, row.Gross);
-        addCurrency(t.Net, row.Net);
+        fed.add(row.Fed);
+        ss.add(row.SS);
+        medi.add(row.Medi);
+        state.add(row.State);
+        city.add(row.City);
+        muni.add(row.Muni);
+        bond.add(row.Bond);
+        dues.add(row.Dues);
+        pension.add(row.Pension);
+        misc.add(row.Misc);
+        kplan.add(row.Kplan);
+        ot.add(row.OT);
+        tips.add(row.Tips);
+        gross.add(row.Gross);
+        net.add(row.Net);
     }
 
     // These have no cells, so all 53 rows count whatever the pay frequency.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <functional>
 #include <map>
 
 #include "common/errors.h"
@@ -57,15 +58,15 @@ std::vector<std::string> periodsOf(const fs::path& folder, const std::string& em
 
 namespace {
 
-// The member files of `employee` in the folder now, `periods` its saved pay periods; the
-// profile last, so that a backup day holding it holds the set.
-std::vector<std::string> membersWith(const fs::path& folder, const std::string& employee,
-                                     std::vector<std::string> periods) {
+// The member files of `employee` that `there` says are in the folder, `periods` its saved
+// pay periods; the profile last, so that a backup day holding it holds the set.
+std::vector<std::string> membersWith(const std::string& employee, std::vector<std::string> periods,
+                                     const std::function<bool(const std::string&)>& there) {
     std::vector<std::string> out;
     for (std::string_view ext : memberExtensions()) {
         if (ext == extensionOf(FileKind::Profile))
             for (std::string& p : periods) out.push_back(std::move(p));
-        if (fileExists(folder / member(employee, ext))) out.push_back(member(employee, ext));
+        if (there(member(employee, ext))) out.push_back(member(employee, ext));
     }
     return out;
 }
@@ -73,7 +74,8 @@ std::vector<std::string> membersWith(const fs::path& folder, const std::string& 
 }  // namespace
 
 std::vector<std::string> memberFiles(const fs::path& folder, const std::string& employee) {
-    return membersWith(folder, employee, periodsOf(folder, employee));
+    return membersWith(employee, periodsOf(folder, employee),
+                       [&](const std::string& name) { return fileExists(folder / name); });
 }
 
 namespace {
@@ -150,28 +152,40 @@ void backUpBeforeRun(FileWriter& writer, const fs::path& folder,
                      const std::vector<std::string>& employees, const Date& today) {
     const fs::path backups = folder / kBackupFolder;
     const fs::path day = backups / backupDayName(today);
+    // One look at each folder for them all: a payroll run backs up a thousand sets.
+    auto listing = [](const fs::path& where) {
+        std::map<std::string, bool> files;  // name: whether it is a regular file
+        std::error_code ec;
+        for (fs::directory_iterator it(where, ec), end; !ec && it != end; it.increment(ec)) {
+            std::error_code typeEc;
+            if (it->is_directory(typeEc)) continue;
+            files[it->path().filename().string()] = it->is_regular_file(typeEc);
+        }
+        return files;
+    };
+    const auto here = listing(folder);
+    const auto kept = listing(day);
     std::map<std::string, std::vector<std::string>> due;
     for (const std::string& employee : employees) {
-        if (employee.empty() || !fileExists(folder / profileOf(employee))) continue;
-        if (fileExists(day / profileOf(employee))) continue;  // today's is kept already
+        if (employee.empty() || !here.count(profileOf(employee))) continue;
+        if (kept.count(profileOf(employee))) continue;  // today's is kept already
         due[employee];
     }
     if (due.empty()) return;
     std::error_code ec;
     fs::create_directories(day, ec);
     if (ec) failAt(day / profileOf(due.begin()->first), ec);
-    // The saved pay periods of them all from one look at the folder.
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    for (const auto& [name, regular] : here) {
         if (!isPayPeriodFile(name)) continue;
         if (auto d = due.find(employeeOfPayPeriodFile(name)); d != due.end())
             d->second.push_back(name);
     }
     for (auto& [employee, periods] : due) {
-        std::sort(periods.begin(), periods.end());
-        for (const std::string& name : membersWith(folder, employee, std::move(periods))) {
-            fs::remove(day / name, ec);  // what a backup cut short left
-            if (!keepable(folder / name)) continue;
+        const auto members = membersWith(employee, std::move(periods),
+                                         [&](const std::string& n) { return here.count(n) > 0; });
+        for (const std::string& name : members) {
+            if (kept.count(name)) fs::remove(day / name, ec);  // what a backup cut short left
+            if (!here.at(name)) continue;  // a FIFO or a device holds nothing to keep
             writer.linkOrCopy(folder / name, day / name);
         }
     }
