@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cfloat>
+#include <cstdint>
+#include <iterator>
 #include <ostream>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "common/errors.h"
+#include "common/number.h"
 #include "ledger/ledger_window.h"
 #include "test_support.h"
 
@@ -563,6 +568,40 @@ TEST(LedgerClear, EmptiesEveryRowAndTotal) {
     EXPECT_EQ(l.totals.Tips, Currency());
     EXPECT_EQ(l.YtdWages(), Currency());
     EXPECT_EQ(test::crlfLines(l.write(false))[0], "\"\",0,0,0,0");
+}
+
+}  // namespace
+}  // namespace corvella
+
+namespace corvella {
+namespace {
+
+// The totals are each row added and put through the 7-digit text, row by row, whatever
+// rows of zeros they skip: checked bit for bit on ledgers with zeros between amounts of
+// every size, the float's 7-digit edges (8,388,608, and past 2^33 where a 7-digit text can
+// name another float) included.
+TEST(LedgerTotalsSkippingZeros, EqualTheRowByRowSumThroughText) {
+    std::mt19937 random(7);
+    const float sizes[] = {0.01f,     1.5f,      123.45f,   99999.99f,
+                           8388607.f, 8388609.f, 9999999.f, 9.5e9f};
+    for (int trial = 0; trial < 300; ++trial) {
+        Ledger l;
+        for (LedgerRow& r : l.rows) {
+            if (random() % 3 == 0) continue;  // a row of zeros
+            const float size = sizes[random() % std::size(sizes)];
+            const float v = size * static_cast<float>(random() % 1000) / 997.f;
+            r.Fed = random() % 2 ? v : -v;
+            r.Kplan = v / 3;
+        }
+        l.RecomputeTotals(true);
+        float fed = 0, kplan = 0;
+        for (const LedgerRow& r : l.rows) {
+            fed = static_cast<float>(*strictNumber(floatText(fed + r.Fed)));
+            kplan = static_cast<float>(*strictNumber(floatText(kplan + r.Kplan)));
+        }
+        ASSERT_EQ(std::bit_cast<uint32_t>(l.totals.Fed), std::bit_cast<uint32_t>(fed)) << trial;
+        ASSERT_EQ(std::bit_cast<uint32_t>(l.totals.Kplan), std::bit_cast<uint32_t>(kplan)) << trial;
+    }
 }
 
 }  // namespace
