@@ -8,6 +8,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/pdf_output.h"
+#include "common/controls.h"
 #include "common/errors.h"
 #include "common/exact_decimal.h"
 #include "store/hours_file.h"
@@ -144,6 +145,12 @@ std::optional<int> readEntries(const std::filesystem::path& dir, const std::stri
         } catch (const NameError& e) {
             return usage(where + e.what());
         }
+        // What an entry box's key filter would drop is refused, not paid without it.
+        for (size_t i = 0; i < h.boxes.size(); ++i)
+            if (filterNumericKeys(h.boxes[i]) != h.boxes[i])
+                return usage(where + "box" + std::to_string(i) + " \"" + h.boxes[i] +
+                             "\" holds characters an entry box does not take (it takes " +
+                             "digits, blanks, \"-\" and \".\")");
         const auto use = dir / memberName(h.name, FileKind::Profile);
         if (!fileExists(use))
             return usage(where + "no employee \"" + h.name + "\" in " + dir.string() + " (" +
@@ -184,6 +191,7 @@ int batch(const std::filesystem::path& dir, const std::vector<std::string>& args
     q.replace = extra(o, "--replace").has_value();
     q.stubs = stubs.has_value();
     q.checks = checks.has_value();
+    q.pagesNeeded = true;  // a PDF asked for holds every employee's page, or nothing runs
 
     CliUi ui;
     Session s(ui, dir);

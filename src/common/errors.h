@@ -32,6 +32,12 @@ struct WriteError : Error {
     std::string file;
 };
 
+// A commit that passed its point of no return and could not finish its renames: the
+// files are not yet all in place, and the next start (or Open) finishes them.
+struct PendingCommitError : WriteError {
+    using WriteError::WriteError;
+};
+
 // Files to be written that another program changed since they were read here: nothing
 // was written. `reloaded` when the operator chose to have them read again instead.
 struct ChangedError : WriteError {

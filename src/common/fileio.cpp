@@ -207,10 +207,9 @@ void FileWriter::syncFolder(const std::filesystem::path& folder) {
     flushFolder(folder);
 }
 
-void FileWriter::syncFileSystem(const std::filesystem::path& folder, const std::string& shown) {
+void FileWriter::syncFileSystem(int folderFd, const std::string& shown) {
     ++syncs_;
-    Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.get() < 0 || ::syncfs(fd.get()) != 0) fail(shown, errno);
+    if (::syncfs(folderFd) != 0) fail(shown, errno);
 }
 
 std::filesystem::path FileWriter::writeTemporary(const std::filesystem::path& path,
@@ -307,6 +306,12 @@ void FileWriter::commit(const std::filesystem::path& folder, const std::vector<F
     // A folder in a file's place would stop the renames halfway: refuse it up front.
     for (const auto& f : files)
         if (isFolder(folder / f.name)) fail(folder / f.name, EISDIR);
+    // Another commit's leftover manifest is finished, never written over.
+    finishCommit(folder);
+    // Opened before the first write: a file system reports to a descriptor only the write
+    // errors that came after it was opened.
+    Descriptor system(once ? ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC) : -1);
+    if (once && system.get() < 0) fail(setName(files), errno);
     std::vector<std::filesystem::path> temps;
     std::string manifest;
     try {
@@ -317,12 +322,15 @@ void FileWriter::commit(const std::filesystem::path& folder, const std::vector<F
         manifest += "end\n";
         // The manifest itself appears whole or not at all.
         const std::string shown = setName(files);
+        // One the next start could not read would leave the set half done.
+        if (manifest.size() > kLargestManifest)
+            throw WriteError(shown, "too many files for one change");
         const auto manifestTemp =
             writeTemporary(folder / kCommitManifest, manifest, kOwnerOnly, shown, !once);
         temps.push_back(manifestTemp);
         // Every temporary file and the manifest reach the disk in one flush, before the
         // manifest takes its name.
-        if (once) syncFileSystem(folder, shown);
+        if (once) syncFileSystem(system.get(), shown);
         renameOrThrow(manifestTemp, folder / kCommitManifest, shown);
         temps.pop_back();
     } catch (...) {
@@ -338,14 +346,16 @@ void FileWriter::commit(const std::filesystem::path& folder, const std::vector<F
                 throw SimulatedCrash{};
             if (i < files.size()) renameOrThrow(temps[i], folder / files[i].name);
         }
-    } catch (const WriteError&) {
-        // Finish the set now if the system lets us; otherwise the manifest stays for the
-        // next start, and the caller hears that the save did not complete.
+    } catch (const WriteError& e) {
+        // Finish the set now if the system lets us: then it is whole and stands. Otherwise
+        // the manifest stays for the next start, and the caller hears so.
         try {
             finishCommit(folder);
+            return;
         } catch (const WriteError&) {
         }
-        throw;
+        throw PendingCommitError(e.file, std::string(e.what()).substr(e.file.size() + 2) +
+                                             "; it is finished at the next start");
     }
     // The renames are on disk before the manifest goes.
     syncFolder(folder);

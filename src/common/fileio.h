@@ -86,8 +86,8 @@ class FileWriter {
     std::filesystem::path writeTemporary(const std::filesystem::path& path, std::string_view bytes,
                                          unsigned mode = kOwnerOnly, const std::string& shown = "",
                                          bool sync = true);
-    // Everything written to the folder's file system so far, to disk.
-    void syncFileSystem(const std::filesystem::path& folder, const std::string& shown);
+    // Everything written to the file system of the folder open as `folderFd`, to disk.
+    void syncFileSystem(int folderFd, const std::string& shown);
     bool syncFile(int fd);
     void syncFolder(const std::filesystem::path& folder);
     int syncs_ = 0;

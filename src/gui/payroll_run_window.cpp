@@ -438,7 +438,10 @@ PayrollRunWindow::PayrollRunWindow(Session& s, const QString& filter, QWidget* p
     chkReplace_ = new QCheckBox(QStringLiteral("R&eplace weeks already posted"), this);
     chkReplace_->setObjectName(QStringLiteral("chkReplace"));
     chkReplace_->setAccessibleName(QStringLiteral("Replace weeks already posted"));
-    connect(chkReplace_, &QCheckBox::toggled, this, [this](bool on) { model_.replace = on; });
+    connect(chkReplace_, &QCheckBox::toggled, this, [this](bool on) {
+        model_.setReplace(on);
+        refreshAll();
+    });
     options->addWidget(chkSkipFailed_);
     options->addSpacing(16);
     options->addWidget(chkReplace_);

@@ -485,6 +485,17 @@ std::string employeesNotRun(size_t count) {
            "the others.";
 }
 
+std::string runLeftForNextStart(const Error& e) {
+    return "The payroll run was written only in part: " + std::string(e.what()) +
+           ". Corvella finishes it the next time it starts or opens an employee; do not pay "
+           "this run again by hand.";
+}
+
+std::string runOfAnotherFolder(const std::string& shown, const std::string& open) {
+    return "The payroll run shows the employees of " + shown + ", but the folder open now is " +
+           open + ". Nothing was posted: close the Payroll Run window and open it again.";
+}
+
 std::string runNotWritten(const Error& e) {
     return "The payroll run was not saved: " + std::string(e.what()) +
            ". No employee's files were changed.";

@@ -145,5 +145,7 @@ inline constexpr const char* kNothingToPost = "No employee of the run could be p
 inline constexpr const char* kRunNotStarted =
     "The payroll run was not started; nothing was posted.";
 std::string runNotWritten(const Error& e);
+std::string runLeftForNextStart(const Error& e);
+std::string runOfAnotherFolder(const std::string& shown, const std::string& open);
 
 }  // namespace corvella::messages

@@ -7,6 +7,7 @@
 #include "common/exact_decimal.h"
 #include "shell/messages.h"
 #include "shell/session.h"
+#include "store/file_kinds.h"
 
 namespace corvella {
 
@@ -79,6 +80,7 @@ RunLine runOne(Scratch& x, const RunEntry& e, const std::string& weekEnding, int
     for (size_t i = 0; i < e.boxes.size(); ++i) s.main.txtAmount[i].focusAndType(e.boxes[i]);
     s.main.opt1x.value = e.ot2x ? 0 : -1;
     s.main.opt2x.value = e.ot2x ? -1 : 0;
+    s.main.ckLouisPrior.value = e.louisianaPrior ? 1 : 0;
     if (!weekEnding.empty()) s.main.setWeek(weekEnding);
     const RunSave save = step == Step::Post ? RunSave::Hold : RunSave::None;
     if (s.Calcu_late(save) != Session::RunOutcome::Done)
@@ -93,15 +95,17 @@ RunLine runOne(Scratch& x, const RunEntry& e, const std::string& weekEnding, int
         if (!s.ledgerClose()) return refuse(lastMessage(x.ui, "The posting was not saved."));
     }
     line.ready = true;
-    line.messages = x.ui.messages;
-    return line;
+    return line;  // its messages are taken once its printouts are made
 }
 
 }  // namespace
 
-RunLine PayrollRunCommands::preview(const RunEntry& entry, const std::string& weekEnding, int row) {
+RunLine PayrollRunCommands::preview(const RunEntry& entry, const std::string& weekEnding, int row,
+                                    bool replace) {
     Scratch x(ws_);
-    return runOne(x, entry, weekEnding, entry.row.value_or(row), false, Step::Preview);
+    RunLine line = runOne(x, entry, weekEnding, entry.row.value_or(row), replace, Step::Preview);
+    line.messages = x.ui.messages;
+    return line;
 }
 
 RunReport PayrollRunCommands::notStarted() {
@@ -115,7 +119,22 @@ RunReport PayrollRunCommands::run(const RunRequest& request,
     RunReport report;
     // No other writer between the first read and the write: what is computed is what
     // is written over.
+    if (!request.folder.empty()) {
+        std::error_code ec;
+        if (!std::filesystem::equivalent(request.folder, ws_.store.folder, ec)) {
+            report.problem =
+                messages::runOfAnotherFolder(request.folder.string(), ws_.store.folder.string());
+            return report;
+        }
+    }
     HeldFolderLock lock(ws_.store.folder);
+    // A save cut short is finished first: the run must start from whole files.
+    try {
+        completePendingCommit(ws_.store.folder, isWrittenFile);
+    } catch (const Error& e) {
+        report.problem = messages::interruptedSave(ws_.store.folder.string(), e);
+        return report;
+    }
     Scratch x(ws_);
     Session& s = x.session;
     EmployeeStore& store = s.store();
@@ -138,6 +157,14 @@ RunReport PayrollRunCommands::run(const RunRequest& request,
         if (line.ready) {
             if (request.stubs) line.stub = s.stubPage();
             if (request.checks) line.check = s.checkPage();
+            line.messages = x.ui.messages;
+            const bool printed = (!request.stubs || line.stub) && (!request.checks || line.check);
+            if (request.pagesNeeded && !printed) {
+                line.ready = false;
+                line.reason = lastMessage(x.ui, "Its printout could not be made.");
+            }
+        }
+        if (line.ready) {
             // A file the posting leaves as it was is not written again: read under the
             // run's lock, it is what the disk holds.
             for (FileContent& f : store.takeStaged())
@@ -168,6 +195,11 @@ RunReport PayrollRunCommands::run(const RunRequest& request,
     const int before = ws_.store.syncs();
     try {
         ws_.store.commitRun(files);
+    } catch (const PendingCommitError& e) {
+        // Past the point of no return: the next start finishes it.
+        report.outcome = RunReport::Outcome::CommitFailed;
+        report.problem = messages::runLeftForNextStart(e);
+        return report;
     } catch (const Error& e) {
         report.outcome = RunReport::Outcome::CommitFailed;
         report.problem = messages::runNotWritten(e);

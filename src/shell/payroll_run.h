@@ -5,6 +5,7 @@
 // employee has been computed are they written, all as one commit, or none at all.
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,10 +22,14 @@ struct RunEntry {
     std::string name;
     std::array<std::string, 8> boxes;  // typed through the entry boxes' key filters
     bool ot2x = false;
-    std::optional<int> row;  // the ledger week; the run's own when not given
+    std::optional<int> row;       // the ledger week; the run's own when not given
+    bool louisianaPrior = false;  // the main window's Louisiana prior-year box
 };
 
 struct RunRequest {
+    // The folder the entries were chosen from; the run refuses another. Empty: the
+    // session's own.
+    std::filesystem::path folder;
     std::string weekEnding;  // the week-ending date, as typed in its box (MM/DD/YYYY)
     int row = 1;             // the ledger week of every entry without its own
     std::vector<RunEntry> entries;
@@ -32,8 +37,10 @@ struct RunRequest {
     bool skipFailed = false;
     // Post over a week that already holds a posting.
     bool replace = false;
-    // The printouts to make for each employee posted.
+    // The printouts to make for each employee posted; with `pagesNeeded`, an employee
+    // whose printout cannot be made cannot be run either.
     bool stubs = false, checks = false;
+    bool pagesNeeded = false;
 };
 
 // An amount in cents as the captions show it summed.
@@ -76,7 +83,8 @@ class PayrollRunCommands {
 
     // One employee's figures for the week, computed and not saved: the table's columns
     // that follow the typing. Its `ready` false and `reason` when it cannot be run.
-    RunLine preview(const RunEntry& entry, const std::string& weekEnding, int row);
+    RunLine preview(const RunEntry& entry, const std::string& weekEnding, int row,
+                    bool replace = false);
     // The run. `progress` hears (done, of) after each employee is computed.
     RunReport run(const RunRequest& request,
                   const std::function<void(size_t done, size_t of)>& progress = {});

@@ -73,7 +73,7 @@ std::string moneyCaption(int64_t cents) {
 }
 
 PayrollRunScreen::PayrollRunScreen(Session& s, const std::string& filter)
-    : session_(s), filter_(filter) {
+    : session_(s), filter_(filter), folder_(s.dir) {
     for (const EmployeeEntry& e : s.employeeList()) {
         PayrollRunRow row;
         row.name = e.name;
@@ -103,7 +103,13 @@ void PayrollRunScreen::recompute(size_t i) {
         return;
     }
     RunEntry entry{row.name, row.boxes, row.ot2x, weekNumber(row.week)};
-    showFigures(row, session_.previewRun(entry, weekEnding_, week_));
+    showFigures(row, session_.previewRun(entry, weekEnding_, week_, replace_));
+}
+
+void PayrollRunScreen::setReplace(bool on) {
+    if (on == replace_) return;
+    replace_ = on;
+    recomputeAll();  // a week already posted stops or stops stopping its row
 }
 
 void PayrollRunScreen::recomputeAll() {
@@ -211,10 +217,11 @@ bool PayrollRunScreen::setWeek(int week) {
 
 RunRequest PayrollRunScreen::request() const {
     RunRequest q;
+    q.folder = folder_;
     q.weekEnding = weekEnding_;
     q.row = week_;
     q.skipFailed = skipFailed;
-    q.replace = replace;
+    q.replace = replace_;
     q.stubs = q.checks = true;
     for (const PayrollRunRow& r : rows_)
         if (r.inRun()) q.entries.push_back({r.name, r.boxes, r.ot2x, weekNumber(r.week)});
@@ -228,6 +235,7 @@ std::optional<RunReport> PayrollRunScreen::postAll(
         warn("No employee is in the run. Tick Include for the employees to pay, then Post All.");
         return std::nullopt;
     }
+    lastPosted_.reset();  // its pages are not this run's
     RunReport r = session_.payrollRun(q, progress);
     // The rows show what the run found, in the request's order.
     size_t line = 0;

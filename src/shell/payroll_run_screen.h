@@ -63,7 +63,9 @@ class PayrollRunScreen {
     PayrollRunTotals totals() const;
 
     bool skipFailed = false;  // leave out employees that cannot be run
-    bool replace = false;     // replace weeks already posted
+    // Replace weeks already posted.
+    bool replace() const { return replace_; }
+    void setReplace(bool on);
 
     // The edits. Each recomputes the rows it changes; one refused shows a message and
     // changes nothing. A box given text puts its row in the run.
@@ -107,6 +109,8 @@ class PayrollRunScreen {
     int week_ = 1;
     std::string filter_;
     std::optional<RunReport> lastPosted_;
+    bool replace_ = false;
+    std::filesystem::path folder_;  // whose employees the rows are
 };
 
 // Cents as the captions show money: "$1,234.50", "$.00", "-$3.10".

@@ -208,16 +208,23 @@ class Session {
     std::optional<TextPage> checkPage() { return printCommands_.checkPage(); }
 
     // --- The payroll run ---
-    RunLine previewRun(const RunEntry& entry, const std::string& weekEnding, int row) {
-        return payroll_.preview(entry, weekEnding, row);
+    RunLine previewRun(const RunEntry& entry, const std::string& weekEnding, int row,
+                       bool replace = false) {
+        return payroll_.preview(entry, weekEnding, row, replace);
     }
     // The open employee, when the run pays it, is opened again from what the run wrote:
-    // rows posted or typed in its Year To Date and not yet saved are asked about first.
+    // first, as File > Open does, unsaved rows of its Year To Date and its settings are
+    // asked about; Cancel there starts no run.
     RunReport payrollRun(const RunRequest& request,
                          const std::function<void(size_t, size_t)>& progress = {}) {
-        for (const RunEntry& e : request.entries)
-            if (!CurrentUser.empty() && e.name == CurrentUser && !ledgerCommands_.mayClose())
+        for (const RunEntry& e : request.entries) {
+            if (CurrentUser.empty() || e.name != CurrentUser) continue;
+            if (!ledgerCommands_.mayClose()) return PayrollRunCommands::notStarted();
+            const SaveWindowButton b = employees_.showSaveWindow();
+            if (b == SaveWindowButton::Close || ws_.programEnded)
                 return PayrollRunCommands::notStarted();
+            break;
+        }
         return payroll_.run(request, progress);
     }
     // The folder's store, for the payroll run that drives a session of its own.

@@ -1,5 +1,7 @@
 #include "store/backups.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -156,11 +158,15 @@ void backUpBeforeRun(FileWriter& writer, const fs::path& folder,
     auto listing = [](const fs::path& where) {
         std::map<std::string, bool> files;  // name: whether it is a regular file
         std::error_code ec;
-        for (fs::directory_iterator it(where, ec), end; !ec && it != end; it.increment(ec)) {
+        fs::directory_iterator it(where, ec);
+        if (ec) return files;  // none there (no backup yet): the writes say what is wrong
+        for (fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
             std::error_code typeEc;
             if (it->is_directory(typeEc)) continue;
             files[it->path().filename().string()] = it->is_regular_file(typeEc);
         }
+        // Half a listing would keep half a set and count the day as kept.
+        if (ec) failAt(where / ".", ec);
         return files;
     };
     const auto here = listing(folder);
@@ -185,7 +191,9 @@ void backUpBeforeRun(FileWriter& writer, const fs::path& folder,
                                          [&](const std::string& n) { return here.count(n) > 0; });
         for (const std::string& name : members) {
             if (kept.count(name)) fs::remove(day / name, ec);  // what a backup cut short left
-            if (!here.at(name)) continue;  // a FIFO or a device holds nothing to keep
+            // A FIFO or a device holds nothing to keep; a file this user may not read
+            // is not this program's to keep either.
+            if (!here.at(name) || ::access((folder / name).c_str(), R_OK) != 0) continue;
             writer.linkOrCopy(folder / name, day / name);
         }
     }

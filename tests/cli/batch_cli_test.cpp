@@ -144,6 +144,8 @@ TEST_F(BatchCli, AMalformedHoursFileIsAUsageErrorNamingTheLine) {
          "--row 2", "line 2"},
         {"name,box0,box1,box2,box3,box4,box5,box6,box7,ot2x,row\r\nSample,40,,,,,,,,,\r\n", "",
          "--row N is needed"},
+        {"name,box0,box1,box2,box3,box4,box5,box6,box7,ot2x,row\r\nSample,4O,,,,,,,,,\r\n",
+         "--row 2", "HOURS.csv, line 2: box0 \"4O\" holds characters"},
         {"name,box0,box1,box2,box3,box4,box5,box6,box7,ot2x,row\r\nSample,40,,,,,,,,,\r\n",
          "--row 2 --stubs a.pdf --checks b.pdf", "one of --stubs, --checks"},
     };
@@ -162,6 +164,8 @@ TEST_F(BatchCli, StubsAndChecksArePrintedOnePagePerEmployeeIntoOnePdf) {
     if (output("command -v pdfinfo").empty()) GTEST_SKIP() << "pdfinfo (poppler-utils) is missing";
     const fs::path stubs = dir / "stubs.pdf", checks = dir / "checks.pdf";
     CliResult r = batch("--row 25 --week 02/13/2015 --stubs " + quoted(stubs));
+    if (r.status == 1 && r.err.find("no PDF output") != std::string::npos)
+        GTEST_SKIP() << "this build has no PDF output (built without Qt)";
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(output("pdfinfo " + quoted(stubs)).find("Pages:           5"), std::string::npos);
     const std::string third = output("pdftotext -f 3 -l 3 " + quoted(stubs) + " -");

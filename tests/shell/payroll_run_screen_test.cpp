@@ -211,7 +211,7 @@ TEST_F(PayrollRunScreenTest, PostAllWritesEveryLedgerAndSaysWhatItPosted) {
     const auto again = m.postAll();
     EXPECT_EQ(again->outcome, RunReport::Outcome::Refused);
     EXPECT_TRUE(contains(m.rows()[rowOf(m, "Ann")].reason, "Week 1 already holds a posting"));
-    m.replace = true;
+    m.setReplace(true);
     EXPECT_EQ(m.postAll()->outcome, RunReport::Outcome::Posted);
 }
 

@@ -251,5 +251,53 @@ TEST_F(PayrollRun, APreviewComputesWithoutWriting) {
     EXPECT_NE(l.reason.find("is not a number"), std::string::npos);
 }
 
+// What stops a run before it computes anyone, writing nothing.
+TEST_F(PayrollRun, ARunThatCannotStartFromWholeFilesOrTheRightFolderWritesNothing) {
+    struct Case {
+        const char* what;
+        std::function<void(Session&, ScriptedUi&, RunRequest&, const fs::path&)> setUp;
+        const char* says;
+    };
+    const std::vector<Case> cases = {
+        {"a save cut short that cannot be finished",
+         [](Session&, ScriptedUi&, RunRequest&, const fs::path& d) {
+             fs::create_directory(d / "Sample.cti");  // in the way of its rename
+             writeFileAtomic(d / "Sample.cti.tmp-AbCdEf", "new");
+             writeFileAtomic(d / ".corvella-commit", "Sample.cti.tmp-AbCdEf\tSample.cti\nend\n");
+         },
+         "interrupted"},
+        {"the window's rows are another folder's",
+         [](Session&, ScriptedUi&, RunRequest& q, const fs::path&) { q.folder = "/tmp"; },
+         "close the Payroll Run window"},
+        {"the open employee's settings, and Esc at the question to save them",
+         [](Session& run, ScriptedUi& u, RunRequest&, const fs::path&) {
+             ASSERT_TRUE(run.openListed("Sample"));
+             u.saveAnswers.push_back({SaveWindowButton::Close, std::nullopt});
+         },
+         "not started"},
+        {"a stub that cannot be made when the printouts are needed",
+         [](Session&, ScriptedUi&, RunRequest& q, const fs::path& d) {
+             writeFileAtomic(d / "Header.sav", "\"Acme\r\n");
+             q.stubs = q.pagesNeeded = true;
+         },
+         "nothing was posted"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::TempDir d;
+        makeFolder(d.path());
+        ScriptedUi u;
+        Session run(u, d.path());
+        run.Form_Load();
+        RunRequest q = request();
+        c.setUp(run, u, q, d.path());
+        const Files before = everyFile(d.path());
+        const RunReport r = run.payrollRun(q);
+        EXPECT_EQ(r.outcome, RunReport::Outcome::Refused);
+        EXPECT_NE(r.problem.find(c.says), std::string::npos) << r.problem;
+        EXPECT_EQ(everyFile(d.path()), before);
+    }
+}
+
 }  // namespace
 }  // namespace corvella
