@@ -140,6 +140,32 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
     w4L->addWidget(withUnit(step4b, "$"), 3, 2);
     for (int c = 0; c < 3; ++c) w4L->setColumnStretch(c, 1);
 
+    // The name in its parts and box 13, for the employee's Form W-2.
+    auto* w2 = new QGroupBox("Form W-2");
+    w2->setObjectName("fraW2");
+    auto* w2L = new QGridLayout(w2);
+    auto* first = edit(m.txtW2First, "txtW2First");
+    auto* middle = edit(m.txtW2Middle, "txtW2Middle");
+    middle->setMaxLength(1);
+    middle->setMaximumWidth(middle->fontMetrics().horizontalAdvance(QStringLiteral("MM")) + 16);
+    auto* last = edit(m.txtW2Last, "txtW2Last");
+    auto* suffix = edit(m.txtW2Suffix, "txtW2Suffix");
+    suffix->setMaximumWidth(suffix->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 16);
+    w2L->addWidget(captionFor("First name", first), 0, 0);
+    w2L->addWidget(first, 1, 0);
+    w2L->addWidget(captionFor("Middle initial", middle), 0, 1);
+    w2L->addWidget(middle, 1, 1);
+    w2L->addWidget(captionFor("Last name", last), 0, 2);
+    w2L->addWidget(last, 1, 2);
+    w2L->addWidget(captionFor("Suffix", suffix), 0, 3);
+    w2L->addWidget(suffix, 1, 3);
+    w2L->addWidget(check(m.ckW2Statutory, "ckW2Statutory", "Statutory employee"), 2, 0);
+    w2L->addWidget(check(m.ckW2Retirement, "ckW2Retirement", "Retirement plan"), 2, 1, 1, 2);
+    w2L->addWidget(check(m.ckW2ThirdPartySick, "ckW2ThirdPartySick", "Third-party sick pay"), 3, 0,
+                   1, 3);
+    w2L->setColumnStretch(0, 1);
+    w2L->setColumnStretch(2, 1);
+
     // Pay frequency and the exemption flags.
     auto* freq = new QGroupBox;
     freq->setObjectName("fraFrequency");
@@ -275,7 +301,10 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(top);
-    root->addWidget(w4);
+    auto* forms = new QHBoxLayout;
+    forms->addWidget(w4, 3);
+    forms->addWidget(w2, 2);
+    root->addLayout(forms);
     root->addWidget(who);
     root->addWidget(ded);
     root->addWidget(pay);
