@@ -6,7 +6,7 @@
 namespace corvella {
 
 struct W2Facts {
-    std::string first, middle, last, suffix;  // middle: one letter or empty
+    std::string first{}, middle{}, last{}, suffix{};  // middle: one letter or empty
     bool statutory = false, retirementPlan = false, thirdPartySick = false;
 
     bool operator==(const W2Facts&) const = default;

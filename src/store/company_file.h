@@ -14,9 +14,9 @@ inline constexpr const char* kCompanyFileName = "Company.sav";
 enum class DepositSchedule { Monthly, Semiweekly };
 
 struct CompanyFacts {
-    std::string legalName, tradeName, address, cityStateZip;
-    std::string ein;      // nine digits, or empty while not known
-    std::string stateId;  // the state employer account number
+    std::string legalName{}, tradeName{}, address{}, cityStateZip{};
+    std::string ein{};      // nine digits, or empty while not known
+    std::string stateId{};  // the state employer account number
     DepositSchedule deposit = DepositSchedule::Monthly;
 
     bool operator==(const CompanyFacts&) const = default;
