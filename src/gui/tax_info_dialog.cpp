@@ -146,25 +146,27 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
     auto* w2L = new QGridLayout(w2);
     auto* first = edit(m.txtW2First, "txtW2First");
     auto* middle = edit(m.txtW2Middle, "txtW2Middle");
-    middle->setMaxLength(1);
-    middle->setMaximumWidth(middle->fontMetrics().horizontalAdvance(QStringLiteral("MM")) + 16);
+    middle->setMaximumWidth(middle->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 16);
     auto* last = edit(m.txtW2Last, "txtW2Last");
     auto* suffix = edit(m.txtW2Suffix, "txtW2Suffix");
     suffix->setMaximumWidth(suffix->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 16);
+    // Names on the left, box 13 on the right: the group sits beside Form W-4 and the
+    // window must still fit a small screen.
+    for (auto* name : {first, last})
+        name->setMaximumWidth(name->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12);
     w2L->addWidget(captionFor("First name", first), 0, 0);
     w2L->addWidget(first, 1, 0);
-    w2L->addWidget(captionFor("Middle initial", middle), 0, 1);
+    w2L->addWidget(captionFor("Middle", middle), 0, 1);
     w2L->addWidget(middle, 1, 1);
-    w2L->addWidget(captionFor("Last name", last), 0, 2);
-    w2L->addWidget(last, 1, 2);
-    w2L->addWidget(captionFor("Suffix", suffix), 0, 3);
-    w2L->addWidget(suffix, 1, 3);
-    w2L->addWidget(check(m.ckW2Statutory, "ckW2Statutory", "Statutory employee"), 2, 0);
-    w2L->addWidget(check(m.ckW2Retirement, "ckW2Retirement", "Retirement plan"), 2, 1, 1, 2);
-    w2L->addWidget(check(m.ckW2ThirdPartySick, "ckW2ThirdPartySick", "Third-party sick pay"), 3, 0,
-                   1, 3);
+    w2L->addWidget(captionFor("Last name", last), 2, 0);
+    w2L->addWidget(last, 3, 0);
+    w2L->addWidget(captionFor("Suffix", suffix), 2, 1);
+    w2L->addWidget(suffix, 3, 1);
+    w2L->addWidget(check(m.ckW2Statutory, "ckW2Statutory", "Statutory employee"), 0, 2, 2, 1);
+    w2L->addWidget(check(m.ckW2Retirement, "ckW2Retirement", "Retirement plan"), 1, 2, 2, 1);
+    w2L->addWidget(check(m.ckW2ThirdPartySick, "ckW2ThirdPartySick", "Third-party sick pay"), 2, 2,
+                   2, 1);
     w2L->setColumnStretch(0, 1);
-    w2L->setColumnStretch(2, 1);
 
     // Pay frequency and the exemption flags.
     auto* freq = new QGroupBox;
