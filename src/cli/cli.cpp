@@ -41,6 +41,12 @@ const char* const kUsage =
     "       corvella-cli [-C DIR] w4 NAME [--form 2019|2020] [--status single|married|hoh]\n"
     "                    [--step2 0|1] [--step3 AMOUNT] [--step4a AMOUNT] [--step4b AMOUNT]\n"
     "                    [--json]\n"
+    "       corvella-cli [-C DIR] company [--legal-name T] [--trade-name T] [--address T]\n"
+    "                    [--city-state-zip T] [--ein NN-NNNNNNN] [--state-id T]\n"
+    "                    [--deposit-schedule monthly|semiweekly] [--json]\n"
+    "       corvella-cli [-C DIR] w2-info NAME [--first T] [--middle T] [--last T] [--suffix T]\n"
+    "                    [--statutory 0|1] [--retirement-plan 0|1] [--third-party-sick 0|1]\n"
+    "                    [--json]\n"
     "       corvella-cli [-C DIR] batch HOURS.csv --row N [--week TEXT] [--skip-failed]\n"
     "                    [--replace] [--stubs PDF | --checks PDF] [--json]\n"
     "                    (HOURS.csv: name,box0,...,box7,ot2x[,row]; every employee posted\n"
@@ -88,6 +94,8 @@ int run(int argc, char** argv) {
     if (command == "restore") return restore(dir, rest);
     if (command == "tax-year") return taxYear(dir, rest);
     if (command == "w4") return w4(dir, rest);
+    if (command == "company") return company(dir, rest);
+    if (command == "w2-info") return w2Info(dir, rest);
     if (command == "batch") return batch(dir, rest);
     if (command == "stub") return printout(dir, rest, Printout::Stub);
     if (command == "check") return printout(dir, rest, Printout::Check);

@@ -9,6 +9,7 @@
 #include "common/errors.h"
 #include "common/exact_decimal.h"
 #include "common/number.h"
+#include "common/stored_text.h"
 
 namespace corvella {
 
@@ -319,6 +320,42 @@ std::optional<W4Form> FrmTaxInfo::takeW4(const std::optional<W4Form>& before) co
         if (!before) return std::nullopt;
         f = W4Form{.version = W4Form::Version::Before2020};  // its figures are the profile's
     }
+    return f;
+}
+
+void FrmTaxInfo::showW2(const std::optional<W2Facts>& w2) {
+    const W2Facts f = w2.value_or(W2Facts{});
+    txtW2First.text = f.first;
+    txtW2Middle.text = f.middle;
+    txtW2Last.text = f.last;
+    txtW2Suffix.text = f.suffix;
+    ckW2Statutory.set(f.statutory ? 1 : 0);
+    ckW2Retirement.set(f.retirementPlan ? 1 : 0);
+    ckW2ThirdPartySick.set(f.thirdPartySick ? 1 : 0);
+}
+
+namespace {
+
+const std::string& w2Text(const TextBox& box, const char* control) {
+    if (auto problem = storedTextProblem(box.text))
+        throw ConversionError(control, box.text, *problem);
+    return box.text;
+}
+
+}  // namespace
+
+std::optional<W2Facts> FrmTaxInfo::takeW2(const std::optional<W2Facts>& before) const {
+    W2Facts f;
+    f.first = w2Text(txtW2First, "txtW2First");
+    f.middle = w2Text(txtW2Middle, "txtW2Middle");
+    if (auto problem = middleInitialProblem(f.middle))
+        throw ConversionError("txtW2Middle", f.middle, *problem);
+    f.last = w2Text(txtW2Last, "txtW2Last");
+    f.suffix = w2Text(txtW2Suffix, "txtW2Suffix");
+    f.statutory = ckW2Statutory.checked();
+    f.retirementPlan = ckW2Retirement.checked();
+    f.thirdPartySick = ckW2ThirdPartySick.checked();
+    if (!before && f == W2Facts{}) return std::nullopt;
     return f;
 }
 

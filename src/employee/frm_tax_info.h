@@ -6,6 +6,7 @@
 
 #include "common/controls.h"
 #include "employee/tax_profile.h"
+#include "employee/w2_facts.h"
 #include "federal/w4.h"
 
 namespace corvella {
@@ -38,6 +39,9 @@ class FrmTaxInfo {
     TextBox cboW4Status;   // kW4Statuses
     CheckBox ckW4Step2;
     TextBox txtW4Step3, txtW4Step4a, txtW4Step4b;  // dollars a year
+    // The "Form W-2" group: the name in its parts and the boxes of box 13.
+    TextBox txtW2First, txtW2Middle, txtW2Last, txtW2Suffix;
+    CheckBox ckW2Statutory, ckW2Retirement, ckW2ThirdPartySick;
     // "Tax year": the working folder's setting (kTaxYearChoices), saved with the screen.
     TextBox cboTaxYear;
 
@@ -69,6 +73,12 @@ class FrmTaxInfo {
     // file for (the profile says it all). Throws ConversionError naming the box of an
     // amount that is not dollars and cents, is below zero or is beyond any real one.
     std::optional<W4Form> takeW4(const std::optional<W4Form>& before) const;
+    // The employee's Form W-2 facts into the group; empty boxes without any.
+    void showW2(const std::optional<W2Facts>& w2);
+    // The group as the employee's facts: nothing while the employee has none and the
+    // group is empty. Throws ConversionError naming the box of a middle initial that is
+    // not one letter, or of a text with a line break or a double quote.
+    std::optional<W2Facts> takeW2(const std::optional<W2Facts>& before) const;
     // ClearAll: profile and controls to the reset values.
     void ClearAll(TaxProfile& p);
     void ckKpFix_Click();  // clears ckKpPer

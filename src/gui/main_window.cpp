@@ -32,6 +32,7 @@
 #include "gui/about_dialog.h"
 #include "gui/bound_widgets.h"
 #include "gui/city_dialog.h"
+#include "gui/company_dialog.h"
 #include "gui/date_picker.h"
 #include "gui/employee_list_panel.h"
 #include "gui/header_dialog.h"
@@ -491,6 +492,7 @@ void Form1::buildMenus() {
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
     addAction(options, "mnuHeader", "H&eader", "Ctrl+E", &Form1::mnuHeader_Click);
+    addAction(options, "mnuCompany", "C&ompany", "", &Form1::mnuCompany_Click);
     options->addSeparator();
     addAction(options, "mnuTaxInfoItem", "&User Info", "Ctrl+U", &Form1::mnuTaxInfo_Click);
     options->addSeparator();
@@ -704,6 +706,12 @@ void Form1::mnuHeader_Click() {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->exec();
     refreshFromModel();
+}
+
+void Form1::mnuCompany_Click() {
+    auto* dialog = new CompanyDialog(session_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->exec();
 }
 
 void Form1::mnuTaxInfo_Click() {

@@ -79,6 +79,7 @@ class Form1 : public QMainWindow {
     void mnuSave_Click();
     void mnuExit_Click();
     void mnuHeader_Click();
+    void mnuCompany_Click();
     void mnuTaxInfo_Click();
     void mnuState_Click();
     void mnuCity_Click();

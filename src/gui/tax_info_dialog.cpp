@@ -140,6 +140,34 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
     w4L->addWidget(withUnit(step4b, "$"), 3, 2);
     for (int c = 0; c < 3; ++c) w4L->setColumnStretch(c, 1);
 
+    // The name in its parts and box 13, for the employee's Form W-2.
+    auto* w2 = new QGroupBox("Form W-2");
+    w2->setObjectName("fraW2");
+    auto* w2L = new QGridLayout(w2);
+    auto* first = edit(m.txtW2First, "txtW2First");
+    auto* middle = edit(m.txtW2Middle, "txtW2Middle");
+    middle->setMaximumWidth(middle->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 16);
+    auto* last = edit(m.txtW2Last, "txtW2Last");
+    auto* suffix = edit(m.txtW2Suffix, "txtW2Suffix");
+    suffix->setMaximumWidth(suffix->fontMetrics().horizontalAdvance(QStringLiteral("MMMM")) + 16);
+    // Names on the left, box 13 on the right: the group sits beside Form W-4 and the
+    // window must still fit a small screen.
+    for (auto* name : {first, last})
+        name->setMaximumWidth(name->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12);
+    w2L->addWidget(captionFor("First name", first), 0, 0);
+    w2L->addWidget(first, 1, 0);
+    w2L->addWidget(captionFor("Middle", middle), 0, 1);
+    w2L->addWidget(middle, 1, 1);
+    w2L->addWidget(captionFor("Last name", last), 2, 0);
+    w2L->addWidget(last, 3, 0);
+    w2L->addWidget(captionFor("Suffix", suffix), 2, 1);
+    w2L->addWidget(suffix, 3, 1);
+    w2L->addWidget(check(m.ckW2Statutory, "ckW2Statutory", "Statutory employee"), 0, 2, 2, 1);
+    w2L->addWidget(check(m.ckW2Retirement, "ckW2Retirement", "Retirement plan"), 1, 2, 2, 1);
+    w2L->addWidget(check(m.ckW2ThirdPartySick, "ckW2ThirdPartySick", "Third-party sick pay"), 2, 2,
+                   2, 1);
+    w2L->setColumnStretch(0, 1);
+
     // Pay frequency and the exemption flags.
     auto* freq = new QGroupBox;
     freq->setObjectName("fraFrequency");
@@ -275,7 +303,10 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
 
     auto* root = new QVBoxLayout(this);
     root->addLayout(top);
-    root->addWidget(w4);
+    auto* forms = new QHBoxLayout;
+    forms->addWidget(w4, 3);
+    forms->addWidget(w2, 2);
+    root->addLayout(forms);
     root->addWidget(who);
     root->addWidget(ded);
     root->addWidget(pay);

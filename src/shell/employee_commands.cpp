@@ -96,6 +96,7 @@ void EmployeeCommands::mnuNew_Click() {
     clearStateFlags(rec.state);
     // Forms W-4 filed now are 2020's; a folder that stays in 2015 keeps the older form.
     rec.w4.reset();
+    rec.w2.reset();
     try {
         if (ws_.store.loadTaxYearMode() == TaxYearMode::ByWeekEnding) rec.w4 = W4Form{};
     } catch (const ReadError&) {

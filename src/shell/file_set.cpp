@@ -99,6 +99,7 @@ void FileSet::takeEmployeeScreens() {
     TaxProfile& profile = ws_.records.profile;
     screens_.taxInfo().takeForSave(profile);
     ws_.records.w4 = screens_.taxInfo().takeW4(ws_.records.w4);
+    ws_.records.w2 = screens_.taxInfo().takeW2(ws_.records.w2);
     OvertimeScreen& o = screens_.overtimeScreen();
     OvertimeData& ot = ws_.records.ot;
     for (int i = 0; i < overtimeRowCount(profile.weekly()); ++i) {

@@ -91,6 +91,16 @@ constexpr Place kPlaces[] = {
     {"txtW4Step3", "User Info, Form W-4, Step 3 (credits a year)"},
     {"txtW4Step4a", "User Info, Form W-4, Step 4(a) (other income a year)"},
     {"txtW4Step4b", "User Info, Form W-4, Step 4(b) (deductions a year)"},
+    {"txtW2First", "User Info, Form W-2, First name"},
+    {"txtW2Middle", "User Info, Form W-2, Middle initial"},
+    {"txtW2Last", "User Info, Form W-2, Last name"},
+    {"txtW2Suffix", "User Info, Form W-2, Suffix"},
+    {"txtLegalName", "Company, Legal name"},
+    {"txtTradeName", "Company, Trade name"},
+    {"txtCoAddress", "Company, Address"},
+    {"txtCoCityStateZip", "Company, City, state and zip"},
+    {"txtEin", "Company, EIN"},
+    {"txtStateId", "Company, State employer account number"},
 };
 
 std::string notANumber(const Error& e) {
@@ -169,6 +179,11 @@ std::string taxYearNotInstalled(int year, const std::string& fileName, const std
 std::string payRunReloaded(const Error& e) {
     return "The pay run was not saved: " + std::string(e.what()) +
            ". Run the pay period again over the employee as it is now.";
+}
+
+std::string companyNotSaved(const Error& e) {
+    return "The company facts were not saved: " + std::string(e.what()) +
+           ". Correct this and press Save again.";
 }
 
 std::string headingNotSaved(const Error& e) {

@@ -49,6 +49,7 @@ std::string taxYearNotInstalled(int year, const std::string& fileName, const std
 // A pay run whose save the operator gave up for reading the employee again.
 std::string payRunReloaded(const Error& e);
 std::string headingNotSaved(const Error& e);
+std::string companyNotSaved(const Error& e);
 std::string employeeNotOpened(const std::string& name, const Error& e);
 std::string interruptedSave(const std::string& folder, const Error& e);
 // At start-up and Open: the federal table file is not in the folder, or is damaged.

@@ -13,6 +13,7 @@
 #include "employee/frm_tax_info.h"
 #include "ledger/ledger_window.h"
 #include "print/check.h"
+#include "shell/company_screen.h"
 #include "state/dialog_state.h"
 #include "tools/leave.h"
 #include "tools/overtime.h"
@@ -55,6 +56,7 @@ class ScreenSet {
     std::unique_ptr<CheckScreen> check;
     std::unique_ptr<PrinterOffsetDialog> offsets;
     std::unique_ptr<HeaderScreen> header;
+    std::unique_ptr<CompanyScreen> company;  // the folder's, whoever is open
 
     // Closes the screens that `moment` closes. Every moment but New and a failed Open
     // also lets the ledger frame close (LedgerCloseOK); the employee commands and the

@@ -13,6 +13,7 @@ FrmTaxInfo& Screens::taxInfo() {
         ws_.screens.create(screen);
         screen->load(ws_.records.profile);
         screen->showW4(ws_.records.w4);
+        screen->showW2(ws_.records.w2);
         TaxYearMode mode = TaxYearMode::Year2015;
         try {
             mode = ws_.store.loadTaxYearMode();
@@ -48,6 +49,7 @@ void Screens::showProfile() {
         profile.weekly() ? "Weekly Tax Tables" : "Bi-Weekly Tax Tables";
     taxInfo().show(profile);
     taxInfo().showW4(ws_.records.w4);
+    taxInfo().showW2(ws_.records.w2);
     if (ws_.screens.overtime) ws_.screens.overtime->FillInOT(ws_.records.ot, profile.weekly());
 }
 

@@ -8,6 +8,7 @@
 //   EmployeeCommands  New, Open (also from the employee list), Save, Exit and the save
 //                     window
 //   SettingsCommands  User Info, state, city, non-resident city, company header
+//   CompanyCommands   Options > "Company": the employer's facts for year-end forms
 //   LedgerCommands    the ledger frame "Year To Date"
 //   ToolCommands      the overtime calculator and the leave screen
 //   PayPeriodCommands the week-ending date pickers and saved pay periods
@@ -19,6 +20,7 @@
 #include <string>
 
 #include "shell/backup_commands.h"
+#include "shell/company_commands.h"
 #include "shell/employee_commands.h"
 #include "shell/file_set.h"
 #include "shell/ledger_commands.h"
@@ -149,6 +151,15 @@ class Session {
     // The open employee's Form W-4 as last read or saved (nothing: an older form).
     const std::optional<W4Form>& w4() const { return ws_.records.w4; }
     void headerClose() { settings_.headerClose(); }
+    // The open employee's Form W-2 facts as last read or saved (nothing: none yet).
+    const std::optional<W2Facts>& w2() const { return ws_.records.w2; }
+
+    // --- The company's facts ---
+    CompanyScreen& companyScreen() { return company_.companyScreen(); }
+    const CompanyScreen* loadedCompanyScreen() const { return ws_.screens.company.get(); }
+    bool companySave() { return company_.companySave(); }
+    void companyClose() { company_.companyClose(); }
+    CompanyFacts companyFacts() const { return company_.companyFacts(); }
 
     // --- The ledger frame "Year To Date" ---
     LedgerWindow& openLedger() { return ledgerCommands_.openLedger(); }
@@ -259,6 +270,7 @@ class Session {
     PrintCommands printCommands_;
     BackupCommands backups_{ws_, employees_};
     PayrollRunCommands payroll_{ws_};
+    CompanyCommands company_{ws_};
 };
 
 }  // namespace corvella

@@ -8,6 +8,7 @@
 #include "employee/employee_files.h"
 #include "employee/overtime_data.h"
 #include "employee/tax_profile.h"
+#include "employee/w2_facts.h"
 #include "federal/w4.h"
 #include "ledger/ledger.h"
 #include "state/state_settings.h"
@@ -25,6 +26,8 @@ struct EmployeeRecords {
     EmployeeExtras extras = EmployeeExtras::newEmployee();
     // The Form W-4 of its own file; without one, the older form the profile describes.
     std::optional<W4Form> w4;
+    // The Form W-2 facts of their own file, for an employee who has any.
+    std::optional<W2Facts> w2;
 };
 
 }  // namespace corvella

@@ -47,6 +47,7 @@ void EmployeeStore::readEmployee(EmployeeRecords& r) const {
     fresh.state = r.state;
     fresh.extras = r.extras;
     fresh.w4 = r.w4;
+    fresh.w2 = r.w2;
     bool saved = false;  // the employee has files: a new one's are written at its first save
     for (const FileKindRow& row : kFileKinds) {
         if (!row.employee) continue;
@@ -56,6 +57,7 @@ void EmployeeStore::readEmployee(EmployeeRecords& r) const {
         if (row.kind == FileKind::Profile) saved = bytes.has_value();
         // A saved employee without a W-4 file of its own has the older form.
         if (row.kind == FileKind::W4 && saved && !bytes) fresh.w4.reset();
+        if (row.kind == FileKind::W2 && saved && !bytes) fresh.w2.reset();
         if (bytes) row.read(*bytes, file, fresh);
     }
     r.profile = std::move(fresh.profile);
@@ -63,6 +65,7 @@ void EmployeeStore::readEmployee(EmployeeRecords& r) const {
     r.state = std::move(fresh.state);
     r.extras = std::move(fresh.extras);
     r.w4 = fresh.w4;
+    r.w2 = fresh.w2;
 }
 
 bool EmployeeStore::readMember(FileKind kind, const std::string& name, EmployeeRecords& r) const {
@@ -247,13 +250,22 @@ TaxYearMode EmployeeStore::loadTaxYearMode() const {
     return readTaxYearModeFile(*bytes, kTaxYearModeFileName);
 }
 
+std::optional<CompanyFacts> EmployeeStore::loadCompany() const {
+    const auto path = folder / kCompanyFileName;
+    if (!fileExists(path)) return std::nullopt;
+    auto bytes = readFileBytes(path);
+    if (!bytes)
+        throw ReadError(kCompanyFileName, "it could not be opened; check that you may read it");
+    return readCompanyFile(*bytes, kCompanyFileName);
+}
+
 bool EmployeeStore::isDataFile(const std::filesystem::path& path) const {
     std::error_code ec;
     const auto parent = std::filesystem::weakly_canonical(path, ec).parent_path();
     if (ec || !std::filesystem::equivalent(parent, folder, ec)) return false;
     const std::string name = path.filename().string();
     return name == kHeaderFileName || name == kFedFileName || name == kTaxYearModeFileName ||
-           isTaxYearFileName(name) || !employeeOfFile(name).empty();
+           name == kCompanyFileName || isTaxYearFileName(name) || !employeeOfFile(name).empty();
 }
 
 void EmployeeStore::writeOutside(const std::filesystem::path& path,

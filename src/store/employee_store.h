@@ -14,6 +14,7 @@
 #include "common/fileio.h"
 #include "common/ports.h"
 #include "employee/company_header.h"
+#include "store/company_file.h"
 #include "store/employee_records.h"
 #include "store/file_kinds.h"
 #include "store/tax_year_mode.h"
@@ -107,6 +108,12 @@ class EmployeeStore {
     // Creates or replaces TaxYear.sav; throws WriteError.
     void saveTaxYearMode(TaxYearMode mode) {
         writeFolderFile(kTaxYearModeFileName, writeTaxYearModeFile(mode));
+    }
+    // The folder's company facts (Company.sav); nothing when it has none. Throws ReadError.
+    std::optional<CompanyFacts> loadCompany() const;
+    // Creates or replaces Company.sav; throws RangeError or WriteError.
+    void saveCompany(const CompanyFacts& c) {
+        writeFolderFile(kCompanyFileName, writeCompanyFile(c));
     }
     // Whether `path` is one of the folder's own data files (an employee's member, a saved
     // period, the company header, the federal table), which only the store writes.

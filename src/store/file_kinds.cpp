@@ -9,7 +9,9 @@
 #include "federal/federal.h"
 #include "federal/tax_year.h"
 #include "state/state_file.h"
+#include "store/company_file.h"
 #include "store/tax_year_mode.h"
+#include "store/w2_file.h"
 #include "store/w4_file.h"
 
 namespace corvella {
@@ -85,6 +87,15 @@ std::string writeW4(const EmployeeRecords& r, const SaveValues&) {
 bool hasW4(const EmployeeRecords& r) {
     return r.w4.has_value();
 }
+void readW2(const std::string& b, const std::string& f, EmployeeRecords& r) {
+    r.w2 = readW2File(b, f);
+}
+std::string writeW2(const EmployeeRecords& r, const SaveValues&) {
+    return writeW2File(*r.w2);
+}
+bool hasW2(const EmployeeRecords& r) {
+    return r.w2.has_value();
+}
 std::string writeLeave(const EmployeeRecords&, const SaveValues& v) {
     return writeLeaveFile(v.leave);
 }
@@ -93,7 +104,7 @@ std::string writeLeave(const EmployeeRecords&, const SaveValues& v) {
 
 // The leave balances are the leave screen's working copy, read when it opens; the ledger
 // and a saved pay period have commands of their own.
-constexpr FileKindRow kFileKinds[11] = {
+constexpr FileKindRow kFileKinds[12] = {
     {FileKind::Profile, ".use", "", true, true, readProfile, writeProfile, nullptr},
     {FileKind::Extras, ".and", "", true, true, readExtras, writeExtras, nullptr},
     {FileKind::Cafeteria, ".cfe", "", true, true, readCafeteria, writeCafeteria, nullptr},
@@ -102,6 +113,7 @@ constexpr FileKindRow kFileKinds[11] = {
     {FileKind::City, ".cti", "", false, true, readCity, writeCity, nullptr},
     {FileKind::NonCity, ".nci", "", false, true, readNonCity, writeNonCity, nullptr},
     {FileKind::W4, ".w4", "", true, true, readW4, writeW4, hasW4},
+    {FileKind::W2, ".w2i", "", true, true, readW2, writeW2, hasW2},
     {FileKind::Leave, ".hol", "", false, true, nullptr, writeLeave, nullptr},
     {FileKind::PayPeriod, ".prv", "", false, false, nullptr, nullptr, nullptr},
     {FileKind::Ledger, ".yrw", ".yrb", false, false, nullptr, nullptr, nullptr},
@@ -131,7 +143,7 @@ bool isWrittenFile(const std::string& fileName) {
     std::smatch m;
     const std::string file = std::regex_match(fileName, m, kept) ? m[1].str() : fileName;
     if (file == kHeaderFileName || file == kFedFileName || file == kTaxYearModeFileName ||
-        isTaxYearFileName(file))
+        file == kCompanyFileName || isTaxYearFileName(file))
         return true;
     auto endsWith = [&](std::string_view ext) {
         return !ext.empty() && file.size() >= ext.size() &&

@@ -20,6 +20,7 @@ enum class FileKind : uint8_t {
     City,       // .cti
     NonCity,    // .nci
     W4,         // .w4: the Form W-4, when the employee has one of its own
+    W2,         // .w2i: the Form W-2 facts, when the employee has any
     Leave,      // .hol: vacation, holiday and sick balances
     PayPeriod,  // .prv
     Ledger,     // .yrw / .yrb: the year to date
@@ -52,7 +53,7 @@ struct FileKindRow {
 };
 
 // Every kind, the profile first: the order in which the employee is read and saved.
-extern const FileKindRow kFileKinds[11];
+extern const FileKindRow kFileKinds[12];
 
 const FileKindRow& fileKind(FileKind kind);
 // The extension of `kind` for an employee paid weekly or not.

@@ -177,6 +177,7 @@ class MainWindowTest : public QObject, public corvella::test::GuiTestBase {
             {"mnuOtItem", "OT %", "", true},
             {"mnuYear", "&Year to Date", "Ctrl+Y", true},
             {"mnuHeader", "H&eader", "Ctrl+E", true},
+            {"mnuCompany", "C&ompany", "", true},
             {"mnuTaxInfoItem", "&User Info", "Ctrl+U", true},
             {"mnuState", "S&tate Tax", "Ctrl+T", true},
             {"mnuCity", "C&ity Tax", "Ctrl+I", true},
