@@ -11,6 +11,7 @@
 #include "common/controls.h"
 #include "common/errors.h"
 #include "common/exact_decimal.h"
+#include "shell/payroll_run_screen.h"
 #include "store/hours_file.h"
 
 namespace corvella::cli {
@@ -25,18 +26,6 @@ std::string amount(int64_t cents) {
                   static_cast<long long>(whole < 0 ? -whole : whole),
                   static_cast<long long>(part < 0 ? -part : part));
     return buf;
-}
-
-std::string shown(int64_t cents) {
-    const std::string plain = amount(cents < 0 ? -cents : cents);
-    const size_t whole = plain.size() - 3;  // digits before the point
-    std::string out(cents < 0 ? "-$" : "$");
-    for (size_t i = 0; i < plain.size(); ++i) {
-        // Thousands separated, as the captions show money.
-        if (i > 0 && i < whole && (whole - i) % 3 == 0) out.push_back(',');
-        out.push_back(plain[i]);
-    }
-    return out;
 }
 
 const char* outcomeWord(RunReport::Outcome o) {
@@ -98,8 +87,8 @@ std::string toText(const RunRequest& q, const RunReport& r) {
     auto row = [&](const std::string& name, const std::string& week, const RunTotals& t) {
         char buf[256];
         std::snprintf(buf, sizeof buf, "%-24s %4s %14s %14s %14s %14s\n", name.c_str(),
-                      week.c_str(), shown(t.gross).c_str(), shown(t.taxes).c_str(),
-                      shown(t.deductions).c_str(), shown(t.net).c_str());
+                      week.c_str(), moneyCaption(t.gross).c_str(), moneyCaption(t.taxes).c_str(),
+                      moneyCaption(t.deductions).c_str(), moneyCaption(t.net).c_str());
         o << buf;
     };
     o << "Payroll run: week ending " << q.weekEnding << "\n";
