@@ -137,13 +137,26 @@ std::string memberName(const std::string& name, FileKind kind, bool weekly) {
     return out.append(name).append(ext);
 }
 
+std::string keptLedgerName(const std::string& name, bool weekly, int year) {
+    return memberName(name, FileKind::Ledger, weekly) + "." + std::to_string(year);
+}
+
+std::optional<KeptLedger> keptLedgerOf(const std::string& fileName) {
+    static const std::regex kept(R"((.+)(\.yr[wb])\.([0-9]{4}))");
+    std::smatch m;
+    if (!std::regex_match(fileName, m, kept)) return std::nullopt;
+    const bool weekly = m[2].str() == extensionOf(FileKind::Ledger, true);
+    if (!weekly && m[2].str() != extensionOf(FileKind::Ledger, false)) return std::nullopt;
+    return KeptLedger{m[1].str(), weekly, std::stoi(m[3].str())};
+}
+
 bool isWrittenFile(const std::string& fileName) {
     // A copy kept aside: "<file>.<tag>-YYYYMMDD-HHMMSS", "-N" added when that was taken.
     static const std::regex kept(R"((.+)\.[a-z]+-[0-9]{8}-[0-9]{6}(-[0-9]+)?)");
     std::smatch m;
     const std::string file = std::regex_match(fileName, m, kept) ? m[1].str() : fileName;
     if (file == kHeaderFileName || file == kFedFileName || file == kTaxYearModeFileName ||
-        file == kCompanyFileName || isTaxYearFileName(file))
+        file == kCompanyFileName || isTaxYearFileName(file) || keptLedgerOf(file))
         return true;
     auto endsWith = [&](std::string_view ext) {
         return !ext.empty() && file.size() >= ext.size() &&

@@ -3,6 +3,7 @@
 // the day's backup and the folder's listing all go by this table, so a new kind of file
 // is one new row (and its reader and writer).
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -62,6 +63,18 @@ inline std::string_view extensionOf(FileKind kind, bool weekly = true) {
 }
 // `name` with the extension of `kind`.
 std::string memberName(const std::string& name, FileKind kind, bool weekly = true);
+// A closed year's ledger kept beside the employee's files: "Smith.yrw.2026". The year
+// goes last so that it can never be another employee's member (each ends in its kind's
+// extension).
+std::string keptLedgerName(const std::string& name, bool weekly, int year);
+// The year of a kept ledger's file name, and whether it is a weekly one; nothing for any
+// other name.
+struct KeptLedger {
+    std::string name;
+    bool weekly = true;
+    int year = 0;
+};
+std::optional<KeptLedger> keptLedgerOf(const std::string& fileName);
 
 // True for a name the program writes in a working folder: an employee's member (or a
 // copy of one kept aside), the heading, the federal table, an exported workbook or PDF.
