@@ -99,10 +99,15 @@ int company(const std::filesystem::path& dir, const std::vector<std::string>& ar
 
 int w2Info(const std::filesystem::path& dir, const std::vector<std::string>& args) {
     Options o;
-    const std::vector<ExtraOption> extra = {
-        {"--first", true},           {"--middle", true},    {"--last", true},
-        {"--suffix", true},          {"--statutory", true}, {"--retirement-plan", true},
-        {"--third-party-sick", true}};
+    const std::vector<ExtraOption> extra = {{"--first", true},
+                                            {"--middle", true},
+                                            {"--last", true},
+                                            {"--suffix", true},
+                                            {"--statutory", true},
+                                            {"--retirement-plan", true},
+                                            {"--third-party-sick", true},
+                                            {"--state", true},
+                                            {"--locality", true}};
     if (auto bad = parse(args, kJson, o, "w2-info", extra)) return *bad;
     if (!o.positional.empty()) return usage("more than one employee name given");
     CliUi ui;
@@ -122,10 +127,12 @@ int w2Info(const std::filesystem::path& dir, const std::vector<std::string>& arg
                 flag->set(value == "1" ? 1 : 0);
                 continue;
             }
-            TextBox& box = option == "--first"    ? f.txtW2First
-                           : option == "--middle" ? f.txtW2Middle
-                           : option == "--last"   ? f.txtW2Last
-                                                  : f.txtW2Suffix;
+            TextBox& box = option == "--first"      ? f.txtW2First
+                           : option == "--middle"   ? f.txtW2Middle
+                           : option == "--last"     ? f.txtW2Last
+                           : option == "--state"    ? f.txtW2State
+                           : option == "--locality" ? f.txtW2Locality
+                                                    : f.txtW2Suffix;
             box.text = value;
         }
         // Refused before anything is written, naming the box, as the window's Save does.
@@ -145,7 +152,9 @@ int w2Info(const std::filesystem::path& dir, const std::vector<std::string>& arg
             << ", \"middle\": " << jsonString(w.middle) << ", \"last\": " << jsonString(w.last)
             << ", \"suffix\": " << jsonString(w.suffix) << ", \"statutory\": " << w.statutory
             << ", \"retirement_plan\": " << w.retirementPlan
-            << ", \"third_party_sick\": " << w.thirdPartySick << ", \"ssn\": " << jsonString(ssn)
+            << ", \"third_party_sick\": " << w.thirdPartySick
+            << ", \"state\": " << jsonString(w.state)
+            << ", \"locality\": " << jsonString(w.locality) << ", \"ssn\": " << jsonString(ssn)
             << "}\n";
     } else {
         auto yesNo = [](bool b) { return b ? "yes" : "no"; };
@@ -157,7 +166,9 @@ int w2Info(const std::filesystem::path& dir, const std::vector<std::string>& arg
             << "  SSN: " << ssn << "\n"
             << "  Statutory employee: " << yesNo(w.statutory) << "\n"
             << "  Retirement plan: " << yesNo(w.retirementPlan) << "\n"
-            << "  Third-party sick pay: " << yesNo(w.thirdPartySick) << "\n";
+            << "  Third-party sick pay: " << yesNo(w.thirdPartySick) << "\n"
+            << "  State: " << w.state << "\n"
+            << "  Locality: " << w.locality << "\n";
     }
     std::cout << out.str();
     return code(Exit::Ok);

@@ -23,4 +23,12 @@ std::optional<std::string> middleInitialProblem(std::string_view text) {
     return std::nullopt;
 }
 
+std::optional<std::string> stateLettersProblem(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    const bool letters =
+        text.size() == 2 && text[0] >= 'A' && text[0] <= 'Z' && text[1] >= 'A' && text[1] <= 'Z';
+    if (!letters) return "is not a state's two capital letters, such as OH";
+    return std::nullopt;
+}
+
 }  // namespace corvella

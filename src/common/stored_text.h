@@ -15,4 +15,7 @@ std::optional<std::string> storedTextProblem(std::string_view text);
 // nothing.
 std::optional<std::string> middleInitialProblem(std::string_view text);
 
+// Why `text` is not a state's two capital letters ("OH"), or nothing; empty is allowed.
+std::optional<std::string> stateLettersProblem(std::string_view text);
+
 }  // namespace corvella

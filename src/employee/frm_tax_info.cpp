@@ -329,6 +329,8 @@ void FrmTaxInfo::showW2(const std::optional<W2Facts>& w2) {
     txtW2Middle.text = f.middle;
     txtW2Last.text = f.last;
     txtW2Suffix.text = f.suffix;
+    txtW2State.text = f.state;
+    txtW2Locality.text = f.locality;
     ckW2Statutory.set(f.statutory ? 1 : 0);
     ckW2Retirement.set(f.retirementPlan ? 1 : 0);
     ckW2ThirdPartySick.set(f.thirdPartySick ? 1 : 0);
@@ -352,6 +354,13 @@ std::optional<W2Facts> FrmTaxInfo::takeW2(const std::optional<W2Facts>& before) 
         throw ConversionError("txtW2Middle", f.middle, *problem);
     f.last = w2Text(txtW2Last, "txtW2Last");
     f.suffix = w2Text(txtW2Suffix, "txtW2Suffix");
+    // Typed as "oh" it is still Ohio.
+    f.state = w2Text(txtW2State, "txtW2State");
+    for (char& c : f.state)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (auto problem = stateLettersProblem(f.state))
+        throw ConversionError("txtW2State", txtW2State.text, *problem);
+    f.locality = w2Text(txtW2Locality, "txtW2Locality");
     f.statutory = ckW2Statutory.checked();
     f.retirementPlan = ckW2Retirement.checked();
     f.thirdPartySick = ckW2ThirdPartySick.checked();

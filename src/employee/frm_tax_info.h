@@ -40,7 +40,7 @@ class FrmTaxInfo {
     CheckBox ckW4Step2;
     TextBox txtW4Step3, txtW4Step4a, txtW4Step4b;  // dollars a year
     // The "Form W-2" group: the name in its parts and the boxes of box 13.
-    TextBox txtW2First, txtW2Middle, txtW2Last, txtW2Suffix;
+    TextBox txtW2First, txtW2Middle, txtW2Last, txtW2Suffix, txtW2State, txtW2Locality;
     CheckBox ckW2Statutory, ckW2Retirement, ckW2ThirdPartySick;
     // "Tax year": the working folder's setting (kTaxYearChoices), saved with the screen.
     TextBox cboTaxYear;

@@ -8,6 +8,8 @@ namespace corvella {
 struct W2Facts {
     std::string first{}, middle{}, last{}, suffix{};  // middle: one letter or empty
     bool statutory = false, retirementPlan = false, thirdPartySick = false;
+    // Boxes 15 and 20: the state's two letters and the locality's name.
+    std::string state{}, locality{};
 
     bool operator==(const W2Facts&) const = default;
 };

@@ -162,6 +162,15 @@ TaxInfoDialog::TaxInfoDialog(Session& s, QWidget* parent)
     w2L->addWidget(last, 3, 0);
     w2L->addWidget(captionFor("Suffix", suffix), 2, 1);
     w2L->addWidget(suffix, 3, 1);
+    // Boxes 15 and 20 below the names.
+    auto* state = edit(m.txtW2State, "txtW2State");
+    state->setMaximumWidth(state->fontMetrics().horizontalAdvance(QStringLiteral("MMM")) + 16);
+    auto* locality = edit(m.txtW2Locality, "txtW2Locality");
+    locality->setMaximumWidth(locality->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12);
+    w2L->addWidget(captionFor("Locality", locality), 4, 0);
+    w2L->addWidget(locality, 5, 0);
+    w2L->addWidget(captionFor("State", state), 4, 1);
+    w2L->addWidget(state, 5, 1);
     w2L->addWidget(check(m.ckW2Statutory, "ckW2Statutory", "Statutory employee"), 0, 2, 2, 1);
     w2L->addWidget(check(m.ckW2Retirement, "ckW2Retirement", "Retirement plan"), 1, 2, 2, 1);
     w2L->addWidget(check(m.ckW2ThirdPartySick, "ckW2ThirdPartySick", "Third-party sick pay"), 2, 2,

@@ -95,6 +95,8 @@ constexpr Place kPlaces[] = {
     {"txtW2Middle", "User Info, Form W-2, Middle initial"},
     {"txtW2Last", "User Info, Form W-2, Last name"},
     {"txtW2Suffix", "User Info, Form W-2, Suffix"},
+    {"txtW2State", "User Info, Form W-2, State"},
+    {"txtW2Locality", "User Info, Form W-2, Locality"},
     {"txtLegalName", "Company, Legal name"},
     {"txtTradeName", "Company, Trade name"},
     {"txtCoAddress", "Company, Address"},

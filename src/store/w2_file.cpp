@@ -34,6 +34,15 @@ W2Facts readW2File(const std::string& bytes, const std::string& fileName) {
     w.retirementPlan = r.integer(kRetirementField) != 0;
     w.thirdPartySick = r.integer(kSickPayField) != 0;
     r.endLine();
+    // Files written before the state and locality have one line.
+    if (!r.atEnd()) {
+        w.state = r.text();
+        const int stateLine = r.line();
+        if (auto problem = stateLettersProblem(w.state))
+            throw ReadError(fileName, stateLine, "the state \"" + w.state + "\" " + *problem);
+        w.locality = r.text();
+        r.endLine();
+    }
     r.expectEnd();
     return w;
 }
@@ -44,12 +53,16 @@ std::string writeW2File(const W2Facts& w2) {
     checkWritten(w2.suffix, "suffix");
     if (auto problem = middleInitialProblem(w2.middle))
         throw RangeError("the middle initial \"" + w2.middle + "\" " + *problem);
+    if (auto problem = stateLettersProblem(w2.state))
+        throw RangeError("the state \"" + w2.state + "\" " + *problem);
+    checkWritten(w2.locality, "locality");
     LineWriter w;
     w.text(w2.first).text(w2.middle).text(w2.last).text(w2.suffix);
     w.integer(w2.statutory ? 1 : 0, kStatutoryField)
         .integer(w2.retirementPlan ? 1 : 0, kRetirementField)
         .integer(w2.thirdPartySick ? 1 : 0, kSickPayField)
         .endLine();
+    if (!w2.state.empty() || !w2.locality.empty()) w.text(w2.state).text(w2.locality).endLine();
     return w.bytes();
 }
 
