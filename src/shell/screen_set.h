@@ -14,6 +14,7 @@
 #include "ledger/ledger_window.h"
 #include "print/check.h"
 #include "shell/company_screen.h"
+#include "shell/worksheet_screens.h"
 #include "state/dialog_state.h"
 #include "tools/leave.h"
 #include "tools/overtime.h"
@@ -57,6 +58,9 @@ class ScreenSet {
     std::unique_ptr<PrinterOffsetDialog> offsets;
     std::unique_ptr<HeaderScreen> header;
     std::unique_ptr<CompanyScreen> company;  // the folder's, whoever is open
+    // The year-end worksheets' windows: the folder's, whoever is open.
+    std::unique_ptr<W2Screen> w2;
+    std::unique_ptr<Form941Screen> form941;
 
     // Closes the screens that `moment` closes. Every moment but New and a failed Open
     // also lets the ledger frame close (LedgerCloseOK); the employee commands and the

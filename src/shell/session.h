@@ -15,6 +15,7 @@
 //   PrintCommands     the pay stub, the check screen and its offsets, the ledger printout
 //   BackupCommands    File > "Restore from Backup…"
 //   PayrollRunCommands Forms > "Payroll Run": every employee of a week at once
+//   WorksheetCommands Forms > "W-2 and W-3" and "Form 941": the year-end worksheets
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -31,6 +32,7 @@
 #include "shell/screens.h"
 #include "shell/settings_commands.h"
 #include "shell/tool_commands.h"
+#include "shell/worksheet_commands.h"
 #include "shell/workspace.h"
 #include "store/backups.h"
 #include "store/employee_list.h"
@@ -161,6 +163,22 @@ class Session {
     void companyClose() { company_.companyClose(); }
     CompanyFacts companyFacts() const { return company_.companyFacts(); }
 
+    // --- The year-end worksheets: Forms > "W-2 and W-3" and "Form 941" ---
+    W2Screen& w2Screen() { return worksheets_.w2Screen(); }
+    const W2Screen* loadedW2Screen() const { return ws_.screens.w2.get(); }
+    bool w2Show() { return worksheets_.w2Show(); }
+    bool w2Print() { return worksheets_.w2Print(); }
+    bool w2SaveCsv(const std::filesystem::path& file) { return worksheets_.w2SaveCsv(file); }
+    void w2Close() { worksheets_.w2Close(); }
+    Form941Screen& form941Screen() { return worksheets_.form941Screen(); }
+    const Form941Screen* loadedForm941Screen() const { return ws_.screens.form941.get(); }
+    bool form941Show() { return worksheets_.form941Show(); }
+    bool form941Print() { return worksheets_.form941Print(); }
+    bool form941SaveCsv(const std::filesystem::path& file) {
+        return worksheets_.form941SaveCsv(file);
+    }
+    void form941Close() { worksheets_.form941Close(); }
+
     // --- The ledger frame "Year To Date" ---
     LedgerWindow& openLedger() { return ledgerCommands_.openLedger(); }
     LedgerWindow* ledgerWindow() const { return ledgerCommands_.window(); }
@@ -271,6 +289,7 @@ class Session {
     BackupCommands backups_{ws_, employees_};
     PayrollRunCommands payroll_{ws_};
     CompanyCommands company_{ws_};
+    WorksheetCommands worksheets_{ws_};
 };
 
 }  // namespace corvella
