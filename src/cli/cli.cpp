@@ -46,7 +46,9 @@ const char* const kUsage =
     "                    [--deposit-schedule monthly|semiweekly] [--json]\n"
     "       corvella-cli [-C DIR] w2-info NAME [--first T] [--middle T] [--last T] [--suffix T]\n"
     "                    [--statutory 0|1] [--retirement-plan 0|1] [--third-party-sick 0|1]\n"
-    "                    [--json]\n"
+    "                    [--state XX] [--locality T] [--json]\n"
+    "       corvella-cli [-C DIR] w2 YEAR [--json | --csv | --pdf FILE] [--show-ssn]\n"
+    "       corvella-cli [-C DIR] form941 YEAR QUARTER [--json | --csv | --pdf FILE]\n"
     "       corvella-cli [-C DIR] batch HOURS.csv --row N [--week TEXT] [--skip-failed]\n"
     "                    [--replace] [--stubs PDF | --checks PDF] [--json]\n"
     "                    (HOURS.csv: name,box0,...,box7,ot2x[,row]; every employee posted\n"
@@ -97,6 +99,8 @@ int run(int argc, char** argv) {
     if (command == "company") return company(dir, rest);
     if (command == "w2-info") return w2Info(dir, rest);
     if (command == "batch") return batch(dir, rest);
+    if (command == "w2") return w2(dir, rest);
+    if (command == "form941") return form941(dir, rest);
     if (command == "stub") return printout(dir, rest, Printout::Stub);
     if (command == "check") return printout(dir, rest, Printout::Check);
     if (command == "print-ledger") return printout(dir, rest, Printout::Ledger);

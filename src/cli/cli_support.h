@@ -117,6 +117,8 @@ int w4(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int company(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int w2Info(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int batch(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int w2(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int form941(const std::filesystem::path& dir, const std::vector<std::string>& args);
 enum class Printout { Stub, Check, Ledger };
 int printout(const std::filesystem::path& dir, const std::vector<std::string>& args, Printout what);
 

@@ -4,8 +4,8 @@
 #include <sstream>
 
 #include "cli/cli_support.h"
-#include "common/format.h"
 #include "shell/messages.h"
+#include "yearend/year_rows.h"
 
 namespace corvella::cli {
 
@@ -14,14 +14,6 @@ namespace {
 int refused(const std::string& what) {
     std::cerr << "corvella-cli: " << what << "; nothing was saved\n";
     return code(Exit::Refused);
-}
-
-// "***-**-1234": the form's layout whatever way the number was typed.
-std::string maskedSsn(const std::string& ssn) {
-    std::string digits;
-    for (char c : ssn)
-        if (c >= '0' && c <= '9') digits += c;
-    return digits.size() == 9 ? "***-**-" + digits.substr(5) : maskedSecret(ssn);
 }
 
 }  // namespace
@@ -145,7 +137,7 @@ int w2Info(const std::filesystem::path& dir, const std::vector<std::string>& arg
         if (!s.taxInfoSave()) return fail(ui, Exit::SaveFailed);
     }
     const W2Facts w = s.w2().value_or(W2Facts{});
-    const std::string ssn = maskedSsn(s.profile.EmpSSN);
+    const std::string ssn = ssnMasked(s.profile.EmpSSN);
     std::ostringstream out;
     if (o.json) {
         out << "{\"name\": " << jsonString(s.CurrentUser) << ", \"first\": " << jsonString(w.first)

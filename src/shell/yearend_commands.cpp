@@ -71,10 +71,9 @@ YearEndInputs readYearEnd(const EmployeeStore& store, int year) {
     for (const EmployeeEntry& entry : listEmployees(store.folder)) {
         EmployeeRecords r;
         r.CurrentUser = entry.name;
-        if (!store.readMember(FileKind::Profile, entry.name, r))
-            throw Error("The employee " + entry.name + " has no " +
-                        memberName(entry.name, FileKind::Profile) + ".");
-        store.readMember(FileKind::W2, entry.name, r);
+        // The name and number, the self-employed and exempt flags are spread over the set.
+        store.readEmployee(r);
+        store.readMember(FileKind::State, r);
         EmployeeYear e;
         e.name = entry.name;
         e.profileName = r.profile.EmpName;

@@ -179,10 +179,12 @@ Form941 form941Worksheet(int year, int quarter, const TaxYear& figures,
 
     // What each pay date adds, for the deposit liabilities.
     struct DateFigures {
-        int64_t fed = 0, withheld = 0, ssWages = 0, ssTips = 0, medicareWages = 0;
+        int64_t fed = 0, withheld = 0;
+        std::array<int64_t, 3> wages{}, selfEmployed{};  // Social Security, tips, Medicare
     };
     std::map<int64_t, std::pair<Date, DateFigures>> byDate;
     int64_t withheld = 0;
+    std::array<int64_t, 3> selfEmployed{};
     for (const EmployeeYear& e : employees) {
         bool paidForTheTwelfth = false;
         for (const RowFigures& r : rowFigures(e, figures)) {
@@ -202,9 +204,14 @@ Form941 form941Worksheet(int year, int quarter, const TaxYear& figures,
             date = d;
             add.fed += r.fed;
             add.withheld += r.ss + r.medi;
-            add.ssWages += r.ssWages;
-            add.ssTips += r.ssTips;
-            add.medicareWages += r.wages.medicare;
+            const std::array<int64_t, 3> wages = {r.ssWages, r.ssTips, r.wages.medicare};
+            for (size_t k = 0; k < 3; ++k) {
+                add.wages[k] += wages[k];
+                if (e.selfEmployed) {
+                    add.selfEmployed[k] += wages[k];
+                    selfEmployed[k] += wages[k];
+                }
+            }
         }
         if (paidForTheTwelfth) ++f.line1;
     }
@@ -215,24 +222,31 @@ Form941 form941Worksheet(int year, int quarter, const TaxYear& figures,
     f.line5e = f.line5a.tax + f.line5b.tax + f.line5c.tax + f.line5d.tax;
     f.line6 = f.line3 + f.line5e;
     // The employees' share is half the Social Security and Medicare taxes and all of the
-    // Additional Medicare; what was withheld beyond or short of it is line 7.
-    const int64_t shared = f.line5a.tax + f.line5b.tax + f.line5c.tax;
-    f.line7 = withheld - (divideHalfUp(shared, 2) + f.line5d.tax);
+    // Additional Medicare; what was withheld beyond or short of it is line 7. The
+    // self-employed had both halves withheld, so all of their taxes are their share.
+    const auto taxesOn = [&](const std::array<int64_t, 3>& w) {
+        return atRate(w[0], ssRate) + atRate(w[1], ssRate) + atRate(w[2], medicareRate);
+    };
+    const int64_t ownTaxes = taxesOn(selfEmployed);
+    const int64_t shared = f.line5a.tax + f.line5b.tax + f.line5c.tax - ownTaxes;
+    f.line7 = withheld - (ownTaxes + divideHalfUp(shared, 2) + f.line5d.tax);
     f.line10 = f.line6 + f.line7;
     f.line12 = f.line10;
 
     // Each date's liability: its withholding and the employer's share of the taxes on the
     // quarter's wages through it, less that of the dates before, so the dates add up to
     // line 12 to the cent.
-    int64_t ssWages = 0, ssTips = 0, medicareWages = 0, employerBefore = 0;
+    std::array<int64_t, 3> wagesThrough{}, ownThrough{};
+    int64_t employerBefore = 0;
     for (const auto& [day, entry] : byDate) {
         const auto& [date, add] = entry;
-        ssWages += add.ssWages;
-        ssTips += add.ssTips;
-        medicareWages += add.medicareWages;
-        const int64_t taxes =
-            atRate(ssWages, ssRate) + atRate(ssTips, ssRate) + atRate(medicareWages, medicareRate);
-        const int64_t employer = taxes - divideHalfUp(taxes, 2);
+        for (size_t k = 0; k < 3; ++k) {
+            wagesThrough[k] += add.wages[k];
+            ownThrough[k] += add.selfEmployed[k];
+        }
+        const int64_t own = taxesOn(ownThrough);
+        const int64_t sharedThrough = taxesOn(wagesThrough) - own;
+        const int64_t employer = sharedThrough - divideHalfUp(sharedThrough, 2);
         const int64_t liability = add.fed + add.withheld + employer - employerBefore;
         employerBefore = employer;
         f.daily.push_back({date, liability});
