@@ -205,11 +205,11 @@ TextPage w2Pages(const W2Worksheet& w, bool showSsn) {
 
 TextPage form941Page(const Form941& f) {
     TextPage p;
-    heading(p,
-            "Form 941  Employer's Quarterly Federal Tax Return  " + std::to_string(f.year) +
-                ", quarter " + std::to_string(f.quarter) + " (" + quarterMonths(f.quarter) + ")",
+    heading(p, "Form 941  Employer's Quarterly Federal Tax Return  " + std::to_string(f.year),
             kCopyNote);
     const CompanyFacts& c = f.employer;
+    boxLine(p, "", "Report for this quarter", {},
+            std::to_string(f.quarter) + ": " + quarterMonths(f.quarter));
     boxLine(p, "", "Employer identification number (EIN)", {}, einText(c.ein));
     boxLine(p, "", "Name (not your trade name)", {}, c.legalName);
     if (!c.tradeName.empty()) boxLine(p, "", "Trade name", {}, c.tradeName);

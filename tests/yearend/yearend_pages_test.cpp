@@ -274,14 +274,13 @@ TEST(YearEndPages, Form941PageHoldsEachLineAndTheDepositorsLiabilities) {
     const std::string monthly = plainText(form941Page(form941(DepositSchedule::Monthly)));
     const std::string semiweekly = plainText(form941Page(form941(DepositSchedule::Semiweekly)));
     EXPECT_EQ(std::count(monthly.begin(), monthly.end(), '\f'), 1);
-    EXPECT_TRUE(has(monthly,
-                    "Form 941  Employer's Quarterly Federal Tax Return  2026, quarter 1 "
-                    "(January, February, March)"));
+    EXPECT_TRUE(has(monthly, "Form 941  Employer's Quarterly Federal Tax Return  2026\n"));
     const struct {
         const std::string& page;
         const char* start;
         const char* end;
     } lines[] = {
+        {monthly, "     Report for this quarter", " 1: January, February, March"},
         {monthly, "     Employer identification number (EIN)", " 12-3456789"},
         {monthly, "     Name (not your trade name)", " Acme Tools"},
         // A long caption goes on over lines; its amount is on the last.
