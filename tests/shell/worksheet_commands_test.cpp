@@ -108,6 +108,8 @@ TEST_F(Worksheets, ShowFillsTheTableAndTheCheckBoxShowsTheNumbersWhole) {
 // changes nothing: the table, the folder and the box as typed stay.
 TEST_F(Worksheets, RefusedBoxesChangeNothing) {
     ASSERT_TRUE(s.w2Show());
+    s.form941Screen().txt941Year.text = "2026";
+    s.form941Screen().txt941Quarter.text = "1";
     ASSERT_TRUE(s.form941Show());
     const auto files = test::folderFiles(dir.path());
     const auto w2Rows = s.w2Screen().rows;
