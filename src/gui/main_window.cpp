@@ -35,6 +35,7 @@
 #include "gui/company_dialog.h"
 #include "gui/date_picker.h"
 #include "gui/employee_list_panel.h"
+#include "gui/form941_window.h"
 #include "gui/header_dialog.h"
 #include "gui/help_window.h"
 #include "gui/icons.h"
@@ -45,6 +46,7 @@
 #include "gui/payroll_run_window.h"
 #include "gui/state_dialog.h"
 #include "gui/tax_info_dialog.h"
+#include "gui/w2_window.h"
 #include "shell/messages.h"
 
 namespace {
@@ -488,6 +490,9 @@ void Form1::buildMenus() {
     addAction(forms, "mnuOtItem", "OT %", "", &Form1::mnuOtItem_Click);
     addAction(forms, "mnuYear", "&Year to Date", "Ctrl+Y", &Form1::mnuYear_Click);
     addAction(forms, "mnuPayrollRun", "&Payroll Run", "", &Form1::mnuPayrollRun_Click);
+    forms->addSeparator();
+    addAction(forms, "mnuW2", "&W-2 and W-3", "", &Form1::mnuW2_Click);
+    addAction(forms, "mnu941", "Form &941", "", &Form1::mnu941_Click);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Options"));
     options->setObjectName(QStringLiteral("mnuOptions"));
@@ -788,6 +793,33 @@ void Form1::mnuPayrollRun_Click() {
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+namespace {
+
+// A worksheet window opened once: shown again, or made and shown. One closed is gone,
+// though its deletion may still wait for the event loop.
+template <class Window>
+void showWorksheetWindow(QPointer<QDialog>& slot, corvella::Session& s, QWidget* parent) {
+    if (slot && !slot->isVisible()) slot = nullptr;
+    if (!slot) {
+        auto* window = new Window(s, parent);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        slot = window;
+    }
+    slot->show();
+    slot->raise();
+    slot->activateWindow();
+}
+
+}  // namespace
+
+void Form1::mnuW2_Click() {
+    showWorksheetWindow<corvella::gui::W2Window>(w2Window_, session_, this);
+}
+
+void Form1::mnu941_Click() {
+    showWorksheetWindow<corvella::gui::Form941Window>(form941Window_, session_, this);
 }
 
 void Form1::txtWeek_Click() {

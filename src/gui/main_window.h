@@ -90,6 +90,8 @@ class Form1 : public QMainWindow {
     void mnuOtItem_Click();
     void mnuVac_Click();
     void mnuPayrollRun_Click();
+    void mnuW2_Click();
+    void mnu941_Click();
     void txtWeek_Click();
     void cmdSavePrev_Click();
     void cmdPeriod_Click();
@@ -120,4 +122,5 @@ class Form1 : public QMainWindow {
     const corvella::DialogState* stateModel_ = nullptr;  // the screen stateWindow_ shows
     QPointer<QDialog> stateWindow_, cityWindow_, nonCityWindow_, helpWindow_, ledgerWindow_;
     QPointer<QDialog> overtimeWindow_, leaveWindow_, checkWindow_, payrollRunWindow_;
+    QPointer<QDialog> w2Window_, form941Window_;
 };
