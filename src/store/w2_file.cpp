@@ -36,8 +36,8 @@ W2Facts readW2File(const std::string& bytes, const std::string& fileName) {
     r.endLine();
     // Files written before the state and locality have one line.
     if (!r.atEnd()) {
-        w.state = r.text();
         const int stateLine = r.line();
+        w.state = r.text();
         if (auto problem = stateLettersProblem(w.state))
             throw ReadError(fileName, stateLine, "the state \"" + w.state + "\" " + *problem);
         w.locality = r.text();

@@ -103,6 +103,8 @@ class FactsTest : public QObject, public GuiTestBase {
             retype(in<QLineEdit>(d, "txtW2Middle"), "J");
             retype(in<QLineEdit>(d, "txtW2Last"), "Smith");
             retype(in<QLineEdit>(d, "txtW2Suffix"), "Jr.");
+            retype(in<QLineEdit>(d, "txtW2State"), "oh");
+            retype(in<QLineEdit>(d, "txtW2Locality"), "Columbus");
             in<QCheckBox>(d, "ckW2Retirement")->click();
             in<QCheckBox>(d, "ckW2ThirdPartySick")->click();
             QVERIFY(in<QCheckBox>(d, "ckW2Retirement")->isChecked());
@@ -111,10 +113,21 @@ class FactsTest : public QObject, public GuiTestBase {
         });
         QVERIFY2(ui_->messages.empty(), ui_->messages.empty() ? "" : ui_->messages[0].c_str());
         QCOMPARE(contents(dir_ / "Emp.w2i"),
-                 std::string("\"Mary\",\"J\",\"Smith\",\"Jr.\",0,1,1\r\n"));
+                 std::string("\"Mary\",\"J\",\"Smith\",\"Jr.\",0,1,1\r\n\"OH\",\"Columbus\"\r\n"));
 
         workModal("mnuTaxInfoItem", [&](QWidget* d) {
             QCOMPARE(in<QLineEdit>(d, "txtW2Last")->text(), QStringLiteral("Smith"));
+            QCOMPARE(in<QLineEdit>(d, "txtW2State")->text(), QStringLiteral("OH"));
+            // A state that is not two letters is refused, naming the box.
+            retype(in<QLineEdit>(d, "txtW2State"), "Ohio");
+            in<QPushButton>(d, "cmdOk")->click();
+            QVERIFY(d->isVisible());
+            QVERIFY(!ui_->messages.empty());
+            QVERIFY2(ui_->messages.back().find("User Info, Form W-2, State") != std::string::npos,
+                     ui_->messages.back().c_str());
+            retype(in<QLineEdit>(d, "txtW2State"), "OH");
+            in<QPushButton>(d, "cmdOk")->click();
+            QVERIFY(!d->isVisible());
             QVERIFY(in<QCheckBox>(d, "ckW2ThirdPartySick")->isChecked());
             QVERIFY(!in<QCheckBox>(d, "ckW2Statutory")->isChecked());
         });

@@ -120,9 +120,13 @@ TEST(W2File, WhatIsWrittenReadsBackTheSame) {
                 .retirementPlan = false,
                 .thirdPartySick = true},
         W2Facts{.first = "Zoë", .middle = "É", .retirementPlan = true},
+        W2Facts{.first = "Ann", .state = "OH", .locality = "Columbus"},
+        W2Facts{.locality = "Saint-Étienne Township"},
     };
     for (const W2Facts& w : facts) EXPECT_EQ(readW2File(writeW2File(w), "E.w2i"), w);
     EXPECT_EQ(writeW2File(facts[1]), "\"Mary\",\"J\",\"O'Brien-Smith\",\"Jr.\",1,0,1\r\n");
+    // The state and locality make a second line, only when there is one to keep.
+    EXPECT_EQ(writeW2File(facts[3]), "\"Ann\",\"\",\"\",\"\",0,0,0\r\n\"OH\",\"Columbus\"\r\n");
 }
 
 TEST(W2File, DamageIsRefusedNamingTheLineAndField) {
@@ -139,11 +143,15 @@ TEST(W2File, DamageIsRefusedNamingTheLineAndField) {
         {"\"Mary\",\"\",\"Smith\",\"\",0,0,0,0\r\n", "line 1"},
         {"\"Ma\"ry\",\"\",\"Smith\",\"\",0,0,0\r\n", "quote"},
         {"\"Mary\",\"\",\"Smith\",\"\",0,0,0\r\nmore\r\n", "line 2"},
+        {"\"Mary\",\"\",\"Smith\",\"\",0,0,0\r\n\"Ohio\",\"\"\r\n", "state \"Ohio\""},
+        {"\"Mary\",\"\",\"Smith\",\"\",0,0,0\r\n\"oh\",\"\"\r\n", "state \"oh\""},
+        {"\"Mary\",\"\",\"Smith\",\"\",0,0,0\r\n\"OH\",\"X\"\r\nmore\r\n", "line 3"},
     };
     for (const auto& c : cases) expectRefused(readW2File, c.bytes, "E.w2i", c.said);
     EXPECT_THROW(writeW2File(W2Facts{.middle = "JK"}), RangeError);
     EXPECT_THROW(writeW2File(W2Facts{.last = "Smith\r\n"}), RangeError);
     EXPECT_THROW(writeW2File(W2Facts{.first = "\"Bud\""}), RangeError);
+    EXPECT_THROW(writeW2File(W2Facts{.state = "Ohio"}), RangeError);
 }
 
 }  // namespace
