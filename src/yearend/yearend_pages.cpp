@@ -1,6 +1,7 @@
 #include "yearend/yearend_pages.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "yearend/worksheet_lines.h"
 
@@ -59,9 +60,9 @@ void moneyBox(TextPage& p, int box, int64_t cents) {
     boxLine(p, std::to_string(box), w2BoxCaption(box), {}, groupedCents(cents));
 }
 
-// The employer's name and address under a caption line.
-void employerLines(TextPage& p, const CompanyFacts& c) {
-    for (const std::string* line : {&c.legalName, &c.address, &c.cityStateZip})
+// A name and address under their caption, the lines that are empty left out.
+void indented(TextPage& p, std::initializer_list<const std::string*> lines) {
+    for (const std::string* line : lines)
         if (!line->empty()) p.tab(kCaption + 3).text(*line).endLine();
 }
 
@@ -86,11 +87,10 @@ TextPage w2Page(const W2Worksheet& w, const W2Form& f, bool showSsn) {
             showSsn ? ssnText(f.ssn) : ssnMasked(f.ssn));
     boxLine(p, "b", "Employer identification number (EIN)", {}, einText(w.employer.ein));
     boxLine(p, "c", "Employer's name, address, and ZIP code");
-    employerLines(p, w.employer);
+    indented(p, {&w.employer.legalName, &w.employer.address, &w.employer.cityStateZip});
     boxLine(p, "e", "Employee's name", {}, f.employeeName);
     boxLine(p, "f", "Employee's address and ZIP code");
-    for (const std::string* line : {&f.address, &f.cityStateZip})
-        if (!line->empty()) p.tab(kCaption + 3).text(*line).endLine();
+    indented(p, {&f.address, &f.cityStateZip});
     p.endLine();
 
     const int64_t first[] = {f.box1, f.box2, f.box3, f.box4, f.box5, f.box6, f.box7};
@@ -123,8 +123,7 @@ TextPage w3Page(const W2Worksheet& w) {
     boxLine(p, "e", "Employer identification number (EIN)", {}, einText(w.employer.ein));
     boxLine(p, "f", "Employer's name", {}, w.employer.legalName);
     boxLine(p, "g", "Employer's address and ZIP code");
-    for (const std::string* line : {&w.employer.address, &w.employer.cityStateZip})
-        if (!line->empty()) p.tab(kCaption + 3).text(*line).endLine();
+    indented(p, {&w.employer.address, &w.employer.cityStateZip});
     p.endLine();
     const int64_t first[] = {t.box1, t.box2, t.box3, t.box4, t.box5, t.box6, t.box7};
     for (int box = 1; box <= 7; ++box) moneyBox(p, box, first[box - 1]);
