@@ -2,10 +2,14 @@
 // questions are answered from a script.
 #include "gui/ledger_frame.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +19,7 @@
 #include "common/fileio.h"
 #include "common/ports.h"
 #include "employee/employee_files.h"
+#include "gui/qt_ui.h"
 #include "gui_fixture.h"
 #include "shell/session.h"
 
@@ -151,6 +156,33 @@ class LedgerFrameTest : public QObject, public test::GuiTestBase {
                            // old one's address, and the old frame must not take it for its own
         QTRY_VERIFY(!f->isVisible());
         QVERIFY(s_->ledgerWindow() != nullptr);
+    }
+
+    // The desktop's own box for the question: its three captions, Esc for Cancel.
+    void theDesktopsThreeWayQuestion() {
+        QtUi qtUi;
+        QStringList captions;
+        auto answer = [&](const char* button) {
+            QTimer::singleShot(0, this, [&, button] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box) return;
+                captions.clear();
+                for (QAbstractButton* b : box->buttons()) captions << b->text();
+                if (button)
+                    child<QPushButton>(box, button)->click();
+                else
+                    QTest::keyClick(box, Qt::Key_Escape);
+            });
+        };
+        const ThreeButtons buttons{"&Keep", "&Clear", "Cancel"};
+        answer("cmdYes");
+        QCOMPARE(qtUi.askThreeWay("Keep the year?", "Clear All", buttons), Answer::Yes);
+        captions.sort();
+        QCOMPARE(captions, QStringList({"&Clear", "&Keep", "Cancel"}));
+        answer("cmdNo");
+        QCOMPARE(qtUi.askThreeWay("Keep the year?", "Clear All", buttons), Answer::No);
+        answer(nullptr);
+        QCOMPARE(qtUi.askThreeWay("Keep the year?", "Clear All", buttons), Answer::Cancel);
     }
 
     void openingAnotherEmployeeClosesTheFrame() {
