@@ -117,6 +117,7 @@ int w4(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int company(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int w2Info(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int batch(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int newYear(const std::filesystem::path& dir, const std::vector<std::string>& args);
 enum class Printout { Stub, Check, Ledger };
 int printout(const std::filesystem::path& dir, const std::vector<std::string>& args, Printout what);
 
