@@ -587,9 +587,9 @@ std::string newYearLeftForNextStart(const Error& e) {
 }
 
 std::string newYearQuestion(size_t kept, int year, size_t without) {
-    std::string q = "Keep the ledgers of " + employees(kept) + " as the year " +
-                    std::to_string(year) + ", and start " + (kept == 1 ? "it" : "each of them") +
-                    " with an empty ledger?";
+    std::string q = std::string(kept == 1 ? "Keep the ledger of " : "Keep the ledgers of ") +
+                    employees(kept) + " as the year " + std::to_string(year) + ", and start " +
+                    (kept == 1 ? "it" : "each of them") + " empty?";
     if (without)
         q += " " + employees(without) + " without a ledger " + (without == 1 ? "stays" : "stay") +
              " as before.";
@@ -603,9 +603,10 @@ std::string noLedgerToKeep(size_t count) {
 }
 
 std::string newYearDone(size_t kept, int year, const std::vector<std::string>& without) {
-    std::string out = "The ledgers of " + employees(kept) + " were kept as the year " +
-                      std::to_string(year) + " (each as NAME.yrw." + std::to_string(year) +
-                      " or NAME.yrb." + std::to_string(year) + " beside its files), and " +
+    const std::string y = std::to_string(year);
+    std::string out = (kept == 1 ? "The ledger of " : "The ledgers of ") + employees(kept) +
+                      (kept == 1 ? " was" : " were") + " kept as the year " + y + " (as NAME.yrw." +
+                      y + ", or NAME.yrb." + y + " bi-weekly, beside the employee's files), and " +
                       (kept == 1 ? "it starts" : "each starts") + " the new year empty.";
     if (!without.empty()) out += " Without a ledger, so nothing kept: " + listed(without) + ".";
     return out;
