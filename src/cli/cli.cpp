@@ -53,6 +53,10 @@ const char* const kUsage =
     "                    [--replace] [--stubs PDF | --checks PDF] [--json]\n"
     "                    (HOURS.csv: name,box0,...,box7,ot2x[,row]; every employee posted\n"
     "                    as one change, or none)\n"
+    "       corvella-cli [-C DIR] new-year YEAR\n"
+    "                    (keeps every employee's ledger as the year YEAR and starts empty\n"
+    "                    ledgers; prints one line per employee. Exit 4 (nothing changed)\n"
+    "                    when a ledger cannot be read, naming it)\n"
     "       corvella-cli data-folder   (creates and seeds the default data folder, prints it)\n"
     "       (-- before NAME: a name that starts with '-')\n";
 
@@ -101,6 +105,7 @@ int run(int argc, char** argv) {
     if (command == "batch") return batch(dir, rest);
     if (command == "w2") return w2(dir, rest);
     if (command == "form941") return form941(dir, rest);
+    if (command == "new-year") return newYear(dir, rest);
     if (command == "stub") return printout(dir, rest, Printout::Stub);
     if (command == "check") return printout(dir, rest, Printout::Check);
     if (command == "print-ledger") return printout(dir, rest, Printout::Ledger);

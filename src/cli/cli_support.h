@@ -119,6 +119,7 @@ int w2Info(const std::filesystem::path& dir, const std::vector<std::string>& arg
 int batch(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int w2(const std::filesystem::path& dir, const std::vector<std::string>& args);
 int form941(const std::filesystem::path& dir, const std::vector<std::string>& args);
+int newYear(const std::filesystem::path& dir, const std::vector<std::string>& args);
 enum class Printout { Stub, Check, Ledger };
 int printout(const std::filesystem::path& dir, const std::vector<std::string>& args, Printout what);
 

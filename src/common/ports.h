@@ -16,6 +16,12 @@ enum class Icon { None, Warning, Information };
 // The answer to a question that may be cancelled.
 enum class Answer { Yes, No, Cancel };
 
+// The captions of a question's three buttons: the first answers Yes, the second No, the
+// third Cancel.
+struct ThreeButtons {
+    std::string yes, no, cancel;
+};
+
 // The buttons of the save window ("Save User").
 enum class SaveWindowButton { Save, No, Quit, Close };
 
@@ -46,6 +52,10 @@ class Ui {
     // Files changed elsewhere since they were read: Reload (Yes), Overwrite (No) or
     // Cancel; Esc and the close box answer Cancel.
     virtual Answer askReloadOrOverwrite(const std::string& text, const std::string& title) = 0;
+    // A question with three buttons of its own captions; Esc and the close box answer
+    // Cancel, as the third does.
+    virtual Answer askThreeWay(const std::string& text, const std::string& title,
+                               const ThreeButtons& buttons) = 0;
     // An input box; nothing when cancelled.
     virtual std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,
                                                 const std::string& defaultText) = 0;
@@ -79,6 +89,7 @@ class ScriptedUi : public Ui {
     std::deque<bool> yesNoAnswers;
     std::deque<Answer> answers;  // the questions that may be cancelled
     std::deque<std::optional<std::string>> inputAnswers;
+    std::vector<std::string> inputDefaults;                // each input box's text as it opened
     std::deque<std::optional<std::string>> choiceAnswers;  // chooseItem: an item or cancel
     std::deque<std::optional<std::filesystem::path>> openAnswers;
     struct SaveAnswer {
@@ -112,9 +123,14 @@ class ScriptedUi : public Ui {
         questions.push_back(text);
         return pop(answers, Answer::Cancel);
     }
+    Answer askThreeWay(const std::string& text, const std::string&, const ThreeButtons&) override {
+        questions.push_back(text);
+        return pop(answers, Answer::No);
+    }
     std::optional<std::string> inputBox(const std::string& prompt, const std::string&,
-                                        const std::string&) override {
+                                        const std::string& defaultText) override {
         questions.push_back(prompt);
+        inputDefaults.push_back(defaultText);
         return pop(inputAnswers, std::optional<std::string>());
     }
     std::optional<std::string> chooseItem(const std::string& prompt, const std::string&,

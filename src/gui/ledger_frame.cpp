@@ -81,6 +81,11 @@ LedgerFrame::LedgerFrame(Session& s, QWidget* parent)
         session_.ledgerClearAll();
         afterCommand();
     });
+    action(clear, "mnuNewYear", "Start a &New Year…", [this] {
+        if (!alive()) return;
+        session_.ledgerNewYear();
+        afterCommand();
+    });
     action(nullptr, "mnuAdd", "&Add", [this] {
         if (!alive()) return;
         session_.ledgerAdd();

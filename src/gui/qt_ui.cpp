@@ -190,6 +190,27 @@ corvella::Answer QtUi::askReloadOrOverwrite(const std::string& text, const std::
     return corvella::Answer::Cancel;
 }
 
+corvella::Answer QtUi::askThreeWay(const std::string& text, const std::string& title,
+                                   const corvella::ThreeButtons& buttons) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(q(title));
+    box.setTextFormat(Qt::PlainText);
+    box.setText(wrappable(text));
+    box.setIcon(QMessageBox::Question);
+    QPushButton* yes = box.addButton(q(buttons.yes), QMessageBox::YesRole);
+    yes->setObjectName(QStringLiteral("cmdYes"));
+    QPushButton* no = box.addButton(q(buttons.no), QMessageBox::NoRole);
+    no->setObjectName(QStringLiteral("cmdNo"));
+    QPushButton* cancel = box.addButton(q(buttons.cancel), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes) return corvella::Answer::Yes;
+    if (box.clickedButton() == no) return corvella::Answer::No;
+    return corvella::Answer::Cancel;
+}
+
 std::optional<std::string> QtUi::inputBox(const std::string& prompt, const std::string& title,
                                           const std::string& defaultText) {
     bool ok = false;

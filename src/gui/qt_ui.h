@@ -45,6 +45,8 @@ class QtUi : public corvella::Ui {
     corvella::Answer askSaveChanges(const std::string& text, const std::string& title) override;
     corvella::Answer askReloadOrOverwrite(const std::string& text,
                                           const std::string& title) override;
+    corvella::Answer askThreeWay(const std::string& text, const std::string& title,
+                                 const corvella::ThreeButtons& buttons) override;
     std::optional<std::string> chooseItem(const std::string& prompt, const std::string& title,
                                           const std::vector<std::string>& items) override;
     std::optional<std::string> inputBox(const std::string& prompt, const std::string& title,

@@ -3,6 +3,7 @@
 #include "common/errors.h"
 #include "shell/messages.h"
 #include "store/backups.h"
+#include "store/file_kinds.h"
 
 namespace corvella {
 
@@ -42,9 +43,15 @@ RestoreOutcome BackupCommands::restoreBackupOf(const std::string& name, const st
         ws_.ui.message(messages::noBackupOfDay(name, day), Icon::Warning);
         return RestoreOutcome::Refused;
     }
+    // A kept year is never written over nor removed: the day's copy comes back only when
+    // the folder has lost it.
+    std::erase_if(files, [&](const FileContent& f) {
+        return keptLedgerOf(f.name) && fileExists(ws_.store.folder / f.name);
+    });
     // The set as it was: what the day did not hold goes too (a ledger first saved later).
     std::vector<std::string> extra;
     for (const std::string& f : memberFiles(ws_.store.folder, name)) {
+        if (keptLedgerOf(f)) continue;
         bool kept = false;
         for (const FileContent& c : files) kept = kept || c.name == f;
         if (!kept) extra.push_back(f);

@@ -49,9 +49,15 @@ LedgerWindow& LedgerCommands::openLedger() {
 
     set.create(set.ledger);
     LedgerWindow& w = *set.ledger;
+    loadLedger();
+    fill(w);
+    ws_.notifyChanged();  // a frame still open sees that its copy has gone
+    return w;
+}
+
+void LedgerCommands::fill(LedgerWindow& w) {
     Ledger& l = ws_.records.ledger;
     const int used = Ledger::rowCount(weekly());
-    loadLedger();
     w.showHeadings(ws_.records.profile);
     w.fillCells(l, used, false);
     w.showTotals(l.totals, false);
@@ -59,8 +65,14 @@ LedgerWindow& LedgerCommands::openLedger() {
     w.fillCells(l, used, true);
     readAndTotal();
     w.markUnchanged(l, weekly());
-    ws_.notifyChanged();  // a frame still open sees that its copy has gone
-    return w;
+}
+
+void LedgerCommands::reload() {
+    // Rows the file does not hold (a bi-weekly ledger's) must not keep the old year's.
+    ws_.records.ledger.ClearLedger();
+    loadLedger();
+    if (LedgerWindow* w = window()) fill(*w);
+    ws_.notifyChanged();
 }
 
 std::optional<int> LedgerCommands::rowOf(int week) {
@@ -218,10 +230,13 @@ bool LedgerCommands::closeBox() {
 }
 
 bool LedgerCommands::mayClose() {
+    return mayReplace(messages::saveChangesBeforeClosing("Year To Date"));
+}
+
+bool LedgerCommands::mayReplace(const std::string& question) {
     LedgerWindow* w = window();
     if (!w || !w->changed(ws_.records.ledger, weekly())) return true;
-    switch (ws_.ui.askSaveChanges(messages::saveChangesBeforeClosing("Year To Date"),
-                                  messages::kSaveChangesTitle)) {
+    switch (ws_.ui.askSaveChanges(question, messages::kSaveChangesTitle)) {
         case Answer::Cancel:
             return false;
         case Answer::Yes:

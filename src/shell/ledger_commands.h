@@ -3,6 +3,7 @@
 // rows, Add, Clear All, and its two ways of closing.
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "shell/screens.h"
 #include "shell/workspace.h"
@@ -27,7 +28,8 @@ class LedgerCommands {
     bool unpost(int week);
     // "&Add": the cells as typed into the rows and the totals.
     void add();
-    // "C&lear" > "&Clear All".
+    // "C&lear" > "&Clear All" answered Clear: the rows emptied; the file changes only at
+    // a Close answered Yes.
     void clearAll();
     // "&Close" (menu or button): asks "Do you want to save YTD" with Yes, No and Cancel;
     // Yes saves the ledger file. False when the frame stays: cancelled, or the save
@@ -41,6 +43,11 @@ class LedgerCommands {
     // since it opened, asks Save, Discard or Cancel. True when it may close; false when
     // cancelled or the save failed (the message names the file).
     bool mayClose();
+    // The same before the frame's rows are replaced from the file, asking `question`.
+    bool mayReplace(const std::string& question);
+    // The ledger read again from its file, which another command replaced; an open frame
+    // shows it as if just opened. A damaged file is reported.
+    void reload();
     // The ledger as its windows show it, written as a workbook to `path` (replacing it
     // whole). False when it cannot be written: a message names the file.
     bool exportTo(const std::filesystem::path& path);
@@ -60,6 +67,8 @@ class LedgerCommands {
     // ReadGrid, then RecomputeTotals and the totals shown with "#####.00". False when
     // the totals overflowed (the message is shown).
     bool readAndTotal();
+    // The frame's headings, cells and totals from the ledger as read, unchanged.
+    void fill(LedgerWindow& w);
     // Refuses a week outside the employee's rows; the row index otherwise.
     std::optional<int> rowOf(int week);
     // SaveAnnual: the rows read and totalled, then the ledger file written. False when

@@ -1,9 +1,11 @@
 #include "shell/messages.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/main_window.h"
 #include "federal/federal.h"
+#include "store/new_year.h"
 
 namespace corvella {
 
@@ -516,6 +518,123 @@ std::string runOfAnotherFolder(const std::string& shown, const std::string& open
 std::string runNotWritten(const Error& e) {
     return "The payroll run was not saved: " + std::string(e.what()) +
            ". No employee's files were changed.";
+}
+
+namespace {
+
+std::string employees(size_t n) {
+    return std::to_string(n) + (n == 1 ? " employee" : " employees");
+}
+
+// "A, B and C", at most `shown` of them and then how many more.
+std::string listed(const std::vector<std::string>& names, size_t shown = 10) {
+    std::string out;
+    const size_t n = std::min(names.size(), shown);
+    for (size_t i = 0; i < n; ++i)
+        out += (i == 0 ? "" : i + 1 == names.size() ? " and " : ", ") + names[i];
+    if (names.size() > n) out += " and " + std::to_string(names.size() - n) + " more";
+    return out;
+}
+
+}  // namespace
+
+std::string keepYearPrompt(const std::string& name) {
+    return "Keep the ledger of " + name + " as the year:";
+}
+
+std::string notAKeptYear(const std::string& text, const std::string& where) {
+    return "\"" + text + "\" in " + where + " is not a year from " +
+           std::to_string(kFirstKeptYear) + " to " + std::to_string(kLastKeptYear) +
+           ". Nothing was changed; give the year in four digits, such as 2026.";
+}
+
+std::string newYearNoProfile(const std::string& name, const std::string& file) {
+    return name + ": " + file +
+           " was not found, so whether its ledger is weekly or bi-weekly is not known; save "
+           "the employee first.";
+}
+
+std::string newYearProfileUnreadable(const std::string& name, const ReadError& e) {
+    return name + ": its profile " + e.file + " " + damage(e) +
+           ", so whether its ledger is weekly or bi-weekly is not known; correct that file or "
+           "restore it from a backup.";
+}
+
+std::string newYearLedgerUnreadable(const std::string& name, const ReadError& e) {
+    return name + ": its ledger " + e.file + " " + damage(e) +
+           "; correct or delete that file, or restore it from a backup.";
+}
+
+std::string keptYearExists(const std::string& name, const std::string& file) {
+    return name + ": " + file +
+           " exists already, and a kept year is never written over; choose another year, or "
+           "move that file out of the folder.";
+}
+
+std::string newYearRefused(const std::vector<std::string>& reasons) {
+    std::string out = "The new year was not started, and no file was changed:";
+    for (const std::string& r : reasons) out += "\n" + r;
+    return out;
+}
+
+std::string newYearNotWritten(const Error& e) {
+    return "The new year was not started: " + std::string(e.what()) +
+           ". No employee's files were changed.";
+}
+
+std::string newYearLeftForNextStart(const Error& e) {
+    return "The new year was written only in part: " + std::string(e.what()) +
+           ". Corvella finishes it the next time it starts or opens an employee; do not start "
+           "this year again.";
+}
+
+std::string newYearQuestion(size_t kept, int year, size_t without) {
+    std::string q = std::string(kept == 1 ? "Keep the ledger of " : "Keep the ledgers of ") +
+                    employees(kept) + " as the year " + std::to_string(year) + ", and start " +
+                    (kept == 1 ? "it" : "each of them") + " empty?";
+    if (without)
+        q += " " + employees(without) + " without a ledger " + (without == 1 ? "stays" : "stay") +
+             " as before.";
+    return q;
+}
+
+std::string noLedgerToKeep(size_t count) {
+    if (count == 0) return "There is no employee in this folder, so there is no ledger to keep.";
+    return "No employee of this folder has a ledger yet, so there is nothing to keep; nothing "
+           "was changed.";
+}
+
+std::string newYearDone(size_t kept, int year, const std::vector<std::string>& without) {
+    const std::string y = std::to_string(year);
+    std::string out = (kept == 1 ? "The ledger of " : "The ledgers of ") + employees(kept) +
+                      (kept == 1 ? " was" : " were") + " kept as the year " + y + " (as NAME.yrw." +
+                      y + ", or NAME.yrb." + y + " bi-weekly, beside the employee's files), and " +
+                      (kept == 1 ? "it starts" : "each starts") + " the new year empty.";
+    if (!without.empty()) out += " Without a ledger, so nothing kept: " + listed(without) + ".";
+    return out;
+}
+
+std::string keepBeforeClear(const std::string& name, const std::string& ledger) {
+    return "Keep the ledger of " + name +
+           " as a year of its own before clearing it?\n\nKeep: " + ledger + " is kept as " +
+           ledger +
+           ".YEAR (you give the year next) and the ledger starts empty.\nClear: the rows shown "
+           "are emptied and nothing is kept (the file changes when you close the ledger with "
+           "Yes).";
+}
+
+std::string saveChangesBeforeKeeping() {
+    return "Save the changes made in Year To Date before the year is kept? Discard keeps the "
+           "ledger as it was last saved and drops the changes.";
+}
+
+std::string yearKept(const std::string& ledger, const std::string& kept) {
+    return "The ledger " + ledger + " was kept as " + kept + ", and the ledger now starts empty.";
+}
+
+std::string noLedgerKept(const std::string& name, const std::string& ledger) {
+    return name + " has no ledger file (" + ledger +
+           "), so no year was kept; the ledger shown is empty.";
 }
 
 }  // namespace corvella::messages

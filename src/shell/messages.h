@@ -149,4 +149,30 @@ std::string runNotWritten(const Error& e);
 std::string runLeftForNextStart(const Error& e);
 std::string runOfAnotherFolder(const std::string& shown, const std::string& open);
 
+// A new year: every employee's ledger kept as a year of its own, then emptied.
+inline constexpr const char* kNewYearTitle = "Start a New Year";
+inline constexpr const char* kNewYearPrompt = "Keep every employee's ledger as the year:";
+inline constexpr const char* kKeepYearTitle = "Keep the Year";
+std::string keepYearPrompt(const std::string& name);
+// A year that the ledgers cannot be kept as; `where` names the box or argument.
+std::string notAKeptYear(const std::string& text, const std::string& where);
+// Why one employee stops a new year (each line of newYearRefused).
+std::string newYearNoProfile(const std::string& name, const std::string& file);
+std::string newYearProfileUnreadable(const std::string& name, const ReadError& e);
+std::string newYearLedgerUnreadable(const std::string& name, const ReadError& e);
+std::string keptYearExists(const std::string& name, const std::string& file);
+std::string newYearRefused(const std::vector<std::string>& reasons);
+std::string newYearNotWritten(const Error& e);
+std::string newYearLeftForNextStart(const Error& e);
+std::string newYearQuestion(size_t kept, int year, size_t without);
+std::string noLedgerToKeep(size_t count);
+std::string newYearDone(size_t kept, int year, const std::vector<std::string>& without);
+// Clear All asks whether to keep the open employee's year first.
+std::string keepBeforeClear(const std::string& name, const std::string& ledger);
+std::string saveChangesBeforeKeeping();
+std::string yearKept(const std::string& ledger, const std::string& kept);
+std::string noLedgerKept(const std::string& name, const std::string& ledger);
+inline constexpr const char* kKeepNeedsEmployee =
+    "No employee is open, so there is no ledger to keep. Open the employee first (File menu).";
+
 }  // namespace corvella::messages

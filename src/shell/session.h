@@ -15,6 +15,8 @@
 //   PrintCommands     the pay stub, the check screen and its offsets, the ledger printout
 //   BackupCommands    File > "Restore from Backup…"
 //   PayrollRunCommands Forms > "Payroll Run": every employee of a week at once
+//   NewYearCommands   Year To Date's "Start a New Year" and Clear All's Keep: ledgers
+//                     kept as a closed year and emptied
 //   WorksheetCommands Forms > "W-2 and W-3" and "Form 941": the year-end worksheets
 #include <filesystem>
 #include <functional>
@@ -25,6 +27,7 @@
 #include "shell/employee_commands.h"
 #include "shell/file_set.h"
 #include "shell/ledger_commands.h"
+#include "shell/new_year_commands.h"
 #include "shell/pay_period_commands.h"
 #include "shell/pay_runner.h"
 #include "shell/payroll_run.h"
@@ -186,7 +189,10 @@ class Session {
     bool ledgerWeekUsed(int week) { return ledgerCommands_.weekUsed(week); }
     bool ledgerUnpost(int week) { return ledgerCommands_.unpost(week); }
     void ledgerAdd() { ledgerCommands_.add(); }
-    void ledgerClearAll() { ledgerCommands_.clearAll(); }
+    // Asks first whether to keep the year (Keep, Clear or Cancel).
+    void ledgerClearAll() { newYear_.clearAll(); }
+    // "Start a New Year": asks the year and to go on, then keeps every employee's ledger.
+    bool ledgerNewYear() { return newYear_.startNewYearCommand(); }
     bool ledgerClose() { return ledgerCommands_.close(); }
     bool ledgerCloseBox() { return ledgerCommands_.closeBox(); }
     bool ledgerExport(const std::filesystem::path& path) { return ledgerCommands_.exportTo(path); }
@@ -256,6 +262,9 @@ class Session {
         }
         return payroll_.run(request, progress);
     }
+    // --- A new year: every employee's ledger kept as the year closed, then emptied ---
+    NewYearReport startNewYear(int year) { return newYear_.startNewYear(year); }
+    NewYearReport keepOpenYear(int year) { return newYear_.keepOpenYear(year); }
     // The folder's store, for the payroll run that drives a session of its own.
     EmployeeStore& store() { return ws_.store; }
     // --- Daily backups ---
@@ -288,6 +297,7 @@ class Session {
     PrintCommands printCommands_;
     BackupCommands backups_{ws_, employees_};
     PayrollRunCommands payroll_{ws_};
+    NewYearCommands newYear_{ws_, ledgerCommands_};
     CompanyCommands company_{ws_};
     WorksheetCommands worksheets_{ws_};
 };

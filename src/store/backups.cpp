@@ -44,13 +44,19 @@ std::string profileOf(const std::string& employee) {
     return memberName(employee, FileKind::Profile);
 }
 
-// The pay periods saved for `employee` in `folder`, by name.
-std::vector<std::string> periodsOf(const fs::path& folder, const std::string& employee) {
+// Files of an employee that carry more than its name: a saved pay period (its week) and a
+// kept year's ledger (its year).
+bool foundByLooking(const std::string& name) {
+    return isPayPeriodFile(name) || keptLedgerOf(name).has_value();
+}
+
+// Those of `employee` in `folder`, by name.
+std::vector<std::string> foundOf(const fs::path& folder, const std::string& employee) {
     std::vector<std::string> out;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (isPayPeriodFile(name) && employeeOfPayPeriodFile(name) == employee) out.push_back(name);
+        if (foundByLooking(name) && employeeOfFile(name) == employee) out.push_back(name);
     }
     std::sort(out.begin(), out.end());
     return out;
@@ -60,14 +66,15 @@ std::vector<std::string> periodsOf(const fs::path& folder, const std::string& em
 
 namespace {
 
-// The member files of `employee` that `there` says are in the folder, `periods` its saved
-// pay periods; the profile last, so that a backup day holding it holds the set.
-std::vector<std::string> membersWith(const std::string& employee, std::vector<std::string> periods,
+// The member files of `employee` that `there` says are in the folder, `found` its saved
+// pay periods and kept years; the profile last, so that a backup day holding it holds the
+// set.
+std::vector<std::string> membersWith(const std::string& employee, std::vector<std::string> found,
                                      const std::function<bool(const std::string&)>& there) {
     std::vector<std::string> out;
     for (std::string_view ext : memberExtensions()) {
         if (ext == extensionOf(FileKind::Profile))
-            for (std::string& p : periods) out.push_back(std::move(p));
+            for (std::string& p : found) out.push_back(std::move(p));
         if (there(member(employee, ext))) out.push_back(member(employee, ext));
     }
     return out;
@@ -76,7 +83,7 @@ std::vector<std::string> membersWith(const std::string& employee, std::vector<st
 }  // namespace
 
 std::vector<std::string> memberFiles(const fs::path& folder, const std::string& employee) {
-    return membersWith(employee, periodsOf(folder, employee),
+    return membersWith(employee, foundOf(folder, employee),
                        [&](const std::string& name) { return fileExists(folder / name); });
 }
 
@@ -124,6 +131,7 @@ void removeOldDays(const fs::path& backups, const Date& today) {
 
 std::string employeeOfFile(const std::string& fileName) {
     if (isPayPeriodFile(fileName)) return employeeOfPayPeriodFile(fileName);
+    if (auto kept = keptLedgerOf(fileName)) return kept->name;
     for (std::string_view e : memberExtensions()) {
         if (fileName.size() > e.size() &&
             fileName.compare(fileName.size() - e.size(), e.size(), e) == 0)
@@ -182,12 +190,11 @@ void backUpBeforeRun(FileWriter& writer, const fs::path& folder,
     fs::create_directories(day, ec);
     if (ec) failAt(day / profileOf(due.begin()->first), ec);
     for (const auto& [name, regular] : here) {
-        if (!isPayPeriodFile(name)) continue;
-        if (auto d = due.find(employeeOfPayPeriodFile(name)); d != due.end())
-            d->second.push_back(name);
+        if (!foundByLooking(name)) continue;
+        if (auto d = due.find(employeeOfFile(name)); d != due.end()) d->second.push_back(name);
     }
-    for (auto& [employee, periods] : due) {
-        const auto members = membersWith(employee, std::move(periods),
+    for (auto& [employee, found] : due) {
+        const auto members = membersWith(employee, std::move(found),
                                          [&](const std::string& n) { return here.count(n) > 0; });
         for (const std::string& name : members) {
             if (kept.count(name)) fs::remove(day / name, ec);  // what a backup cut short left

@@ -15,8 +15,9 @@ namespace corvella {
 inline constexpr const char* kBackupFolder = "backup";
 inline constexpr int kBackupDays = 60;
 
-// The employee a file of the set belongs to ("Ann" for "Ann.use"), or "" for a file of
-// no employee (the defaults' ".sta", Header.sav, a file of another kind).
+// The employee a file of the set belongs to ("Ann" for "Ann.use", "Ann.yrw.2026" or a pay
+// period saved for Ann), or "" for a file of no employee (the defaults' ".sta",
+// Header.sav, a file of another kind).
 std::string employeeOfFile(const std::string& fileName);
 
 // "2026-12-10".
@@ -33,7 +34,8 @@ void backUpBeforeWrite(FileWriter& writer, const std::filesystem::path& folder,
 void backUpBeforeRun(FileWriter& writer, const std::filesystem::path& folder,
                      const std::vector<std::string>& employees, const Date& today);
 
-// The employee's member files that are in the folder now.
+// The employee's member files that are in the folder now, its saved pay periods and kept
+// years' ledgers included.
 std::vector<std::string> memberFiles(const std::filesystem::path& folder,
                                      const std::string& employee);
 

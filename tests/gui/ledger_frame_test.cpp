@@ -2,10 +2,14 @@
 // questions are answered from a script.
 #include "gui/ledger_frame.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +19,7 @@
 #include "common/fileio.h"
 #include "common/ports.h"
 #include "employee/employee_files.h"
+#include "gui/qt_ui.h"
 #include "gui_fixture.h"
 #include "shell/session.h"
 
@@ -52,6 +57,16 @@ class LedgerFrameTest : public QObject, public test::GuiTestBase {
         s_->main.setWeek("01/09/2015");
         s_->main.txtAmount[0].focusAndType("40");
         QCOMPARE(s_->Calcu_late(), RunOutcome::Done);
+    }
+
+    // Week 1 paid, posted and saved; the ledger file's bytes.
+    std::string postAndSaveWeekOne() {
+        payForty();
+        auto f = openFrame();
+        clickWeek(f.get(), 1, Qt::LeftButton);
+        ui_->answers.push_back(Answer::Yes);
+        QTest::mouseClick(child<QPushButton>(f.get(), "cmdClose"), Qt::LeftButton);
+        return readFile(dir_ / "Emp.yrw");
     }
 
     std::unique_ptr<LedgerFrame> openFrame() {
@@ -151,6 +166,93 @@ class LedgerFrameTest : public QObject, public test::GuiTestBase {
                            // old one's address, and the old frame must not take it for its own
         QTRY_VERIFY(!f->isVisible());
         QVERIFY(s_->ledgerWindow() != nullptr);
+    }
+
+    // Clear All asks Keep, Clear or Cancel: Cancel leaves the rows, Clear empties them and
+    // writes nothing, Keep keeps the file as the year typed and shows the ledger empty.
+    void clearAllAsksWhetherToKeepTheYearFirst() {
+        const std::string saved = postAndSaveWeekOne();
+        auto f = openFrame();
+        QAction* clearAll = child<QAction>(f.get(), "mnuClearAll");
+
+        ui_->answers = {Answer::Cancel};
+        clearAll->trigger();
+        QCOMPARE(cell(f.get(), "Gross(1)"), QString("300.00"));
+        QVERIFY(ui_->questions.back().rfind("Keep the ledger of Emp as a year", 0) == 0);
+
+        ui_->answers = {Answer::No};
+        clearAll->trigger();
+        QCOMPARE(cell(f.get(), "Gross(1)"), QString("0"));
+        QCOMPARE(cell(f.get(), "totGross"), QString(".00"));
+        QCOMPARE(readFile(dir_ / "Emp.yrw"), saved);
+
+        ui_->answers = {Answer::No};  // "Do you want to save YTD": the cleared rows go
+        QTest::mouseClick(child<QPushButton>(f.get(), "cmdClose"), Qt::LeftButton);
+        f = openFrame();
+        ui_->answers = {Answer::Yes};
+        ui_->inputAnswers = {std::string("2015")};
+        child<QAction>(f.get(), "mnuClearAll")->trigger();
+        QCOMPARE(ui_->inputDefaults.back(), std::string("2015"));  // the row's year
+        QVERIFY(f->isVisible());
+        QCOMPARE(cell(f.get(), "txtDate(1)"), QString());
+        QCOMPARE(cell(f.get(), "totGross"), QString(".00"));
+        QCOMPARE(readFile(dir_ / "Emp.yrw.2015"), saved);
+    }
+
+    // "Start a New Year" under Clear: every employee's ledger kept as the year, after a
+    // question that counts them; the frame stays, showing the empty ledger.
+    void startANewYearKeepsEveryEmployeesLedger() {
+        const std::string saved = postAndSaveWeekOne();
+        test::writeEmployeeFiles(dir_, "Other");
+        writeFileAtomic(dir_ / "Other.yrw", saved);
+        auto f = openFrame();
+        QAction* newYear = child<QAction>(f.get(), "mnuNewYear");
+        QCOMPARE(newYear->text(), QString::fromUtf8("Start a &New Year…"));
+        QCOMPARE(newYear->parent()->objectName(), QString("mnuClear"));
+
+        ui_->inputAnswers = {std::string("2015")};
+        ui_->yesNoAnswers = {false};
+        newYear->trigger();
+        QVERIFY(ui_->questions.back().find("the ledgers of 2 employees as the year 2015") !=
+                std::string::npos);
+        QVERIFY(!std::filesystem::exists(dir_ / "Emp.yrw.2015"));
+        QCOMPARE(cell(f.get(), "Gross(1)"), QString("300.00"));
+
+        ui_->inputAnswers = {std::string("2015")};
+        ui_->yesNoAnswers = {true};
+        newYear->trigger();
+        QCOMPARE(readFile(dir_ / "Emp.yrw.2015"), saved);
+        QCOMPARE(readFile(dir_ / "Other.yrw.2015"), saved);
+        QVERIFY(f->isVisible());
+        QCOMPARE(cell(f.get(), "txtDate(1)"), QString());
+        QCOMPARE(cell(f.get(), "totGross"), QString(".00"));
+    }
+
+    // The desktop's own box for the question: its three captions, Esc for Cancel.
+    void theDesktopsThreeWayQuestion() {
+        QtUi qtUi;
+        QStringList captions;
+        auto answer = [&](const char* button) {
+            QTimer::singleShot(0, this, [&, button] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box) return;
+                captions.clear();
+                for (QAbstractButton* b : box->buttons()) captions << b->text();
+                if (button)
+                    child<QPushButton>(box, button)->click();
+                else
+                    QTest::keyClick(box, Qt::Key_Escape);
+            });
+        };
+        const ThreeButtons buttons{"&Keep", "&Clear", "Cancel"};
+        answer("cmdYes");
+        QCOMPARE(qtUi.askThreeWay("Keep the year?", "Clear All", buttons), Answer::Yes);
+        captions.sort();
+        QCOMPARE(captions, QStringList({"&Clear", "&Keep", "Cancel"}));
+        answer("cmdNo");
+        QCOMPARE(qtUi.askThreeWay("Keep the year?", "Clear All", buttons), Answer::No);
+        answer(nullptr);
+        QCOMPARE(qtUi.askThreeWay("Keep the year?", "Clear All", buttons), Answer::Cancel);
     }
 
     void openingAnotherEmployeeClosesTheFrame() {

@@ -212,9 +212,43 @@ TEST_F(Backups, ARestoredDayRemovesWhatTheDayDidNotHold) {
     EXPECT_EQ(filesIn(day("2015-01-10")).at("Emp.yrw"), today.at("Emp.yrw"));
 }
 
+// A year kept aside is the employee's record for its forms: later days' backups hold it,
+// and a restore brings it back when it is gone but never removes or replaces it.
+TEST_F(Backups, AKeptYearIsBackedUpAndARestoreNeitherRemovesNorReplacesIt) {
+    openEmployee(profileOf());
+    const Files original = filesIn(dir.path());
+    saveWithName("Before the year was kept");
+    const std::string year = "the year 2014's ledger";
+    ui.date = {2015, 1, 10};
+    dir.write("Emp.yrw.2014", year);
+    saveWithName("Monday");
+    EXPECT_EQ(filesIn(day("2015-01-10")).at("Emp.yrw.2014"), year);
+    EXPECT_TRUE(s.store().isDataFile(dir / "Emp.yrw.2014"));  // no export goes over it
+
+    // A day before the year was kept: the rest of the set comes back, the year stays.
+    ui.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(s.restoreBackup("2015-01-09"));
+    EXPECT_EQ(ui.questions.back().find("Emp.yrw.2014"), std::string::npos) << ui.questions.back();
+    Files now = filesIn(dir.path());
+    EXPECT_EQ(now.at("Emp.yrw.2014"), year);
+    now.erase("Emp.yrw.2014");
+    EXPECT_EQ(now, original);
+
+    fs::remove(dir / "Emp.yrw.2014");
+    ui.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(s.restoreBackup("2015-01-10"));
+    EXPECT_EQ(dir.read("Emp.yrw.2014"), year);
+
+    dir.write("Emp.yrw.2014", "kept by hand");
+    ui.yesNoAnswers.push_back(true);
+    ASSERT_TRUE(s.restoreBackup("2015-01-10"));
+    EXPECT_EQ(dir.read("Emp.yrw.2014"), "kept by hand");
+}
+
 TEST(BackupNames, FilesOfAnEmployeeAndTheDaysFolderNames) {
     EXPECT_EQ(employeeOfFile("Ann.use"), "Ann");
     EXPECT_EQ(employeeOfFile("J. Smith.yrw"), "J. Smith");
+    EXPECT_EQ(employeeOfFile("J. Smith.yrb.2026"), "J. Smith");
     EXPECT_EQ(employeeOfFile(".sta"), "");  // the defaults belong to no one
     EXPECT_EQ(employeeOfFile("Header.sav"), "");
     EXPECT_EQ(backupDayName({2026, 12, 10}), "2026-12-10");
