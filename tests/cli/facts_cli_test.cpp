@@ -86,19 +86,22 @@ TEST_F(FactsCli, W2InfoSetsTheFactsGivenAndShowsTheNumberMasked) {
     EXPECT_EQ(r.out,
               "{\"name\": \"Mary\", \"first\": \"\", \"middle\": \"\", \"last\": \"\", "
               "\"suffix\": \"\", \"statutory\": 0, \"retirement_plan\": 0, "
-              "\"third_party_sick\": 0, \"ssn\": \"***-**-6789\"}\n");
+              "\"third_party_sick\": 0, \"state\": \"\", \"locality\": \"\", "
+              "\"ssn\": \"***-**-6789\"}\n");
     EXPECT_FALSE(std::filesystem::exists(dir / "Mary.w2i"));
 
     r =
         cli("w2-info Mary --first Mary --middle J --last 'Smith-Jones' --suffix Jr. "
-            "--statutory 1 --third-party-sick 1 --json");
+            "--statutory 1 --third-party-sick 1 --state oh --locality 'Ada Township' --json");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "{\"name\": \"Mary\", \"first\": \"Mary\", \"middle\": \"J\", \"last\": "
               "\"Smith-Jones\", \"suffix\": \"Jr.\", \"statutory\": 1, \"retirement_plan\": 0, "
-              "\"third_party_sick\": 1, \"ssn\": \"***-**-6789\"}\n");
+              "\"third_party_sick\": 1, \"state\": \"OH\", \"locality\": \"Ada Township\", "
+              "\"ssn\": \"***-**-6789\"}\n");
     EXPECT_EQ(cli("w2-info Mary --json").out, r.out);
-    EXPECT_EQ(dir.read("Mary.w2i"), "\"Mary\",\"J\",\"Smith-Jones\",\"Jr.\",1,0,1\r\n");
+    EXPECT_EQ(dir.read("Mary.w2i"),
+              "\"Mary\",\"J\",\"Smith-Jones\",\"Jr.\",1,0,1\r\n\"OH\",\"Ada Township\"\r\n");
     r = cli("w2-info Mary --statutory 0");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("SSN: ***-**-6789\n"), std::string::npos) << r.out;
@@ -117,6 +120,7 @@ TEST_F(FactsCli, W2InfoSetsTheFactsGivenAndShowsTheNumberMasked) {
         {"--third-party-sick ''", "the third-party-sick box"},
         {"--last 'O\"Brien'", "Form W-2, Last name holds a double quote"},
         {"--suffix \"$(printf 'Jr\\nSr')\"", "Form W-2, Suffix holds a line break"},
+        {"--state Ohio", "Form W-2, State is not a state's two capital letters"},
     };
     for (const auto& c : refused) {
         SCOPED_TRACE(c.options);
