@@ -2,6 +2,8 @@
 // tests, in the command line's JSON, CSV, text and PDF.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "common/fileio.h"
 #include "store/company_file.h"
 #include "test_support.h"
@@ -20,6 +22,18 @@ class YearEndCli : public ::testing::Test {
     }
     test::TempDir dir;
 };
+
+// What a program prints, run through the shell.
+std::string output(const std::string& command) {
+    std::string out;
+    if (FILE* p = ::popen(command.c_str(), "r")) {
+        char buf[4096];
+        size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+        ::pclose(p);
+    }
+    return out;
+}
 
 // The part of `json` from the object whose "name" is `name` on.
 std::string from(const std::string& json, const std::string& name) {
@@ -84,6 +98,39 @@ TEST_F(YearEndCli, Form941JsonForMonthlyAndSemiweeklyDepositors) {
               std::string::npos)
         << r.out;
     EXPECT_EQ(r.out.find("line16"), std::string::npos);
+}
+
+TEST_F(YearEndCli, TextCsvAndPdfGiveTheSameFigures) {
+    auto r = cli("w2 2026");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("184,500.00"), std::string::npos) << r.out;  // Baker's box 3
+    EXPECT_NE(r.out.find("6,431.86"), std::string::npos);             // the W-3's box 6
+    EXPECT_EQ(r.out.find("222-33-4444"), std::string::npos);
+    EXPECT_NE(r.err.find("warning: Echo: week 40"), std::string::npos) << r.err;
+
+    r = cli("w2 2026 --csv");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("184500.00"), std::string::npos);
+    EXPECT_NE(r.out.find("***-**-4444"), std::string::npos);
+    EXPECT_EQ(r.out.find("222-33-4444"), std::string::npos);
+    r = cli("form941 2026 1 --csv");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("-0.04"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("26130.95"), std::string::npos);
+
+    const std::string pdf = (dir / "w2.pdf").string();
+    r = cli("w2 2026 --pdf '" + pdf + "'");
+    if (r.status == 1 && r.err.find("no PDF output") != std::string::npos)
+        GTEST_SKIP() << "this build has no PDF output (built without Qt)";
+    ASSERT_EQ(r.status, 0) << r.err;
+    if (output("command -v pdftotext").empty()) GTEST_SKIP() << "pdftotext is missing";
+    const std::string text = output("pdftotext -layout '" + pdf + "' -");
+    EXPECT_NE(text.find("184,500.00"), std::string::npos) << text;
+    EXPECT_NE(text.find("***-**-4444"), std::string::npos);
+    EXPECT_EQ(text.find("222-33-4444"), std::string::npos);
+    const std::string q4 = (dir / "q4.pdf").string();
+    ASSERT_EQ(cli("form941 2026 4 --pdf '" + q4 + "'").status, 0);
+    EXPECT_NE(output("pdftotext -layout '" + q4 + "' -").find("27,726.35"), std::string::npos);
 }
 
 TEST_F(YearEndCli, RefusedInputsAndAYearWithoutFigures) {
