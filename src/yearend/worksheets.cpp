@@ -1,6 +1,8 @@
 #include "yearend/worksheets.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdlib>
 #include <map>
 
 #include "common/decimal.h"
@@ -24,6 +26,8 @@ int64_t ledgerCents(float v) {
 }
 
 int64_t atRate(int64_t cents, int64_t rateMillionths) {
+    if (rateMillionths != 0 && std::llabs(cents) > INT64_MAX / std::llabs(rateMillionths))
+        throw RangeError("the wages are too large for a worksheet");
     return divideHalfUp(cents * rateMillionths, kMillion);
 }
 
@@ -73,19 +77,23 @@ std::vector<RowFigures> rowFigures(const EmployeeYear& e, const TaxYear& y) {
         pay.socialSecurityMedicareExempt = e.socialSecurityMedicareExempt;
         f.wages = periodWages(pay);
 
-        const int64_t room = std::max<int64_t>(0, y.socialSecurityWageBaseCents - ssSoFar);
-        const int64_t under = std::min(f.wages.socialSecurity, room);
-        ssSoFar += under;
-        // Wages take the room first and the tips what is left of it.
+        // What the year's wages through this row put under the base, less what those
+        // before it did: a correction after the base was reached takes back nothing.
+        const int64_t base = y.socialSecurityWageBaseCents;
+        const int64_t under =
+            std::min(ssSoFar + f.wages.socialSecurity, base) - std::min(ssSoFar, base);
+        ssSoFar += f.wages.socialSecurity;
+        // Tips take their part of it first, never more than all of it.
         const int64_t tips = e.socialSecurityMedicareExempt ? 0 : pay.tips;
-        f.ssWages = std::min(under, f.wages.socialSecurity - tips);
-        f.ssTips = under - f.ssWages;
+        f.ssTips = std::clamp(tips, std::min<int64_t>(0, under), std::max<int64_t>(0, under));
+        f.ssWages = under - f.ssTips;
 
         // Withheld from employees only: the self-employed settle it on their return.
+        const int64_t threshold = y.additionalMedicareThresholdCents;
         const int64_t through = medicareSoFar + f.wages.medicare;
         if (!e.selfEmployed)
-            f.additionalMedicareWages = std::max<int64_t>(
-                0, std::min(f.wages.medicare, through - y.additionalMedicareThresholdCents));
+            f.additionalMedicareWages = std::max<int64_t>(0, through - threshold) -
+                                        std::max<int64_t>(0, medicareSoFar - threshold);
         medicareSoFar = through;
         out.push_back(f);
     }

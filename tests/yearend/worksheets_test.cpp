@@ -243,6 +243,84 @@ TEST_F(YearEnd, RefusesWhatWouldMakeAWorksheetFromPartOfTheYear) {
     EXPECT_THROW(form941Worksheet(2026, 5, TaxYear{}, CompanyFacts{}, {}), Error);
 }
 
+// Corrections and odd rows: a negative row, tips beyond the Social Security wages.
+TEST(YearEndRows, CorrectionsAreTakenBackOnlyWhereTheyWereCounted) {
+    TaxYear y;
+    y.socialSecurityRateMillionths = 62000;
+    y.medicareRateMillionths = 14500;
+    y.socialSecurityWageBaseCents = 18450000;
+    y.additionalMedicareThresholdCents = 20000000;
+    y.additionalMedicareRateMillionths = 9000;
+    auto row = [](int day, float gross, float tips = 0, float cafe = 0) {
+        DatedRow r;
+        r.date = Date{2026, 3, day};
+        r.amounts.Date = "3/" + std::to_string(day) + "/2026";
+        r.amounts.Gross = gross;
+        r.amounts.Tips = tips;
+        r.amounts.Cafe = cafe;
+        return r;
+    };
+    struct Case {
+        const char* what;
+        std::vector<DatedRow> rows;
+        int64_t box3, box7, line5d;
+    };
+    const Case cases[] = {
+        // 190,000 then -5,000: 185,000 in all, still over the base.
+        {"a correction past the base", {row(6, 190000), row(13, -5000)}, 18450000, 0, 0},
+        {"a correction across the base", {row(6, 190000), row(13, -10000)}, 18000000, 0, 0},
+        // 250,000 then -50,000: exactly the threshold, nothing above it.
+        {"a correction of Additional Medicare wages",
+         {row(6, 250000), row(13, -50000)},
+         18450000,
+         0,
+         0},
+        {"Additional Medicare wages", {row(6, 250000)}, 18450000, 0, 5000000},
+        // 100 of pay, all of it tips, 50 of it before tax: 50 of tips, no wages.
+        {"tips beyond the wages", {row(6, 100, 100, 50)}, 0, 5000, 0},
+        {"tips within the base's last room",
+         {row(6, 184400), row(13, 300, 200)},
+         18440000,
+         10000,
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EmployeeYear e;
+        e.name = "E";
+        e.rows = c.rows;
+        const W2Worksheet w = w2Worksheet(2026, y, CompanyFacts{}, {e});
+        ASSERT_EQ(w.forms.size(), 1u);
+        EXPECT_EQ(w.forms[0].box3, c.box3);
+        EXPECT_EQ(w.forms[0].box7, c.box7);
+        EXPECT_GE(w.forms[0].box3, 0);
+        EXPECT_EQ(form941Worksheet(2026, 1, y, CompanyFacts{}, {e}).line5d.wages, c.line5d);
+    }
+}
+
+TEST_F(YearEnd, ARowInAKeptYearAndTheCurrentLedgerIsCountedOnce) {
+    const W2Worksheet before = w2Worksheet(read());
+    // A restore from before the new year brings the year's ledger back beside the kept one.
+    dir.write("Able.yrw", dir.read("Able.yrw.2026"));
+    const W2Worksheet after = w2Worksheet(read());
+    EXPECT_EQ(after.forms[0].box1, before.forms[0].box1);
+    EXPECT_EQ(after.w3.box1, before.w3.box1);
+    ASSERT_EQ(after.warnings.size(), 2u);
+    EXPECT_NE(after.warnings[0].find("Able: Able.yrw holds rows that a kept year holds too"),
+              std::string::npos)
+        << after.warnings[0];
+}
+
+TEST_F(YearEnd, BothLedgersOfAnEmployeeWhoseFrequencyChangedAreRead) {
+    // Baker was paid weekly in the first weeks of January, then bi-weekly.
+    test::writeLedgerRows(dir / "Baker.yrw", true, {"1/2/2026"},
+                          {10, 0, 0, 0, 0, 0, 0, 100, 0, 0, 0, 0});
+    const W2Worksheet w = w2Worksheet(read());
+    EXPECT_EQ(w.forms[1].name, "Baker");
+    EXPECT_EQ(w.forms[1].box1, 20800000 + 10000);
+    EXPECT_EQ(w.forms[1].box2, 3900000 + 1000);
+}
+
 TEST(YearEndFormat, AmountsAndNumbers) {
     EXPECT_EQ(plainCents(0), "0.00");
     EXPECT_EQ(plainCents(-4), "-0.04");
