@@ -7,6 +7,7 @@
 #include "common/fileio.h"
 #include "shell/messages.h"
 #include "shell/yearend_commands.h"
+#include "store/employee_store.h"
 #include "yearend/yearend_pages.h"
 
 namespace corvella {
@@ -63,7 +64,10 @@ auto worksheetOf(Workspace& ws, int year, const char* title, Make make)
     -> std::optional<decltype(make(std::declval<const YearEndInputs&>()))> {
     try {
         HeldFolderLock lock(ws.store.folder);
-        return make(readYearEnd(ws.store, year));
+        // A store of its own: what the worksheets read is not what the open employee's
+        // saves will take as seen, so a change made elsewhere is still asked about.
+        const EmployeeStore reader(ws.store.folder);
+        return make(readYearEnd(reader, year));
     } catch (const ReadError& e) {
         ws.ui.message(notRead(e), Icon::Warning, title);
     } catch (const std::exception& e) {

@@ -27,26 +27,48 @@ TaxYear figuresOf(const EmployeeStore& store, int year) {
     return figures;
 }
 
-// The rows of `year` in one ledger file, when the folder has it.
+bool sameRow(const LedgerRow& a, const LedgerRow& b) {
+    return a.Date == b.Date && a.Fed == b.Fed && a.SS == b.SS && a.Medi == b.Medi &&
+           a.State == b.State && a.City == b.City && a.Muni == b.Muni && a.Bond == b.Bond &&
+           a.Dues == b.Dues && a.Pension == b.Pension && a.Misc == b.Misc && a.Kplan == b.Kplan &&
+           a.Tips == b.Tips && a.OT == b.OT && a.Net == b.Net && a.Gross == b.Gross &&
+           a.SDI == b.SDI && a.SUI == b.SUI && a.Cafe == b.Cafe;
+}
+
+// The rows of `year` in one ledger file, when the folder has it. A row the kept years
+// hold already (a ledger restored from before the new year) is counted once.
 void takeRows(const EmployeeStore& store, const std::string& file, bool weekly, int year,
-              EmployeeYear& e, std::vector<std::string>& warnings) {
+              bool current, EmployeeYear& e, std::vector<std::string>& warnings) {
     auto bytes = store.readFile(file);
     if (!bytes) return;
     Ledger ledger;
     ledger.read(*bytes, file, weekly);
+    const size_t kept = e.rows.size();
+    bool twice = false;
     for (int i = 0; i < Ledger::rowCount(weekly); ++i) {
         const LedgerRow& row = ledger.rows[static_cast<size_t>(i)];
         if (!holdsPosting(row)) continue;
         const auto date = readShortDate(row.Date);
         if (!date) {
-            warnings.push_back(e.name + ": week " + std::to_string(i + 1) + " of " + file +
-                               " has the date \"" + row.Date +
+            warnings.push_back(e.name + ": " + (weekly ? "week " : "pay period ") +
+                               std::to_string(i + 1) + " of " + file + " has the date \"" +
+                               row.Date +
                                "\", which is not a date; it is left out. Correct the date in "
                                "Year To Date.");
             continue;
         }
-        if (date->year == year) e.rows.push_back({*date, file, i + 1, weekly, row});
+        if (date->year != year) continue;
+        if (current && std::any_of(e.rows.begin(), e.rows.begin() + static_cast<long>(kept),
+                                   [&](const DatedRow& k) { return sameRow(k.amounts, row); })) {
+            twice = true;
+            continue;
+        }
+        e.rows.push_back({*date, file, i + 1, weekly, row});
     }
+    if (twice)
+        warnings.push_back(e.name + ": " + file +
+                           " holds rows that a kept year holds too (a ledger restored from "
+                           "before the new year?); each is counted once.");
 }
 
 }  // namespace
@@ -88,10 +110,13 @@ YearEndInputs readYearEnd(const EmployeeStore& store, int year) {
         // A closed year's rows may be dated in the next one, and the other way round.
         for (int kept : {year - 1, year, year + 1})
             for (bool weekly : {true, false})
-                takeRows(store, keptLedgerName(entry.name, weekly, kept), weekly, year, e,
+                takeRows(store, keptLedgerName(entry.name, weekly, kept), weekly, year, false, e,
                          rowWarnings);
-        takeRows(store, memberName(entry.name, FileKind::Ledger, e.weekly), e.weekly, year, e,
-                 rowWarnings);
+        // Both frequencies: an employee whose frequency changed in the year has a ledger of
+        // each.
+        for (bool weekly : {e.weekly, !e.weekly})
+            takeRows(store, memberName(entry.name, FileKind::Ledger, weekly), weekly, year, true, e,
+                     rowWarnings);
         std::stable_sort(e.rows.begin(), e.rows.end(), [](const DatedRow& a, const DatedRow& b) {
             return std::tie(a.date.year, a.date.month, a.date.day) <
                    std::tie(b.date.year, b.date.month, b.date.day);
