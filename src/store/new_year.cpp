@@ -43,20 +43,29 @@ KeptYear planKeptYear(const EmployeeStore& store, const std::string& name, int y
         throw ReadError(memberName(name, FileKind::Profile), "it was not found");
     k.weekly = r.profile.weekly();
     k.ledger = memberName(name, FileKind::Ledger, k.weekly);
-    auto bytes = store.readFile(k.ledger);
-    if (!bytes) return k;
-    // A damaged ledger kept as the year would be the year's figures for its forms.
-    Ledger check;
-    check.read(*bytes, k.ledger, k.weekly);
-    k.kept = keptLedgerName(name, k.weekly, year);
-    // Whatever is there, even a folder or a link to nothing, is not taken over.
-    std::error_code ec;
-    if (std::filesystem::exists(std::filesystem::symlink_status(store.folder / k.kept, ec)))
-        throw KeptYearExists(k.kept);
-    Ledger empty;
-    empty.ClearLedger();
-    k.files.push_back({k.kept, std::move(*bytes)});
-    k.files.push_back({k.ledger, empty.write(k.weekly)});
+    // An employee whose frequency changed in the year has a ledger of each: both are the
+    // year's and both are kept.
+    for (bool weekly : {k.weekly, !k.weekly}) {
+        const std::string ledger = memberName(name, FileKind::Ledger, weekly);
+        auto bytes = store.readFile(ledger);
+        if (!bytes) continue;
+        // A damaged ledger kept as the year would be the year's figures for its forms.
+        Ledger check;
+        check.read(*bytes, ledger, weekly);
+        const std::string kept = keptLedgerName(name, weekly, year);
+        // Whatever is there, even a folder or a link to nothing, is not taken over.
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::symlink_status(store.folder / kept, ec)))
+            throw KeptYearExists(kept);
+        if (k.kept.empty()) {
+            k.ledger = ledger;
+            k.kept = kept;
+        }
+        Ledger empty;
+        empty.ClearLedger();
+        k.files.push_back({kept, std::move(*bytes)});
+        k.files.push_back({ledger, empty.write(weekly)});
+    }
     return k;
 }
 

@@ -35,9 +35,11 @@ struct KeptYearExists : Error {
 struct KeptYear {
     std::string name;
     bool weekly = true;
-    std::string ledger;              // "Smith.yrw", whether it exists or not
-    std::string kept;                // "Smith.yrw.2026"; empty when it has no ledger
-    std::vector<FileContent> files;  // the kept copy, then the empty ledger
+    std::string ledger;  // "Smith.yrw", whether it exists or not
+    std::string kept;    // "Smith.yrw.2026"; empty when it has no ledger
+    // The kept copy, then the empty ledger; the same again for a ledger of the other
+    // frequency.
+    std::vector<FileContent> files;
 };
 
 // The files of `name`'s new year: its profile read for the frequency, its ledger read

@@ -104,6 +104,19 @@ TEST_F(NewYear, EveryLedgerIsKeptByteForByteAndStartsEmpty) {
     EXPECT_EQ(r.year, 2026);
 }
 
+// An employee whose frequency changed in the year has a ledger of each; both are the
+// year's, so both are kept and emptied.
+TEST_F(NewYear, ALedgerOfTheOtherFrequencyIsKeptToo) {
+    writeFileAtomic(dir / "Table.yrb", ledgerOf(2, false, 900));
+    const Files before = workingFiles(dir.path());
+    const NewYearReport r = s->startNewYear(2026);
+    ASSERT_EQ(r.outcome, Outcome::Done) << r.problem;
+    EXPECT_EQ(dir.read("Table.yrw.2026"), before.at("Table.yrw"));
+    EXPECT_EQ(dir.read("Table.yrb.2026"), before.at("Table.yrb"));
+    EXPECT_EQ(dir.read("Table.yrw"), emptyLedger(true));
+    EXPECT_EQ(dir.read("Table.yrb"), emptyLedger(false));
+}
+
 // The empty ledger is the one Clear All and a Close saving it write.
 TEST_F(NewYear, TheEmptyLedgerIsTheOneClearAllSaves) {
     ASSERT_TRUE(s->openListed("Table"));
