@@ -13,6 +13,8 @@ struct LedgerRow {
     float Fed = 0, SS = 0, Medi = 0, State = 0, City = 0, Muni = 0, Bond = 0, Dues = 0, Pension = 0,
           Misc = 0, Kplan = 0, Tips = 0, OT = 0, Net = 0, Gross = 0;
     float SDI = 0, SUI = 0, Cafe = 0;
+
+    bool operator==(const LedgerRow&) const = default;
 };
 
 // Whether a pay period was posted into the row (its date, or any amount).

@@ -27,14 +27,6 @@ TaxYear figuresOf(const EmployeeStore& store, int year) {
     return figures;
 }
 
-bool sameRow(const LedgerRow& a, const LedgerRow& b) {
-    return a.Date == b.Date && a.Fed == b.Fed && a.SS == b.SS && a.Medi == b.Medi &&
-           a.State == b.State && a.City == b.City && a.Muni == b.Muni && a.Bond == b.Bond &&
-           a.Dues == b.Dues && a.Pension == b.Pension && a.Misc == b.Misc && a.Kplan == b.Kplan &&
-           a.Tips == b.Tips && a.OT == b.OT && a.Net == b.Net && a.Gross == b.Gross &&
-           a.SDI == b.SDI && a.SUI == b.SUI && a.Cafe == b.Cafe;
-}
-
 // The rows of `year` in one ledger file, when the folder has it. A row the kept years
 // hold already (a ledger restored from before the new year) is counted once.
 void takeRows(const EmployeeStore& store, const std::string& file, bool weekly, int year,
@@ -59,7 +51,7 @@ void takeRows(const EmployeeStore& store, const std::string& file, bool weekly, 
         }
         if (date->year != year) continue;
         if (current && std::any_of(e.rows.begin(), e.rows.begin() + static_cast<long>(kept),
-                                   [&](const DatedRow& k) { return sameRow(k.amounts, row); })) {
+                                   [&](const DatedRow& k) { return k.amounts == row; })) {
             twice = true;
             continue;
         }
